@@ -1,0 +1,172 @@
+#include "VentryDoc.h"
+
+#include "RecordFile.h"
+#include "SetFileNames.h"
+#include "core/AppServices.h"
+
+IMPLEMENT_DYNCREATE(CVentryDoc)
+
+using SetFileNames::SetFile;
+
+CVentryDoc::CVentryDoc() = default;
+
+// The framework empties the document before it goes; records die with their maps.
+CVentryDoc::~CVentryDoc() = default;
+
+bool CVentryDoc::DeriveFileNames(const std::string& objectFilePath) {
+    const std::string languagePart =
+        SetFileNames::LanguagePartOf(SetFileNames::FileNameOf(objectFilePath));
+    if (languagePart.empty()) {
+        return false;
+    }
+    const std::string directory = SetFileNames::DirectoryOf(objectFilePath);
+    const auto name = [&](SetFile file) {
+        return SetFileNames::BuildName(directory, file, languagePart);
+    };
+    m_strObjectFile = objectFilePath;
+    m_strSensorFile = name(SetFile::Sensor);
+    m_strLauncherFile = name(SetFile::Launcher);
+    m_strAirstripFile = name(SetFile::Airstrip);
+    m_strEntityFile = name(SetFile::Entity);
+    m_strProfileFile = name(SetFile::Profile);
+    m_strMastFile = name(SetFile::Mast);
+    m_str3DObjectFile = name(SetFile::Object3D);
+    m_strShipClassFile = name(SetFile::ShipClass);
+    m_strCountryNameFile = name(SetFile::CountryName);
+    m_strShipBasedAircraftFile = name(SetFile::ShipBasedAircraft);
+    return true;
+}
+
+bool CVentryDoc::OnNewDocument() {
+    return true;
+}
+
+bool CVentryDoc::OnOpenDocument(const std::string& pathName) {
+    if (!SetFileNames::HasKnownObjectExtension(pathName)) {
+        AfxMessageBox(kNamesFailedMessage);
+        return false;
+    }
+    return CDocument::OnOpenDocument(pathName);
+}
+
+bool CVentryDoc::OnSaveDocument(const std::string& pathName) {
+    if (!SetFileNames::HasKnownObjectExtension(pathName)) {
+        AfxMessageBox(kNamesFailedMessage);
+        return false;
+    }
+    return CDocument::OnSaveDocument(pathName);
+}
+
+void CVentryDoc::Serialize(CArchive& ar) {
+    if (!DeriveFileNames(ar.GetFile()->GetFilePath())) {
+        AfxMessageBox(kNamesFailedMessage);
+        throw CUserException();
+    }
+    if (ar.IsLoading()) {
+        LoadSet(ar);
+    } else {
+        StoreSet(ar);
+    }
+}
+
+template <class T, class OnRecord>
+void CVentryDoc::LoadDatabase(const std::string& fileName, CIndexMap<T>& map, CArchive* ar,
+                              OnRecord onRecord) {
+    const CRecordFileContents contents = ReadRecordFile(T::kRecordSize, fileName, ar);
+    if (!contents.m_strProblem.empty()) {
+        m_astrUnreadableFiles.push_back(contents.m_strProblem);
+    }
+    bool bDuplicates = false;
+    for (std::size_t i = 0; i < contents.m_nRecords; ++i) {
+        auto record = std::make_unique<T>(contents.Record(i, T::kRecordSize));
+        T& entered = *record;
+        // The 3D object file has no index field: a record's key is its position.
+        const auto key =
+            std::is_same_v<T, C3DObjectInfo> ? static_cast<std::uint16_t>(i) : record->GetIndex();
+        auto& slot = map[key];
+        if (slot) {
+            bDuplicates = true;
+            m_displacedRecords.push_back(std::move(slot));
+        }
+        slot = std::move(record);
+        onRecord(entered);
+    }
+    if (bDuplicates) {
+        m_astrDuplicateIndexFiles.push_back(fileName);
+    }
+}
+
+void CVentryDoc::EnterWeaponEntity(CEntityInfo& entity) {
+    const std::string typeName = RecordField::GetText(entity.m_data.data(), EntityField::kTypeName,
+                                                      EntityField::kTypeNameWidth);
+    const auto object = m_mapObjectsByName.find(typeName);
+    if (object == m_mapObjectsByName.end()) {
+        return;
+    }
+    const auto objectType =
+        RecordField::Get<std::int32_t>(object->second->m_data.data(), ObjectField::kObjectType);
+    if (objectType >= 7 && objectType <= 11) {
+        m_mapWeaponEntities[entity.GetIndex()] = &entity;
+    }
+}
+
+void CVentryDoc::LoadSet(CArchive& ar) {
+    m_astrDuplicateIndexFiles.clear();
+    m_astrUnreadableFiles.clear();
+    // Objects first: entities look their objects up by name. Each file is read and turned
+    // into records before the next is read, so only one file's bytes are held at a time.
+    LoadDatabase(m_strObjectFile, m_mapObjects, &ar,
+                 [this](CObjectInfo& r) { m_mapObjectsByName[r.GetName()] = &r; });
+    LoadDatabase(m_strEntityFile, m_mapEntities, nullptr,
+                 [this](CEntityInfo& r) { EnterWeaponEntity(r); });
+    LoadDatabase(m_strSensorFile, m_mapSensors, nullptr,
+                 [this](CSensorInfo& r) { m_mapSensorsByName[r.GetName()] = &r; });
+    LoadDatabase(m_strLauncherFile, m_mapLaunchers, nullptr,
+                 [this](CLauncherInfo& r) { m_mapLaunchersByName[r.GetName()] = &r; });
+    LoadDatabase(m_strProfileFile, m_mapProfiles);
+    LoadDatabase(m_strAirstripFile, m_mapAirstrips);
+    LoadDatabase(m_strMastFile, m_mapMasts);
+    LoadDatabase(m_str3DObjectFile, m_map3DObjects, nullptr,
+                 [this](C3DObjectInfo& r) { m_map3DObjectsByName[r.GetName()] = &r; });
+    LoadDatabase(m_strShipClassFile, m_mapShipClasses);
+    LoadDatabase(m_strCountryNameFile, m_mapCountryNames);
+}
+
+void CVentryDoc::StoreSet(CArchive& ar) {
+    for (const auto& entry : m_mapObjects) {
+        entry.second->Serialize(ar);
+    }
+    WriteRecordFile(*this, m_strSensorFile, m_mapSensors);
+    WriteRecordFile(*this, m_strLauncherFile, m_mapLaunchers);
+    WriteRecordFile(*this, m_strAirstripFile, m_mapAirstrips);
+    WriteRecordFile(*this, m_strEntityFile, m_mapEntities);
+    WriteRecordFile(*this, m_strProfileFile, m_mapProfiles);
+    WriteRecordFile(*this, m_strMastFile, m_mapMasts);
+    WriteRecordFile(*this, m_str3DObjectFile, m_map3DObjects);
+    WriteRecordFile(*this, m_strShipClassFile, m_mapShipClasses);
+    WriteRecordFile(*this, m_strCountryNameFile, m_mapCountryNames);
+}
+
+void CVentryDoc::DeleteContents() {
+    m_mapObjectsByName.clear();
+    m_mapObjects.clear();
+    m_mapWeaponEntities.clear();
+    m_mapEntities.clear();
+    m_mapSensorsByName.clear();
+    m_mapSensors.clear();
+    m_mapLaunchersByName.clear();
+    m_mapLaunchers.clear();
+    m_mapProfiles.clear();
+    m_mapAirstrips.clear();
+    m_mapMasts.clear();
+    m_map3DObjectsByName.clear();
+    m_map3DObjects.clear();
+    m_mapShipClasses.clear();
+    m_mapCountryNames.clear();
+    m_displacedRecords.clear();
+    // The shown flags stay: a pressed button outlives its editor until the next command.
+    for (auto& editor : m_pEditors) {
+        editor.reset();
+    }
+    CDocument::DeleteContents();
+}

@@ -1,0 +1,107 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "EditorWindow.h"
+#include "Records.h"
+#include "core/Document.h"
+
+// Index maps own their records and iterate in ascending key order: lists, New and the
+// written files all follow it. Name maps and the weapon entity map only refer.
+template <class T>
+using CIndexMap = std::map<std::uint16_t, std::unique_ptr<T>>;
+template <class T>
+using CNameMap = std::unordered_map<std::string, T*>;
+template <class T>
+using CRefMap = std::map<std::uint16_t, T*>;
+
+// The whole database set in memory, and its load and save.
+class CVentryDoc : public CDocument {
+    DECLARE_DYNCREATE(CVentryDoc)
+
+public:
+    static constexpr const char* kNamesFailedMessage =
+        "Something went wrong while determining\nthe correct Database names\n"
+        "Current Operation Canceled";
+
+    CVentryDoc();
+    ~CVentryDoc() override;
+
+    void Serialize(CArchive& ar) override;
+    void DeleteContents() override;
+    // The application never asks for an empty document; the set stays as it is.
+    bool OnNewDocument() override;
+    // Both refuse an object file whose name gives no language letter before touching a file.
+    bool OnOpenDocument(const std::string& pathName) override;
+    bool OnSaveDocument(const std::string& pathName) override;
+
+    // Sets every file name of the set from the object file's path; false when the name has
+    // no .eod, .god or .fod extension.
+    bool DeriveFileNames(const std::string& objectFilePath);
+
+    bool& Shown(EditorSlot slot) { return m_bShown[static_cast<std::size_t>(slot)]; }
+    std::unique_ptr<CEditorWindow>& Editor(EditorSlot slot) {
+        return m_pEditors[static_cast<std::size_t>(slot)];
+    }
+
+    // What the last load could not take as it stood, for telling the user afterwards.
+    const std::vector<std::string>& FilesWithDuplicateIndices() const {
+        return m_astrDuplicateIndexFiles;
+    }
+    const std::vector<std::string>& UnreadableFiles() const { return m_astrUnreadableFiles; }
+
+    std::array<bool, kEditorCount> m_bShown{};
+    std::array<std::unique_ptr<CEditorWindow>, kEditorCount> m_pEditors;
+
+    std::string m_strObjectFile;
+    std::string m_strSensorFile;
+    std::string m_strLauncherFile;
+    std::string m_strAirstripFile;
+    std::string m_strEntityFile;
+    std::string m_strProfileFile;
+    std::string m_strMastFile;
+    std::string m_str3DObjectFile;
+    std::string m_strShipClassFile;
+    std::string m_strCountryNameFile;
+    std::string m_strShipBasedAircraftFile;
+
+    CIndexMap<CObjectInfo> m_mapObjects;
+    CNameMap<CObjectInfo> m_mapObjectsByName;
+    CIndexMap<CEntityInfo> m_mapEntities;
+    CRefMap<CEntityInfo> m_mapWeaponEntities;
+    CIndexMap<CSensorInfo> m_mapSensors;
+    CNameMap<CSensorInfo> m_mapSensorsByName;
+    CIndexMap<CLauncherInfo> m_mapLaunchers;
+    CNameMap<CLauncherInfo> m_mapLaunchersByName;
+    CIndexMap<CProfileInfo> m_mapProfiles;
+    CIndexMap<CAirstripInfo> m_mapAirstrips;
+    CIndexMap<CMastInfo> m_mapMasts;
+    CIndexMap<C3DObjectInfo> m_map3DObjects;
+    CNameMap<C3DObjectInfo> m_map3DObjectsByName;
+    CIndexMap<CShipClassInfo> m_mapShipClasses;
+    CIndexMap<CCountryNameInfo> m_mapCountryNames;
+
+private:
+    void LoadSet(CArchive& ar);
+    void StoreSet(CArchive& ar);
+    template <class T, class OnRecord>
+    void LoadDatabase(const std::string& fileName, CIndexMap<T>& map, CArchive* ar,
+                      OnRecord onRecord);
+    template <class T>
+    void LoadDatabase(const std::string& fileName, CIndexMap<T>& map) {
+        LoadDatabase(fileName, map, nullptr, [](T&) {});
+    }
+    void EnterWeaponEntity(CEntityInfo& entity);
+
+    // Records that lost their index to a later one with the same index; the name maps
+    // and the weapon entity map may still refer to them until the set is emptied.
+    std::vector<std::unique_ptr<CObject>> m_displacedRecords;
+    std::vector<std::string> m_astrDuplicateIndexFiles;
+    std::vector<std::string> m_astrUnreadableFiles;
+};

@@ -1,0 +1,150 @@
+#include "Document.h"
+
+#include "AppServices.h"
+#include "Archive.h"
+#include "SaveTransaction.h"
+
+CDocument::CDocument() = default;
+CDocument::~CDocument() = default;
+
+void CDocument::SetPathName(const std::string& pathName, bool bAddToMRU) {
+    m_strPathName = pathName;
+    const std::size_t slash = pathName.find_last_of('/');
+    SetTitle(slash == std::string::npos ? pathName : pathName.substr(slash + 1));
+    if (bAddToMRU) {
+        AfxGetAppServices().AddToRecentFileList(pathName);
+    }
+}
+
+void CDocument::SetTitle(const std::string& title) {
+    m_strTitle = title;
+}
+
+void CDocument::SetModifiedFlag(bool bModified) {
+    m_bModified = bModified;
+}
+
+void CDocument::DeleteContents() {}
+
+bool CDocument::OnNewDocument() {
+    DeleteContents();
+    m_strPathName.clear();
+    SetModifiedFlag(false);
+    return true;
+}
+
+bool CDocument::OnOpenDocument(const std::string& pathName) {
+    CFileException error("", 0);
+    std::unique_ptr<CFile> file = GetFile(pathName, CFile::modeRead, &error);
+    if (!file) {
+        ReportSaveLoadException(error, false);
+        return false;
+    }
+    DeleteContents();
+    try {
+        CArchive ar(file.get(), CArchive::load);
+        ar.m_pDocument = this;
+        Serialize(ar);
+        ar.Close();
+        ReleaseFile(std::move(file), false);
+    } catch (const CFileException& e) {
+        ReleaseFile(std::move(file), true);
+        DeleteContents();
+        ReportSaveLoadException(e, false);
+        return false;
+    } catch (const CUserException&) {
+        ReleaseFile(std::move(file), true);
+        DeleteContents();
+        return false;
+    }
+    SetModifiedFlag(false);
+    return true;
+}
+
+bool CDocument::OnSaveDocument(const std::string& pathName) {
+    CSaveTransaction transaction;
+    m_pSaveTransaction = &transaction;
+    struct EndOfSave {
+        CSaveTransaction*& active;
+        ~EndOfSave() { active = nullptr; }
+    } endOfSave{m_pSaveTransaction};
+    bool bSaved = false;
+    CFileException error("", 0);
+    if (std::unique_ptr<CFile> file =
+            GetFile(pathName, CFile::modeCreate | CFile::modeWrite, &error)) {
+        try {
+            CArchive ar(file.get(), CArchive::store);
+            ar.m_pDocument = this;
+            Serialize(ar);
+            ar.Close();
+            ReleaseFile(std::move(file), false);
+            m_pSaveTransaction->Commit();
+            bSaved = true;
+        } catch (const CFileException& e) {
+            error = e;
+        } catch (const CUserException&) {
+            return false;  // already told
+        }
+    }
+    if (!bSaved) {
+        ReportSaveLoadException(error, true);
+        return false;
+    }
+    SetModifiedFlag(false);
+    return true;
+}
+
+bool CDocument::DoSave(const std::string& pathName, bool bReplace) {
+    std::string newName = pathName;
+    if (newName.empty()) {
+        newName = m_strPathName.empty() ? ProposedSaveName(m_strTitle) : m_strPathName;
+        if (!AfxGetAppServices().DoPromptFileName(newName, false)) {
+            return false;
+        }
+    }
+    // The save is all or nothing, so a failed Save As leaves no new file to clean up.
+    if (!OnSaveDocument(newName)) {
+        return false;
+    }
+    if (bReplace) {
+        SetPathName(newName);
+    }
+    return true;
+}
+
+std::unique_ptr<CFile> CDocument::GetFile(const std::string& fileName, unsigned openFlags,
+                                          CFileException* error) {
+    const bool bWriting = (openFlags & CFile::modeWrite) != 0;
+    const std::string openName =
+        bWriting && m_pSaveTransaction ? m_pSaveTransaction->AddTarget(fileName) : fileName;
+    auto file = std::make_unique<CFile>();
+    if (!file->Open(openName, openFlags, error)) {
+        if (error) {
+            *error = CFileException(fileName, error->OsError());
+        }
+        return nullptr;
+    }
+    file->SetFilePath(fileName);
+    return file;
+}
+
+void CDocument::ReleaseFile(std::unique_ptr<CFile> file, bool bAbort) {
+    if (!file) {
+        return;
+    }
+    if (bAbort) {
+        file->Abort();
+    } else {
+        file->Close();
+    }
+}
+
+std::string CDocument::ProposedSaveName(const std::string& title) {
+    return title.substr(0, title.find_first_of(" #%;/\\"));
+}
+
+void CDocument::ReportSaveLoadException(const CFileException& error, bool bSaving) {
+    const char* what =
+        bSaving ? "Failed to save the document.\n" : "Failed to open the document.\n";
+    AfxMessageBox(what + error.Describe(), MB_OK | MB_ICONEXCLAMATION);
+}
