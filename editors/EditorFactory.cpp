@@ -1,0 +1,5 @@
+#include "EditorFactory.h"
+
+std::unique_ptr<CEditorWindow> CreateEditor(EditorSlot, QWidget*, CVentryDoc&) {
+    return nullptr;
+}
