@@ -21,7 +21,9 @@ bool CFile::Open(const std::string& fileName, unsigned flags, CFileException* er
     if (flags & modeCreate) {
         osFlags |= O_CREAT | O_TRUNC;
     }
-    const int fd = ::open(fileName.c_str(), osFlags | O_CLOEXEC, 0666);
+    // Non-blocking open, so a FIFO or device in place of a record file cannot hang us; only
+    // regular files are accepted.
+    const int fd = ::open(fileName.c_str(), osFlags | O_CLOEXEC | O_NONBLOCK, 0666);
     int failure = fd < 0 ? errno : 0;
     if (fd >= 0) {
         struct stat st {};
@@ -29,6 +31,8 @@ bool CFile::Open(const std::string& fileName, unsigned flags, CFileException* er
             failure = errno;
         } else if (!S_ISREG(st.st_mode)) {
             failure = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+        } else if (::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
+            failure = errno;
         }
         if (failure != 0) {
             ::close(fd);
