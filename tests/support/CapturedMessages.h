@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/AppServices.h"
+
+// Installs itself as the application's services for its lifetime and records every message.
+class CapturedMessages final : public CAppServices {
+public:
+    CapturedMessages() : m_pPrevious(AfxSetAppServices(this)) {}
+    ~CapturedMessages() override { AfxSetAppServices(m_pPrevious); }
+    CapturedMessages(const CapturedMessages&) = delete;
+    CapturedMessages& operator=(const CapturedMessages&) = delete;
+
+    int DoMessageBox(const std::string& text, unsigned) override {
+        m_texts.push_back(text);
+        return IDOK;
+    }
+    bool DoPromptFileName(std::string&, bool) override { return false; }
+    void AddToRecentFileList(const std::string& path) override { m_recent.push_back(path); }
+
+    std::vector<std::string> m_texts;
+    std::vector<std::string> m_recent;
+
+private:
+    CAppServices* m_pPrevious;
+};
