@@ -1,0 +1,408 @@
+#include "EditorDlg.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <vector>
+
+#include "EditorTexts.h"
+#include "FieldForm.h"
+#include "FilterDlg.h"
+#include "RecordLine.h"
+#include "TypeFilterPanel.h"
+#include "VentryDoc.h"
+#include "gui/DataExchangeLatin1.h"
+#include "gui/MessageBox.h"
+
+namespace {
+
+constexpr int kExitId = 1116;
+constexpr int kUndoId = 1115;
+constexpr int kApplyId = 1207;
+constexpr int kSearchId = 1228;
+constexpr int kKeyRole = Qt::UserRole + 1;
+
+std::uint16_t KeyOf(const QListWidgetItem& item) {
+    return static_cast<std::uint16_t>(item.data(kKeyRole).toUInt());
+}
+
+}  // namespace
+
+CEditorDlg::CEditorDlg(QWidget* pParent, CVentryDoc& doc, const EditorDescription& description,
+                       std::unique_ptr<CRecordTable> pRecords)
+    : CDialog(description.nTemplateId, description.pszCaption, pParent,
+              description.bCloseBox ? CloseBox::With : CloseBox::Without),
+      m_doc(doc),
+      m_description(description),
+      m_pRecords(std::move(pRecords)) {}
+
+CEditorDlg::~CEditorDlg() = default;
+
+void CEditorDlg::OnInitDialog() {
+    BuildControls();
+    if (m_pTypeFilter != nullptr) {
+        ApplyTypeFilter();
+    } else {
+        ApplyTextFilter({});
+    }
+    LoadRecord();
+}
+
+QPushButton* CEditorDlg::AddButton(int nId, const char* pszCaption) {
+    auto* pButton = new QPushButton(QString::fromLatin1(pszCaption), this);
+    pButton->setObjectName(QString::number(nId));
+    pButton->setAutoDefault(false);
+    return pButton;
+}
+
+void CEditorDlg::BuildControls() {
+    auto* pMain = new QHBoxLayout(this);
+    auto* pLeft = new QVBoxLayout;
+    pMain->addLayout(pLeft);
+    if (QWidget* pPanel = CreateFilterPanel()) {
+        pLeft->addWidget(pPanel);
+    }
+    auto* pListRow = new QHBoxLayout;
+    pLeft->addLayout(pListRow, 1);
+    m_pList = new QListWidget(this);
+    m_pList->setObjectName(QString::number(m_description.nListId));
+    m_pList->setUniformItemSizes(true);
+    m_pList->setMinimumWidth(m_pList->fontMetrics().horizontalAdvance(QString(28, 'x')));
+    pListRow->addWidget(m_pList);
+    connect(m_pList, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* pItem) { OnListDoubleClick(pItem); });
+
+    // An up/down control: only the two arrows show, and each click is one step. The slider
+    // goes back to the middle after every action, so neither arrow ever reaches an end.
+    m_pSpin = new QScrollBar(Qt::Vertical, this);
+    m_pSpin->setObjectName(QString::number(m_description.nSpinId));
+    m_pSpin->setRange(-1, 1);
+    m_pSpin->setFocusPolicy(Qt::NoFocus);
+    const int nExtent = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_pSpin);
+    m_pSpin->setFixedSize(nExtent, 2 * nExtent);
+    pListRow->addWidget(m_pSpin, 0, Qt::AlignTop);
+    connect(m_pSpin, &QAbstractSlider::actionTriggered, this, [this](int nAction) {
+        m_pSpin->setSliderPosition(0);
+        if (nAction == QAbstractSlider::SliderSingleStepSub) {
+            OnSpin(-1);
+        } else if (nAction == QAbstractSlider::SliderSingleStepAdd) {
+            OnSpin(+1);
+        }
+    });
+
+    auto* pRight = new QVBoxLayout;
+    pMain->addLayout(pRight);
+    m_pForm = new CFieldForm(m_description.fields, m_description.groups, this);
+    pRight->addWidget(m_pForm);
+    pRight->addStretch(1);
+    auto* pButtons = new QGridLayout;
+    pRight->addLayout(pButtons);
+
+    auto* pExit = AddButton(kExitId, "Exit");
+    pExit->setDefault(true);
+    m_pUndo = AddButton(kUndoId, "Undo");
+    m_pApply = AddButton(kApplyId, "Apply");
+    pButtons->addWidget(pExit, 0, 0);
+    pButtons->addWidget(m_pUndo, 0, 1);
+    pButtons->addWidget(m_pApply, 1, 0);
+    connect(pExit, &QPushButton::clicked, this, [this] { OnExit(); });
+    connect(m_pUndo, &QPushButton::clicked, this, [this] { OnUndo(); });
+    connect(m_pApply, &QPushButton::clicked, this, [this] { OnApply(); });
+    if (m_description.pszNewCaption != nullptr) {
+        auto* pNew = AddButton(m_description.nNewId, m_description.pszNewCaption);
+        pButtons->addWidget(pNew, 1, 1);
+        connect(pNew, &QPushButton::clicked, this, [this] { OnNew(); });
+    }
+
+    for (const FieldBinding& binding : m_description.fields) {
+        if (binding.at.type == FieldType::Text && binding.at.nOffset == m_pRecords->NameOffset()) {
+            m_pNameEdit = qobject_cast<QLineEdit*>(m_pForm->Control(binding.nId));
+        }
+    }
+}
+
+QWidget* CEditorDlg::CreateFilterPanel() {
+    if (m_description.bTypeFilter) {
+        m_pTypeFilter = new CTypeFilterPanel(m_description.pszSearchCaption, this);
+        connect(m_pTypeFilter->FilterButton(), &QPushButton::clicked, this, [this] { OnFilter(); });
+        if (QPushButton* pSearch = m_pTypeFilter->SearchButton()) {
+            connect(pSearch, &QPushButton::clicked, this, [this] { OnSearch(); });
+        }
+        return m_pTypeFilter;
+    }
+    if (m_description.pszSearchCaption != nullptr) {
+        QPushButton* pSearch = AddButton(kSearchId, m_description.pszSearchCaption);
+        connect(pSearch, &QPushButton::clicked, this, [this] { OnSearch(); });
+        return pSearch;
+    }
+    return nullptr;
+}
+
+int CEditorDlg::ObjectSimType(const std::string& strObjectName) const {
+    const auto it = m_doc.m_mapObjectsByName.find(strObjectName);
+    return it == m_doc.m_mapObjectsByName.end()
+               ? 0
+               : RecordField::Get<std::int32_t>(it->second->m_data.data(), ObjectField::kSimType);
+}
+
+int CEditorDlg::RecordType(const std::uint8_t* pRecord) const {
+    return ObjectSimType(
+        RecordField::GetText(pRecord, m_pRecords->NameOffset(), m_pRecords->NameWidth()));
+}
+
+int CEditorDlg::ShownIndex(std::uint16_t, const std::uint8_t* pRecord) const {
+    return RecordField::Get<std::uint16_t>(pRecord, 0);
+}
+
+void CEditorDlg::PrepareNewRecord(std::uint8_t* pRecord, std::uint16_t nKey) const {
+    RecordField::Set<std::uint16_t>(pRecord, 0, nKey);
+    RecordField::SetText(pRecord, m_pRecords->NameOffset(), m_pRecords->NameWidth(),
+                         m_description.pszDefaultName);
+}
+
+void CEditorDlg::AddLine(std::uint16_t nKey, std::uint8_t* pRecord, std::string_view line) {
+    auto* pItem =
+        new QListWidgetItem(QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size())));
+    pItem->setData(Qt::UserRole, QVariant::fromValue<void*>(pRecord));
+    pItem->setData(kKeyRole, nKey);
+    m_pList->addItem(pItem);
+}
+
+bool CEditorDlg::FillList(const LineFilter& keep) {
+    m_pList->clear();
+    const std::size_t nNameOffset = m_pRecords->NameOffset();
+    const std::size_t nNameWidth = m_pRecords->NameWidth();
+    char line[RecordLine::kMaxLength];
+    m_pRecords->ForEach([&](std::uint16_t nKey, std::uint8_t* pRecord) {
+        const auto* pName = reinterpret_cast<const char*>(pRecord + nNameOffset);
+        const std::string_view name(pName, strnlen(pName, nNameWidth));
+        const std::string_view text(line,
+                                    RecordLine::Format(ShownIndex(nKey, pRecord), name, line));
+        if (keep(nKey, pRecord, text)) {
+            AddLine(nKey, pRecord, text);
+        }
+    });
+    SelectCurrent();
+    UpdateRecordControls();
+    return m_pList->count() > 0;
+}
+
+bool CEditorDlg::FillListWithTypes() {
+    std::array<bool, CTypeFilterPanel::kTypeCount> abOn{};
+    for (int nType = 0; nType < CTypeFilterPanel::kTypeCount; ++nType) {
+        abOn[static_cast<std::size_t>(nType)] = m_pTypeFilter->IsOn(nType);
+    }
+    return FillList([&](std::uint16_t, const std::uint8_t* pRecord, std::string_view) {
+        const int nType = RecordType(pRecord);
+        if (nType < 0 || nType >= CTypeFilterPanel::kTypeCount) {
+            return m_description.bListsOtherTypes;
+        }
+        return abOn[static_cast<std::size_t>(nType)];
+    });
+}
+
+bool CEditorDlg::FillListWithText(const std::string& strFilter) {
+    std::string strLower = strFilter;
+    RecordLine::MakeLower(strLower);
+    char folded[RecordLine::kMaxLength];
+    const bool bListed = FillList([&](std::uint16_t, const std::uint8_t*, std::string_view line) {
+        if (strLower.empty()) {
+            return true;
+        }
+        std::transform(line.begin(), line.end(), folded, RecordLine::ToLower);
+        return std::string_view(folded, line.size()).find(strLower) != std::string_view::npos;
+    });
+    if (m_pTypeFilter != nullptr) {
+        m_pTypeFilter->SetAll(strLower.empty());
+    }
+    return bListed;
+}
+
+// Falls back to the default filter once when the active one lists nothing; a database that
+// nothing can list stays an empty list.
+void CEditorDlg::ApplyTypeFilter() {
+    const bool bDefault = m_pTypeFilter->AllOn();
+    if (FillListWithTypes()) {
+        return;
+    }
+    if (!m_pRecords->IsEmpty()) {
+        AfxShowMessageBox(EditorTexts::kNoResults);
+    }
+    if (!bDefault) {
+        m_pTypeFilter->SetAll(true);
+        FillListWithTypes();
+    }
+}
+
+void CEditorDlg::ApplyTextFilter(const std::string& strFilter) {
+    if (FillListWithText(strFilter)) {
+        return;
+    }
+    if (!m_pRecords->IsEmpty()) {
+        AfxShowMessageBox(EditorTexts::kNoResults);
+    }
+    if (!strFilter.empty()) {
+        FillListWithText({});
+    }
+}
+
+void CEditorDlg::SelectCurrent() {
+    if (m_nCurrent >= 0 && m_nCurrent < m_pList->count()) {
+        m_pList->setCurrentRow(m_nCurrent);
+    }
+}
+
+void CEditorDlg::UpdateRecordControls() {
+    const bool bHasRecord = m_pList->count() > 0;
+    m_pForm->EnableFields(bHasRecord);
+    m_pApply->setEnabled(bHasRecord);
+    m_pUndo->setEnabled(bHasRecord);
+}
+
+std::uint8_t* CEditorDlg::CurrentRecord() const {
+    const QListWidgetItem* pItem = m_pList->item(m_nCurrent);
+    return pItem == nullptr ? nullptr
+                            : static_cast<std::uint8_t*>(pItem->data(Qt::UserRole).value<void*>());
+}
+
+void CEditorDlg::LoadRecord() {
+    if (const std::uint8_t* pRecord = CurrentRecord()) {
+        m_pForm->Load(pRecord, m_pRecords->RecordSize());
+    } else {
+        m_pForm->Clear();
+    }
+}
+
+bool CEditorDlg::BuildImage(std::uint8_t* pImage, bool bReport) {
+    return m_pForm->Store(pImage, bReport);
+}
+
+CEditorDlg::ERecordState CEditorDlg::StoreOrCompare(bool bStore) {
+    std::uint8_t* pStored = CurrentRecord();
+    if (pStored == nullptr) {
+        return ERecordState::Unchanged;
+    }
+    const std::size_t nSize = m_pRecords->RecordSize();
+    std::vector<std::uint8_t> image(pStored, pStored + nSize);
+    if (!BuildImage(image.data(), bStore)) {
+        return ERecordState::Unreadable;
+    }
+    const bool bChanged = std::memcmp(image.data(), pStored, nSize) != 0;
+    if (!bStore) {
+        return bChanged ? ERecordState::Changed : ERecordState::Unchanged;
+    }
+    const std::uint16_t nKey = KeyOf(*m_pList->item(m_nCurrent));
+    const int nIndex = ShownIndex(nKey, pStored);
+    const std::size_t nOffset = m_pRecords->NameOffset();
+    const std::size_t nWidth = m_pRecords->NameWidth();
+    const std::string strOld =
+        RecordLine::Format(nIndex, RecordField::GetText(pStored, nOffset, nWidth));
+    const std::string strNew =
+        RecordLine::Format(nIndex, RecordField::GetText(image.data(), nOffset, nWidth));
+    if (!RecordLine::EqualNoCase(strOld, strNew)) {
+        delete m_pList->takeItem(m_nCurrent);
+        AddLine(nKey, pStored, strNew);
+        m_nCurrent = m_pList->count() - 1;
+        SelectCurrent();
+    }
+    std::memcpy(pStored, image.data(), nSize);
+    if (bChanged) {
+        m_doc.SetModifiedFlag(true);
+    }
+    // What the controls show must match the stored bytes, or a later edit back to the loaded
+    // text would count as untouched.
+    LoadRecord();
+    return bChanged ? ERecordState::Changed : ERecordState::Unchanged;
+}
+
+std::string CEditorDlg::EditedName() const {
+    if (m_pNameEdit != nullptr) {
+        return Latin1::FromQString(m_pNameEdit->text());
+    }
+    const std::uint8_t* pRecord = CurrentRecord();
+    return pRecord == nullptr
+               ? std::string()
+               : RecordField::GetText(pRecord, m_pRecords->NameOffset(), m_pRecords->NameWidth());
+}
+
+void CEditorDlg::OnFilter() {
+    m_nCurrent = 0;
+    ApplyTypeFilter();
+    LoadRecord();
+}
+
+void CEditorDlg::OnSearch() {
+    CFilterDlg dialog(this);
+    dialog.DoModal();
+    m_nCurrent = 0;
+    ApplyTextFilter(dialog.GetFilterText());
+    LoadRecord();
+}
+
+void CEditorDlg::OnApply() {
+    StoreOrCompare(true);
+}
+
+void CEditorDlg::OnUndo() {
+    LoadRecord();
+}
+
+void CEditorDlg::OnNew() {
+    const int nCount = m_pList->count();
+    std::uint32_t nIndex = nCount > 0 ? KeyOf(*m_pList->item(nCount - 1)) + 1u : 1u;
+    while (nIndex <= 0xFFFF && m_pRecords->Contains(static_cast<std::uint16_t>(nIndex))) {
+        ++nIndex;
+    }
+    if (nIndex > 0xFFFF) {
+        AfxShowMessageBox(EditorTexts::kNoFreeIndex);
+        return;
+    }
+    const auto nKey = static_cast<std::uint16_t>(nIndex);
+    std::uint8_t* pRecord = m_pRecords->Add(nKey, CurrentRecord());
+    PrepareNewRecord(pRecord, nKey);
+    m_doc.SetModifiedFlag(true);
+
+    const std::string strLine = RecordLine::Format(
+        ShownIndex(nKey, pRecord),
+        RecordField::GetText(pRecord, m_pRecords->NameOffset(), m_pRecords->NameWidth()));
+    AddLine(nKey, pRecord, strLine);
+    m_nCurrent = m_pList->count() - 1;
+    SelectCurrent();
+    UpdateRecordControls();
+    LoadRecord();
+}
+
+void CEditorDlg::OnExit() {
+    if (StoreOrCompare(false) != ERecordState::Unchanged &&
+        AfxShowMessageBox(EditorTexts::RetainQuestion(EditedName()), MB_YESNO | MB_ICONQUESTION) ==
+            IDYES &&
+        StoreOrCompare(true) == ERecordState::Unreadable) {
+        return;
+    }
+    LoadRecord();
+    m_doc.Shown(m_description.slot) = false;
+    hide();
+}
+
+void CEditorDlg::OnSpin(int nStep) {
+    const int nPosition = m_nCurrent + nStep;
+    if (nPosition < 0 || nPosition >= m_pList->count()) {
+        return;
+    }
+    m_nCurrent = nPosition;
+    SelectCurrent();
+    LoadRecord();
+}
+
+void CEditorDlg::OnListDoubleClick(QListWidgetItem* pItem) {
+    m_nCurrent = m_pList->row(pItem);
+    LoadRecord();
+}

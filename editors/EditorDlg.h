@@ -1,0 +1,94 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "EditorDescription.h"
+#include "RecordTable.h"
+#include "gui/Dialog.h"
+
+class CFieldForm;
+class CTypeFilterPanel;
+class CVentryDoc;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QPushButton;
+class QScrollBar;
+
+// The modeless editor of one database: a record list in index-map order with its filters, a
+// current record shown through the field table's form, and Apply, Undo, New and Exit. The
+// list entries point at the records in the document, which Apply changes in place.
+class CEditorDlg : public CDialog, public CEditorWindow {
+public:
+    CEditorDlg(QWidget* pParent, CVentryDoc& doc, const EditorDescription& description,
+               std::unique_ptr<CRecordTable> pRecords);
+    ~CEditorDlg() override;
+
+protected:
+    enum class ERecordState { Unchanged, Changed, Unreadable };
+    using LineFilter =
+        std::function<bool(std::uint16_t nKey, const std::uint8_t* pRecord, std::string_view line)>;
+
+    void OnInitDialog() override;
+    // Escape and the close box: Exit.
+    void OnCancel() override { OnExit(); }
+
+    // The Sim Type that the type filter tests: by default that of the object whose Name is the
+    // record's name, 0 when there is none.
+    virtual int RecordType(const std::uint8_t* pRecord) const;
+    // The number in a record's list line.
+    virtual int ShownIndex(std::uint16_t nKey, const std::uint8_t* pRecord) const;
+    // Gives a copied record its own key and the default name.
+    virtual void PrepareNewRecord(std::uint8_t* pRecord, std::uint16_t nKey) const;
+    // The panel above the list; by default the type filter group or a lone Search button.
+    virtual QWidget* CreateFilterPanel();
+    // Builds the stored record as the controls edit it into pImage (a copy of the record).
+    virtual bool BuildImage(std::uint8_t* pImage, bool bReport);
+    virtual void LoadRecord();
+
+    // Rebuilds the list from the records that keep accepts; true when it lists any.
+    bool FillList(const LineFilter& keep);
+    bool FillListWithTypes();
+    bool FillListWithText(const std::string& strFilter);
+    ERecordState StoreOrCompare(bool bStore);
+
+    void OnFilter();
+    void OnSearch();
+    void OnApply();
+    void OnUndo();
+    void OnNew();
+    void OnExit();
+    void OnSpin(int nStep);
+    void OnListDoubleClick(QListWidgetItem* pItem);
+
+    std::uint8_t* CurrentRecord() const;
+    int ObjectSimType(const std::string& strObjectName) const;
+
+    CVentryDoc& m_doc;
+    const EditorDescription& m_description;
+    std::unique_ptr<CRecordTable> m_pRecords;
+    int m_nCurrent = 0;
+
+    CFieldForm* m_pForm = nullptr;
+    CTypeFilterPanel* m_pTypeFilter = nullptr;
+    QListWidget* m_pList = nullptr;
+    QScrollBar* m_pSpin = nullptr;
+
+private:
+    void BuildControls();
+    QPushButton* AddButton(int nId, const char* pszCaption);
+    void SelectCurrent();
+    void UpdateRecordControls();
+    void AddLine(std::uint16_t nKey, std::uint8_t* pRecord, std::string_view line);
+    void ApplyTypeFilter();
+    void ApplyTextFilter(const std::string& strFilter);
+    std::string EditedName() const;
+
+    QLineEdit* m_pNameEdit = nullptr;
+    QPushButton* m_pApply = nullptr;
+    QPushButton* m_pUndo = nullptr;
+};

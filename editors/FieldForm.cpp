@@ -1,0 +1,307 @@
+#include "FieldForm.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+#include <vector>
+
+#include "RecordField.h"
+#include "gui/DataExchangeLatin1.h"
+
+namespace {
+
+using RecordField::Get;
+using RecordField::Set;
+
+std::int64_t ReadInteger(const std::uint8_t* pImage, FieldAt at) {
+    switch (at.type) {
+        case FieldType::Int8:
+            return Get<std::int8_t>(pImage, at.nOffset);
+        case FieldType::UInt8:
+            return Get<std::uint8_t>(pImage, at.nOffset);
+        case FieldType::Int16:
+            return Get<std::int16_t>(pImage, at.nOffset);
+        case FieldType::UInt16:
+            return Get<std::uint16_t>(pImage, at.nOffset);
+        case FieldType::Int32:
+            return Get<std::int32_t>(pImage, at.nOffset);
+        case FieldType::UInt32:
+            return Get<std::uint32_t>(pImage, at.nOffset);
+        case FieldType::Float:
+        case FieldType::Text:
+            break;
+    }
+    return 0;
+}
+
+// Cuts the value to the field's width, as the stored type would.
+void WriteInteger(std::uint8_t* pImage, FieldAt at, std::int64_t value) {
+    switch (at.type) {
+        case FieldType::Int8:
+        case FieldType::UInt8:
+            Set(pImage, at.nOffset, static_cast<std::uint8_t>(value));
+            break;
+        case FieldType::Int16:
+        case FieldType::UInt16:
+            Set(pImage, at.nOffset, static_cast<std::uint16_t>(value));
+            break;
+        case FieldType::Int32:
+        case FieldType::UInt32:
+            Set(pImage, at.nOffset, static_cast<std::uint32_t>(value));
+            break;
+        case FieldType::Float:
+        case FieldType::Text:
+            break;
+    }
+}
+
+template <class T>
+void ExchangeNumber(CDataExchange& dx, QLineEdit& edit, std::uint8_t* pImage, FieldAt at) {
+    T value = Get<T>(pImage, at.nOffset);
+    DDX_Text(dx, edit, value);
+    if (dx.m_bSaveAndValidate && !dx.Failed()) {
+        Set(pImage, at.nOffset, value);
+    }
+}
+
+void ExchangeEdit(CDataExchange& dx, QLineEdit& edit, std::uint8_t* pImage, FieldAt at) {
+    switch (at.type) {
+        case FieldType::Int8:
+            return ExchangeNumber<std::int8_t>(dx, edit, pImage, at);
+        case FieldType::UInt8:
+            return ExchangeNumber<std::uint8_t>(dx, edit, pImage, at);
+        case FieldType::Int16:
+            return ExchangeNumber<std::int16_t>(dx, edit, pImage, at);
+        case FieldType::UInt16:
+            return ExchangeNumber<std::uint16_t>(dx, edit, pImage, at);
+        case FieldType::Int32:
+            return ExchangeNumber<std::int32_t>(dx, edit, pImage, at);
+        case FieldType::UInt32:
+            return ExchangeNumber<std::uint32_t>(dx, edit, pImage, at);
+        case FieldType::Float:
+            return ExchangeNumber<float>(dx, edit, pImage, at);
+        case FieldType::Text: {
+            std::string text = RecordField::GetText(pImage, at.nOffset, at.nWidth);
+            DDX_Text(dx, edit, text);
+            if (dx.m_bSaveAndValidate && !dx.Failed()) {
+                RecordField::SetText(pImage, at.nOffset, at.nWidth, text);
+            }
+            return;
+        }
+    }
+}
+
+void ExchangeBit(CDataExchange& dx, QCheckBox& box, std::uint8_t* pImage, const FieldBinding& b) {
+    const auto mask = std::int64_t{1} << b.nBit;
+    const std::int64_t word = ReadInteger(pImage, b.at);
+    bool bSet = (word & mask) != 0;
+    DDX_Check(dx, box, bSet);
+    if (dx.m_bSaveAndValidate) {
+        WriteInteger(pImage, b.at, bSet ? word | mask : word & ~mask);
+    }
+}
+
+void ExchangeCombo(CDataExchange& dx, QComboBox& combo, std::uint8_t* pImage,
+                   const FieldBinding& b) {
+    std::int64_t value = ReadInteger(pImage, b.at);
+    if (b.kind == ControlKind::ComboIndex) {
+        // A 32-bit unsigned value wraps here and back, so its bits survive.
+        int index = static_cast<int>(value);
+        DDX_CBIndex(dx, combo, index);
+        value = index;
+    } else {
+        DDX_CBData(dx, combo, value);
+    }
+    if (dx.m_bSaveAndValidate) {
+        WriteInteger(pImage, b.at, value);
+    }
+}
+
+// Characters a number edit needs for its widest value.
+int WidthInCharacters(const FieldBinding& binding) {
+    switch (binding.at.type) {
+        case FieldType::Int8:
+        case FieldType::UInt8:
+            return 4;
+        case FieldType::Int16:
+        case FieldType::UInt16:
+            return 6;
+        case FieldType::Int32:
+        case FieldType::UInt32:
+            return 11;
+        case FieldType::Float:
+            return 13;
+        case FieldType::Text:
+            break;
+    }
+    return binding.nTextLimit > 0 ? binding.nTextLimit : binding.at.nWidth;
+}
+
+QString AccessibleName(const char* pszLabel) {
+    QString name = QString::fromLatin1(pszLabel).trimmed();
+    if (name.endsWith(QLatin1Char(':'))) {
+        name.chop(1);
+    }
+    return name;
+}
+
+}  // namespace
+
+CFieldForm::CFieldForm(std::span<const FieldBinding> fields, std::span<const FieldGroup> groups,
+                       QWidget* pParent)
+    : QWidget(pParent), m_fields(fields) {
+    m_controls.reserve(m_fields.size());
+    for (const FieldBinding& binding : m_fields) {
+        m_controls.push_back(CreateControl(binding));
+    }
+    BuildLayout(groups);
+}
+
+QWidget* CFieldForm::CreateControl(const FieldBinding& binding) {
+    QWidget* pControl = nullptr;
+    switch (binding.kind) {
+        case ControlKind::Edit: {
+            auto* pEdit = new QLineEdit(this);
+            if (binding.at.type == FieldType::Text) {
+                pEdit->setMaxLength(binding.nTextLimit > 0 ? binding.nTextLimit
+                                                           : binding.at.nWidth);
+                pEdit->setValidator(new CLatin1Validator(pEdit));
+            }
+            const int nChars = WidthInCharacters(binding);
+            pEdit->setMinimumWidth(pEdit->fontMetrics().horizontalAdvance(QString(nChars, 'x')) +
+                                   12);
+            pControl = pEdit;
+            break;
+        }
+        case ControlKind::CheckBit:
+            pControl = new QCheckBox(QString::fromLatin1(binding.pszLabel), this);
+            break;
+        case ControlKind::ComboIndex:
+        case ControlKind::ComboValue: {
+            auto* pCombo = new QComboBox(this);
+            for (const ComboItem& item : binding.items) {
+                pCombo->addItem(QString::fromLatin1(item.pszText),
+                                QVariant::fromValue<qlonglong>(item.nValue));
+            }
+            pControl = pCombo;
+            break;
+        }
+    }
+    pControl->setObjectName(QString::number(binding.nId));
+    pControl->setAccessibleName(AccessibleName(binding.pszLabel));
+    pControl->setEnabled(!binding.bReadOnly);
+    return pControl;
+}
+
+void CFieldForm::BuildLayout(std::span<const FieldGroup> groups) {
+    auto* pLayout = new QVBoxLayout(this);
+    pLayout->setContentsMargins(0, 0, 0, 0);
+    auto* pLoose = new QGridLayout;
+    pLayout->addLayout(pLoose);
+
+    std::vector<QGridLayout*> groupGrids;
+    std::vector<int> groupCounts(groups.size(), 0);
+    for (const FieldGroup& group : groups) {
+        auto* pBox = new QGroupBox(QString::fromLatin1(group.pszCaption), this);
+        groupGrids.push_back(new QGridLayout(pBox));
+        pLayout->addWidget(pBox);
+    }
+
+    int nLooseRow = 0;
+    for (std::size_t i = 0; i < m_fields.size(); ++i) {
+        const FieldBinding& binding = m_fields[i];
+        QWidget* pControl = m_controls[i];
+        QLabel* pLabel = nullptr;
+        if (binding.kind != ControlKind::CheckBit) {
+            pLabel = new QLabel(QString::fromLatin1(binding.pszLabel), this);
+            pLabel->setBuddy(pControl);
+        }
+        if (binding.nGroup < 0) {
+            if (pLabel != nullptr) {
+                pLoose->addWidget(pLabel, nLooseRow, 0);
+                pLoose->addWidget(pControl, nLooseRow, 1);
+            } else {
+                pLoose->addWidget(pControl, nLooseRow, 0, 1, 2);
+            }
+            ++nLooseRow;
+            continue;
+        }
+        const auto nGroup = static_cast<std::size_t>(binding.nGroup);
+        const int nCell = groupCounts[nGroup]++;
+        const int nColumns = groups[nGroup].nColumns;
+        const int nRow = nCell / nColumns * 2;
+        const int nColumn = nCell % nColumns;
+        if (pLabel != nullptr) {
+            groupGrids[nGroup]->addWidget(pLabel, nRow, nColumn);
+        }
+        groupGrids[nGroup]->addWidget(pControl, nRow + 1, nColumn);
+    }
+    pLayout->addStretch(1);
+}
+
+void CFieldForm::Load(const std::uint8_t* pRecord, std::size_t nSize) {
+    std::vector<std::uint8_t> image(pRecord, pRecord + nSize);
+    m_shown.clear();
+    CDataExchange dx(false, m_shown);
+    Exchange(dx, image.data());
+}
+
+bool CFieldForm::Store(std::uint8_t* pImage, bool bReport) {
+    CDataExchange dx(true, m_shown, bReport);
+    Exchange(dx, pImage);
+    return !dx.Failed();
+}
+
+void CFieldForm::Exchange(CDataExchange& dx, std::uint8_t* pImage) {
+    for (std::size_t i = 0; i < m_fields.size() && !dx.Failed(); ++i) {
+        const FieldBinding& binding = m_fields[i];
+        if (dx.m_bSaveAndValidate && binding.bReadOnly) {
+            continue;
+        }
+        QWidget* pControl = m_controls[i];
+        switch (binding.kind) {
+            case ControlKind::Edit:
+                ExchangeEdit(dx, *static_cast<QLineEdit*>(pControl), pImage, binding.at);
+                break;
+            case ControlKind::CheckBit:
+                ExchangeBit(dx, *static_cast<QCheckBox*>(pControl), pImage, binding);
+                break;
+            case ControlKind::ComboIndex:
+            case ControlKind::ComboValue:
+                ExchangeCombo(dx, *static_cast<QComboBox*>(pControl), pImage, binding);
+                break;
+        }
+    }
+}
+
+void CFieldForm::Clear() {
+    m_shown.clear();
+    for (QWidget* pControl : m_controls) {
+        if (auto* pEdit = qobject_cast<QLineEdit*>(pControl)) {
+            pEdit->clear();
+        } else if (auto* pBox = qobject_cast<QCheckBox*>(pControl)) {
+            pBox->setChecked(false);
+        } else if (auto* pCombo = qobject_cast<QComboBox*>(pControl)) {
+            pCombo->setCurrentIndex(-1);
+        }
+    }
+}
+
+void CFieldForm::EnableFields(bool bEnable) {
+    for (std::size_t i = 0; i < m_fields.size(); ++i) {
+        m_controls[i]->setEnabled(bEnable && !m_fields[i].bReadOnly);
+    }
+}
+
+QWidget* CFieldForm::Control(int nId) const {
+    for (std::size_t i = 0; i < m_fields.size(); ++i) {
+        if (m_fields[i].nId == nId) {
+            return m_controls[i];
+        }
+    }
+    return nullptr;
+}

@@ -1,0 +1,59 @@
+#include "FilterDlg.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/AppServices.h"
+#include "gui/DataExchangeLatin1.h"
+
+CFilterDlg::CFilterDlg(QWidget* pParent)
+    : CDialog(kTemplateId, "Filter Dialog", pParent, CloseBox::With) {}
+
+void CFilterDlg::OnInitDialog() {
+    auto* pGrid = new QGridLayout(this);
+    pGrid->addWidget(new QLabel(QStringLiteral("Define Filter:"), this), 0, 0);
+    m_pEdit = new QLineEdit(this);
+    m_pEdit->setObjectName(QString::number(kEditId));
+    m_pEdit->setAccessibleName(QStringLiteral("Define Filter"));
+    // Record texts are single bytes, so other characters could never match.
+    m_pEdit->setValidator(new CLatin1Validator(m_pEdit));
+    m_pEdit->setMinimumWidth(m_pEdit->fontMetrics().horizontalAdvance(QString(24, 'x')));
+    pGrid->addWidget(m_pEdit, 0, 1);
+
+    auto* pHints = new QGroupBox(this);
+    auto* pHintLayout = new QVBoxLayout(pHints);
+    pHintLayout->addWidget(new QLabel(QStringLiteral("No Wildcards allowed"), pHints));
+    pHintLayout->addWidget(new QLabel(QStringLiteral("Hit Ok to remove Filter"), pHints));
+    pGrid->addWidget(pHints, 1, 0, 1, 2);
+
+    auto* pOk = new QPushButton(QStringLiteral("OK"), this);
+    pOk->setObjectName(QString::number(IDOK));
+    pOk->setDefault(true);
+    auto* pCancel = new QPushButton(QStringLiteral("Abbrechen"), this);
+    pCancel->setObjectName(QString::number(IDCANCEL));
+    pCancel->setAutoDefault(false);
+    auto* pButtons = new QVBoxLayout;
+    pButtons->addWidget(pOk);
+    pButtons->addWidget(pCancel);
+    pButtons->addStretch(1);
+    pGrid->addLayout(pButtons, 0, 2, 2, 1);
+
+    connect(pOk, &QPushButton::clicked, this, [this] { OnOK(); });
+    connect(pCancel, &QPushButton::clicked, this, [this] { OnCancel(); });
+}
+
+void CFilterDlg::DoDataExchange(CDataExchange& dx) {
+    DDX_Text(dx, *m_pEdit, m_strFilter);
+}
+
+void CFilterDlg::showEvent(QShowEvent* pEvent) {
+    CDialog::showEvent(pEvent);
+    activateWindow();
+    m_pEdit->setFocus();
+    m_pEdit->deselect();
+    m_pEdit->setCursorPosition(0);
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// The "%03d: %s" line of a record list and the letter-case folding that searches and
+// renames use. Texts are single bytes; letters fold as in Latin-1.
+namespace RecordLine {
+
+constexpr std::size_t kMaxLength = 64;  // five digits, ": " and the widest name field
+
+std::string Format(int nIndex, std::string_view name);
+// Writes the line into buffer (kMaxLength bytes) and returns its length.
+std::size_t Format(int nIndex, std::string_view name, char* pBuffer);
+char ToLower(char c);
+void MakeLower(std::string& text);
+bool EqualNoCase(std::string_view a, std::string_view b);
+
+}  // namespace RecordLine

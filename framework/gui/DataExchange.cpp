@@ -1,0 +1,178 @@
+#include "DataExchange.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <charconv>
+#include <limits>
+
+#include "DataExchangeLatin1.h"
+#include "MessageBox.h"
+
+namespace {
+
+QString FieldName(const QWidget& control) {
+    return control.accessibleName().isEmpty() ? control.objectName() : control.accessibleName();
+}
+
+template <class T>
+void ExchangeInteger(CDataExchange& dx, QLineEdit& edit, T& value) {
+    if (dx.Failed()) {
+        return;
+    }
+    if (!dx.m_bSaveAndValidate) {
+        edit.setText(QString::number(value));
+        dx.Remember(edit, edit.text());
+        return;
+    }
+    if (dx.Untouched(edit, edit.text())) {
+        return;
+    }
+    bool bOk = false;
+    const qlonglong number = edit.text().trimmed().toLongLong(&bOk);
+    if (!bOk || number < std::numeric_limits<T>::min() || number > std::numeric_limits<T>::max()) {
+        dx.Fail(edit, QStringLiteral("needs an integer between %1 and %2.")
+                          .arg(static_cast<qlonglong>(std::numeric_limits<T>::min()))
+                          .arg(static_cast<qlonglong>(std::numeric_limits<T>::max())));
+        return;
+    }
+    value = static_cast<T>(number);
+}
+
+}  // namespace
+
+void CDataExchange::Fail(QWidget& control, const QString& problem) {
+    m_bFailed = true;
+    if (!m_bReportFailures) {
+        return;
+    }
+    const QString text = QStringLiteral("The field \"%1\" %2").arg(FieldName(control), problem);
+    AfxShowMessageBox(Latin1::FromQString(text));
+    control.setFocus();
+    if (auto* edit = qobject_cast<QLineEdit*>(&control)) {
+        edit->selectAll();
+    }
+}
+
+bool CDataExchange::Untouched(const QWidget& control, const QString& shown) const {
+    const auto it = m_shown.find(&control);
+    return it != m_shown.end() && it->second == shown;
+}
+
+void DDX_Text(CDataExchange& dx, QLineEdit& edit, std::int8_t& value) {
+    ExchangeInteger(dx, edit, value);
+}
+void DDX_Text(CDataExchange& dx, QLineEdit& edit, std::uint8_t& value) {
+    ExchangeInteger(dx, edit, value);
+}
+void DDX_Text(CDataExchange& dx, QLineEdit& edit, std::int16_t& value) {
+    ExchangeInteger(dx, edit, value);
+}
+void DDX_Text(CDataExchange& dx, QLineEdit& edit, std::uint16_t& value) {
+    ExchangeInteger(dx, edit, value);
+}
+void DDX_Text(CDataExchange& dx, QLineEdit& edit, std::int32_t& value) {
+    ExchangeInteger(dx, edit, value);
+}
+void DDX_Text(CDataExchange& dx, QLineEdit& edit, std::uint32_t& value) {
+    ExchangeInteger(dx, edit, value);
+}
+
+void DDX_Text(CDataExchange& dx, QLineEdit& edit, float& value) {
+    if (dx.Failed()) {
+        return;
+    }
+    if (!dx.m_bSaveAndValidate) {
+        edit.setText(FloatToText(value));
+        dx.Remember(edit, edit.text());
+        return;
+    }
+    if (dx.Untouched(edit, edit.text())) {
+        return;
+    }
+    float parsed = 0;
+    if (!TextToFloat(edit.text(), parsed)) {
+        dx.Fail(edit, QStringLiteral("needs a number."));
+        return;
+    }
+    value = parsed;
+}
+
+void DDX_Text(CDataExchange& dx, QLineEdit& edit, std::string& value) {
+    if (dx.Failed()) {
+        return;
+    }
+    if (!dx.m_bSaveAndValidate) {
+        edit.setText(Latin1::ToQString(value));
+        dx.Remember(edit, edit.text());
+        return;
+    }
+    if (dx.Untouched(edit, edit.text())) {
+        return;
+    }
+    if (!Latin1::IsStorable(edit.text())) {
+        dx.Fail(edit, QStringLiteral("holds characters that cannot be stored."));
+        return;
+    }
+    value = Latin1::FromQString(edit.text());
+}
+
+void DDX_Check(CDataExchange& dx, QCheckBox& box, bool& value) {
+    if (dx.Failed()) {
+        return;
+    }
+    if (!dx.m_bSaveAndValidate) {
+        box.setChecked(value);
+        dx.Remember(box, QString::number(box.isChecked()));
+        return;
+    }
+    if (!dx.Untouched(box, QString::number(box.isChecked()))) {
+        value = box.isChecked();
+    }
+}
+
+void DDX_CBIndex(CDataExchange& dx, QComboBox& combo, int& index) {
+    if (dx.Failed()) {
+        return;
+    }
+    if (!dx.m_bSaveAndValidate) {
+        combo.setCurrentIndex(index >= 0 && index < combo.count() ? index : -1);
+        dx.Remember(combo, QString::number(combo.currentIndex()));
+        return;
+    }
+    if (!dx.Untouched(combo, QString::number(combo.currentIndex()))) {
+        index = combo.currentIndex();
+    }
+}
+
+void DDX_CBData(CDataExchange& dx, QComboBox& combo, std::int64_t& value) {
+    if (dx.Failed()) {
+        return;
+    }
+    if (!dx.m_bSaveAndValidate) {
+        combo.setCurrentIndex(combo.findData(QVariant::fromValue<qlonglong>(value)));
+        dx.Remember(combo, QString::number(combo.currentIndex()));
+        return;
+    }
+    const int selected = combo.currentIndex();
+    if (!dx.Untouched(combo, QString::number(selected)) && selected >= 0) {
+        value = combo.itemData(selected).toLongLong();
+    }
+}
+
+QString FloatToText(float value) {
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return QString::fromLatin1(buffer, result.ptr - buffer);
+}
+
+bool TextToFloat(const QString& text, float& value) {
+    const QByteArray bytes = text.trimmed().toLatin1();
+    const char* begin = bytes.constData();
+    const char* end = begin + bytes.size();
+    if (end - begin > 1 && begin[0] == '+' && begin[1] != '-') {
+        ++begin;
+    }
+    const auto result = std::from_chars(begin, end, value);
+    return result.ec == std::errc() && result.ptr == end && begin != end;
+}
