@@ -1,0 +1,20 @@
+#include "ToolServices.h"
+
+int CToolServices::DoMessageBox(const std::string& text, unsigned type) {
+    Print(text);
+    ++m_nFailures;
+    return (type & MB_YESNO) ? IDNO : IDOK;
+}
+
+void CToolServices::Warn(const std::string& text) {
+    Print("warning: " + text);
+}
+
+// Message box texts break lines for a dialog; on a terminal one line reads better.
+void CToolServices::Print(const std::string& text) {
+    std::string line = "ventry-db: ";
+    for (const char c : text) {
+        line += c == '\n' ? ' ' : c;
+    }
+    std::fprintf(m_pStream, "%s\n", line.c_str());
+}
