@@ -1,0 +1,224 @@
+#include "WinApp.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <QSettings>
+#include <cstdio>
+
+#include "AfxRes.h"
+#include "CmdUI.h"
+#include "DocManager.h"
+#include "FrameWnd.h"
+#include "MessageBox.h"
+#include "PathString.h"
+#include "RecentFileList.h"
+
+namespace {
+
+CWinApp* g_pApp = nullptr;
+
+}  // namespace
+
+CWinApp* AfxGetApp() {
+    return g_pApp;
+}
+
+CWinApp::CWinApp(const QString& strAppName, const QString& strVersion) {
+    QCoreApplication::setApplicationName(strAppName);
+    QCoreApplication::setApplicationVersion(strVersion);
+    g_pApp = this;
+    m_pPreviousServices = AfxSetAppServices(this);
+}
+
+CWinApp::~CWinApp() {
+    // Documents and frames go first: their teardown may still use the services.
+    m_pDocManager.reset();
+    AfxSetAppServices(m_pPreviousServices);
+    g_pApp = nullptr;
+}
+
+bool CWinApp::Start(const QStringList& arguments) {
+    m_arguments = arguments;
+    return InitInstance();
+}
+
+int CWinApp::Run(const QStringList& arguments) {
+    if (!Start(arguments)) {
+        return m_nExitCode;
+    }
+    return QApplication::exec();
+}
+
+CFrameWnd* CWinApp::GetMainWnd() const {
+    return m_pDocManager ? m_pDocManager->GetMainFrame() : nullptr;
+}
+
+CDocument* CWinApp::OpenDocumentFile(const std::string& fileName) {
+    return m_pDocManager ? m_pDocManager->OpenDocumentFile(fileName) : nullptr;
+}
+
+bool CWinApp::SaveAllModified() {
+    return !m_pDocManager || m_pDocManager->SaveAllModified();
+}
+
+void CWinApp::CloseAllDocuments() {
+    if (m_pDocManager) {
+        m_pDocManager->CloseAllDocuments();
+    }
+}
+
+int CWinApp::GetProfileInt(const QString& strSection, const QString& strEntry, int nDefault) {
+    bool bOk = false;
+    const int nValue = Profile().value(strSection + u'/' + strEntry).toInt(&bOk);
+    return bOk ? nValue : nDefault;
+}
+
+void CWinApp::WriteProfileInt(const QString& strSection, const QString& strEntry, int nValue) {
+    Profile().setValue(strSection + u'/' + strEntry, nValue);
+    Profile().sync();
+}
+
+bool CWinApp::OnCommand(unsigned nID) {
+    switch (nID) {
+        case ID_FILE_NEW:
+            if (m_pDocManager) {
+                m_pDocManager->OnFileNew();
+            }
+            return true;
+        case ID_FILE_OPEN:
+            if (m_pDocManager) {
+                m_pDocManager->OnFileOpen();
+            }
+            return true;
+        case ID_APP_EXIT:
+            if (CFrameWnd* frame = GetMainWnd()) {
+                frame->close();
+            }
+            return true;
+        default:
+            if (IsRecentFileCommand(nID)) {
+                OnOpenRecentFile(nID - ID_FILE_MRU_FILE1);
+                return true;
+            }
+            return false;
+    }
+}
+
+bool CWinApp::OnUpdateCommand(CCmdUI& cmdUI) {
+    if (!IsRecentFileCommand(cmdUI.m_nID)) {
+        return false;
+    }
+    m_pRecentFileList->UpdateMenu(cmdUI);
+    return true;
+}
+
+int CWinApp::DoMessageBox(const std::string& text, unsigned type) {
+    // A load's wait cursor must not hang over its error message.
+    const bool bWaiting = QGuiApplication::overrideCursor() != nullptr;
+    if (bWaiting) {
+        QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
+    }
+    const int nResult = AfxShowMessageBox(text, type);
+    if (bWaiting) {
+        QGuiApplication::restoreOverrideCursor();
+    }
+    return nResult;
+}
+
+bool CWinApp::DoPromptFileName(std::string& fileName, bool bOpenFileDialog) {
+    return m_pDocManager && m_pDocManager->DoPromptFileName(fileName, bOpenFileDialog);
+}
+
+void CWinApp::AddToRecentFileList(const std::string& pathName) {
+    if (!m_pRecentFileList) {
+        return;
+    }
+    m_pRecentFileList->Add(pathName);
+    m_pRecentFileList->WriteList(Profile());
+    Profile().sync();
+}
+
+void CWinApp::SetRegistryKey(const QString& strRegistryKey) {
+    m_strRegistryKey = strRegistryKey;
+    m_pSettings.reset();
+}
+
+void CWinApp::LoadStdProfileSettings(std::size_t nMaxMRU) {
+    m_pRecentFileList = std::make_unique<CRecentFileList>(
+        nMaxMRU, QStringLiteral("Recent File List"), QStringLiteral("File%1"));
+    m_pRecentFileList->ReadList(Profile());
+}
+
+void CWinApp::SetDocManager(std::unique_ptr<CDocManager> pDocManager) {
+    m_pDocManager = std::move(pDocManager);
+}
+
+void CWinApp::AddDocTemplate(std::unique_ptr<CSingleDocTemplate> pTemplate) {
+    m_pDocManager->AddDocTemplate(std::move(pTemplate));
+}
+
+void CWinApp::ParseCommandLine(CCommandLineInfo& cmdInfo) const {
+    QCommandLineParser parser;
+    const QCommandLineOption helpOption = parser.addHelpOption();
+    const QCommandLineOption versionOption = parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The file to open."),
+                                 QStringLiteral("[file]"));
+    if (!parser.parse(m_arguments)) {
+        std::fprintf(stderr, "%s\n", qPrintable(parser.errorText()));
+        cmdInfo.m_nShellCommand = CCommandLineInfo::FileNothing;
+        cmdInfo.m_nExitCode = 2;
+    } else if (parser.isSet(helpOption)) {
+        std::fputs(qPrintable(parser.helpText()), stdout);
+        cmdInfo.m_nShellCommand = CCommandLineInfo::FileNothing;
+    } else if (parser.isSet(versionOption)) {
+        std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
+                    qPrintable(QCoreApplication::applicationVersion()));
+        cmdInfo.m_nShellCommand = CCommandLineInfo::FileNothing;
+    } else if (!parser.positionalArguments().isEmpty()) {
+        cmdInfo.m_nShellCommand = CCommandLineInfo::FileOpen;
+        cmdInfo.m_strFileName = AfxQStringToPath(parser.positionalArguments().front());
+    }
+}
+
+bool CWinApp::ProcessShellCommand(const CCommandLineInfo& cmdInfo) {
+    switch (cmdInfo.m_nShellCommand) {
+        case CCommandLineInfo::FileNew:
+            OnCommand(ID_FILE_NEW);
+            break;
+        case CCommandLineInfo::FileOpen:
+            OpenDocumentFile(cmdInfo.m_strFileName);
+            break;
+        case CCommandLineInfo::FileNothing:
+            m_nExitCode = cmdInfo.m_nExitCode;
+            return false;
+    }
+    return GetMainWnd() != nullptr;
+}
+
+QSettings& CWinApp::Profile() {
+    if (!m_pSettings) {
+        m_pSettings =
+            std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                        m_strRegistryKey, QCoreApplication::applicationName());
+    }
+    return *m_pSettings;
+}
+
+bool CWinApp::IsRecentFileCommand(unsigned nID) const {
+    return m_pRecentFileList && nID >= ID_FILE_MRU_FILE1 &&
+           nID < ID_FILE_MRU_FILE1 + m_pRecentFileList->GetMaxSize();
+}
+
+void CWinApp::OnOpenRecentFile(std::size_t nIndex) {
+    if (nIndex >= m_pRecentFileList->GetSize()) {
+        return;
+    }
+    const std::string pathName = (*m_pRecentFileList)[nIndex];
+    // An entry whose file has gone is dropped; one the user only chose not to open stays.
+    if (!OpenDocumentFile(pathName) && !QFileInfo::exists(AfxPathToQString(pathName))) {
+        m_pRecentFileList->Remove(nIndex);
+        m_pRecentFileList->WriteList(Profile());
+        Profile().sync();
+    }
+}

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <string>
+
+#include "CmdTarget.h"
+#include "CommandLineInfo.h"
+#include "core/AppServices.h"
+
+class CDocManager;
+class CDocument;
+class CFrameWnd;
+class CRecentFileList;
+class CSingleDocTemplate;
+class QSettings;
+
+// The application: start-up, its settings with the recent-file list, the command line,
+// and the application-wide commands (New, Open, the recent files, Exit). While it exists it
+// is the document layer's services and AfxGetApp() returns it.
+class CWinApp : public CCmdTarget, public CAppServices {
+public:
+    CWinApp(const QString& strAppName, const QString& strVersion);
+    ~CWinApp() override;
+
+    // Start-up on the given command line (program name first); false when the program is
+    // to end at once.
+    bool Start(const QStringList& arguments);
+    // Start-up, then the event loop; the program's exit code.
+    int Run(const QStringList& arguments);
+
+    CFrameWnd* GetMainWnd() const;
+    CDocument* OpenDocumentFile(const std::string& fileName);
+    bool SaveAllModified();
+    void CloseAllDocuments();
+    const CRecentFileList* GetRecentFileList() const { return m_pRecentFileList.get(); }
+
+    int GetProfileInt(const QString& strSection, const QString& strEntry, int nDefault);
+    void WriteProfileInt(const QString& strSection, const QString& strEntry, int nValue);
+
+    bool OnCommand(unsigned nID) override;
+    bool OnUpdateCommand(CCmdUI& cmdUI) override;
+
+    int DoMessageBox(const std::string& text, unsigned type) override;
+    bool DoPromptFileName(std::string& fileName, bool bOpenFileDialog) override;
+    void AddToRecentFileList(const std::string& pathName) override;
+
+protected:
+    virtual bool InitInstance() = 0;
+
+    // The settings live under this organisation and the application's name.
+    void SetRegistryKey(const QString& strRegistryKey);
+    void LoadStdProfileSettings(std::size_t nMaxMRU);
+    void SetDocManager(std::unique_ptr<CDocManager> pDocManager);
+    void AddDocTemplate(std::unique_ptr<CSingleDocTemplate> pTemplate);
+    void ParseCommandLine(CCommandLineInfo& cmdInfo) const;
+    // Opens what the command line names, or runs File New; false when no frame came of it.
+    bool ProcessShellCommand(const CCommandLineInfo& cmdInfo);
+
+private:
+    QSettings& Profile();
+    bool IsRecentFileCommand(unsigned nID) const;
+    void OnOpenRecentFile(std::size_t nIndex);
+
+    QString m_strRegistryKey;
+    QStringList m_arguments;
+    int m_nExitCode = 1;
+    std::unique_ptr<QSettings> m_pSettings;
+    std::unique_ptr<CRecentFileList> m_pRecentFileList;
+    std::unique_ptr<CDocManager> m_pDocManager;
+    CAppServices* m_pPreviousServices = nullptr;
+};
+
+// The running application; null when there is none.
+CWinApp* AfxGetApp();
