@@ -171,9 +171,9 @@ QWidget* CFieldForm::CreateControl(const FieldBinding& binding) {
                                                            : binding.at.nWidth);
                 pEdit->setValidator(new CLatin1Validator(pEdit));
             }
+            // Wide enough for the field's longest value, no wider: a form of tidy columns.
             const int nChars = WidthInCharacters(binding);
-            pEdit->setMinimumWidth(pEdit->fontMetrics().horizontalAdvance(QString(nChars, 'x')) +
-                                   12);
+            pEdit->setFixedWidth(pEdit->fontMetrics().horizontalAdvance(QString(nChars, '0')) + 16);
             pControl = pEdit;
             break;
         }
@@ -207,9 +207,12 @@ void CFieldForm::BuildLayout(std::span<const FieldGroup> groups) {
     std::vector<int> groupCounts(groups.size(), 0);
     for (const FieldGroup& group : groups) {
         auto* pBox = new QGroupBox(QString::fromLatin1(group.pszCaption), this);
-        groupGrids.push_back(new QGridLayout(pBox));
+        auto* pGrid = new QGridLayout(pBox);
+        pGrid->setColumnStretch(group.nColumns, 1);
+        groupGrids.push_back(pGrid);
         pLayout->addWidget(pBox);
     }
+    pLoose->setColumnStretch(2, 1);
 
     int nLooseRow = 0;
     for (std::size_t i = 0; i < m_fields.size(); ++i) {
