@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <cstdio>
+#include <string_view>
 
 #include "AfxRes.h"
 #include "CmdUI.h"
@@ -17,6 +18,18 @@
 namespace {
 
 CWinApp* g_pApp = nullptr;
+
+// --help and --version only print, so they need no display.
+bool AsksOnlyForText(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument(argv[i]);
+        if (argument == "-h" || argument == "--help" || argument == "-?" ||
+            argument == "--help-all" || argument == "-v" || argument == "--version") {
+            return true;
+        }
+    }
+    return false;
+}
 
 }  // namespace
 
@@ -43,11 +56,18 @@ bool CWinApp::Start(const QStringList& arguments) {
     return InitInstance();
 }
 
-int CWinApp::Run(const QStringList& arguments) {
-    if (!Start(arguments)) {
-        return m_nExitCode;
+int CWinApp::Run(int& argc, char** argv) {
+    std::unique_ptr<QCoreApplication> application;
+    if (AsksOnlyForText(argc, argv)) {
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    } else {
+        application = std::make_unique<QApplication>(argc, argv);
     }
-    return QApplication::exec();
+    const int nExitCode =
+        Start(QCoreApplication::arguments()) ? QCoreApplication::exec() : m_nExitCode;
+    // Frames and documents go while the Qt application still exists.
+    m_pDocManager.reset();
+    return nExitCode;
 }
 
 CFrameWnd* CWinApp::GetMainWnd() const {

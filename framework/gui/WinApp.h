@@ -27,8 +27,9 @@ public:
     // Start-up on the given command line (program name first); false when the program is
     // to end at once.
     bool Start(const QStringList& arguments);
-    // Start-up, then the event loop; the program's exit code.
-    int Run(const QStringList& arguments);
+    // Makes the Qt application, starts up on its command line, then runs the event loop;
+    // the program's exit code.
+    int Run(int& argc, char** argv);
 
     CFrameWnd* GetMainWnd() const;
     CDocument* OpenDocumentFile(const std::string& fileName);

@@ -1,0 +1,3 @@
+#include "LeftView.h"
+
+IMPLEMENT_DYNCREATE(CLeftView)

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "Resource.h"
+#include "gui/AfxRes.h"
+#include "gui/FrameResource.h"
+
+// Menu, accelerators and toolbar of the main frame (resource IDR_MAINFRAME).
+namespace MainFrameResource {
+
+inline constexpr CMenuItemResource kFileMenu[] = {
+    {ID_FILE_OPEN, "Ö&ffnen...\tStrg+O"},
+    {ID_FILE_SAVE, "S&peichern\tStrg+S"},
+    {ID_FILE_SAVE_AS, "Speichern &unter..."},
+    {ID_SEPARATOR, nullptr},
+    {ID_FILE_MRU_FILE1, "Letzte Datei"},
+    {ID_SEPARATOR, nullptr},
+    {ID_APP_EXIT, "&Beenden"},
+};
+
+// The keys named after the tab are labels only: Ctrl+O and Ctrl+S open and save.
+inline constexpr CMenuItemResource kViewMenu[] = {
+    {ID_VIEW_OBJECTS, "&Objects\tStrg+O"},     {ID_VIEW_SENSORS, "&Sensors\tStrg+S"},
+    {ID_VIEW_LAUNCHERS, "&Launchers\tStrg+L"}, {ID_SEPARATOR, nullptr},
+    {ID_VIEW_PROFILES, "&Profiles\tStrg+P"},   {ID_VIEW_MASTS, "&Masts\tStrg+M"},
+    {ID_VIEW_ENTITIES, "&Entities\tStrg+E"},
+};
+
+inline constexpr CMenuItemResource kHelpMenu[] = {
+    {ID_APP_ABOUT, "Inf&o über Ventry..."},
+};
+
+inline constexpr CPopupMenuResource kMenu[] = {
+    {"&Datei", kFileMenu},
+    {"&View", kViewMenu},
+    {"&?", kHelpMenu},
+};
+
+inline constexpr CAcceleratorResource kAccelerators[] = {
+    {"Ctrl+N", ID_FILE_NEW}, {"Ctrl+O", ID_FILE_OPEN},   {"Ctrl+S", ID_FILE_SAVE},
+    {"F6", ID_NEXT_PANE},    {"Shift+F6", ID_PREV_PANE},
+};
+
+inline constexpr unsigned kToolBarButtons[] = {
+    ID_FILE_OPEN,      ID_SEPARATOR,     ID_FILE_SAVE,        ID_SEPARATOR,
+    ID_VIEW_OBJECTS,   ID_VIEW_SENSORS,  ID_VIEW_LAUNCHERS,   ID_SEPARATOR,
+    ID_VIEW_PROFILES,  ID_VIEW_ENTITIES, ID_VIEW_MASTS,       ID_VIEW_AIRSTRIPS,
+    ID_VIEW_3DOBJECTS, ID_SEPARATOR,     ID_VIEW_SHIPCLASSES, ID_VIEW_COUNTRYNAMES,
+    ID_SEPARATOR,      ID_APP_ABOUT,
+};
+
+inline constexpr CToolBarResource kToolBar{kToolBarButtons, ":/images/toolbar.png", 16, 15};
+
+inline constexpr const char* kIcon = ":/images/ventry.png";
+inline constexpr const char* kSmallIcon = ":/images/ventry16.png";
+
+}  // namespace MainFrameResource
