@@ -44,7 +44,14 @@ CEditorDlg::CEditorDlg(QWidget* pParent, CVentryDoc& doc, const EditorDescriptio
       m_description(description),
       m_pRecords(std::move(pRecords)) {}
 
-CEditorDlg::~CEditorDlg() = default;
+// The frame, as the Qt parent, may delete the editor before the document does; the document
+// must then not delete it a second time.
+CEditorDlg::~CEditorDlg() {
+    std::unique_ptr<CEditorWindow>& pOwner = m_doc.Editor(m_description.slot);
+    if (pOwner.get() == this) {
+        static_cast<void>(pOwner.release());
+    }
+}
 
 void CEditorDlg::OnInitDialog() {
     BuildControls();

@@ -318,3 +318,29 @@ TEST_F(ProfileEditorTest, DialogHasItsTemplateIdCaptionAndDefaultButton) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ProfileEditorLifetimeTest, DocumentDeletesTheEditorWithItsContents) {
+    CVentryDoc doc;
+    QWidget frame;
+    doc.Editor(EditorSlot::Profile) = CreateEditor(EditorSlot::Profile, &frame, doc);
+    auto* pDialog = dynamic_cast<QDialog*>(doc.Editor(EditorSlot::Profile).get());
+    ASSERT_NE(pDialog, nullptr);
+    EXPECT_EQ(pDialog->parentWidget(), &frame);
+    EXPECT_FALSE(pDialog->isVisible());
+    doc.DeleteContents();
+    EXPECT_EQ(doc.Editor(EditorSlot::Profile), nullptr);
+    EXPECT_TRUE(frame.findChildren<QDialog*>().isEmpty());
+}
+
+TEST(ProfileEditorLifetimeTest, FrameDeletedFirstLeavesTheDocumentNothingToDelete) {
+    CVentryDoc doc;
+    auto pFrame = std::make_unique<QWidget>();
+    doc.Editor(EditorSlot::Profile) = CreateEditor(EditorSlot::Profile, pFrame.get(), doc);
+    pFrame.reset();
+    EXPECT_EQ(doc.Editor(EditorSlot::Profile), nullptr);
+    doc.DeleteContents();
+}
+
+}  // namespace
