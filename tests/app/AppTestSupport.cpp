@@ -1,0 +1,144 @@
+#include "AppTestSupport.h"
+
+#include <QAction>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QMenu>
+#include <QSettings>
+#include <QTimer>
+
+#include "MainFrame.h"
+#include "SetFileNames.h"
+#include "VentryApp.h"
+#include "VentryDoc.h"
+#include "gui/FileDialog.h"
+#include "gui/MessageBox.h"
+
+int CFakeEditor::s_nLive = 0;
+
+CFakeEditor::CFakeEditor(QWidget* pParent, CVentryDoc& doc, EditorSlot slot)
+    : QDialog(pParent), m_doc(doc), m_slot(slot) {
+    ++s_nLive;
+}
+
+CFakeEditor::~CFakeEditor() {
+    --s_nLive;
+}
+
+void CFakeEditor::Exit() {
+    m_doc.Shown(m_slot) = false;
+    hide();
+}
+
+AppTest::AppTest() : m_nQuestionAnswer(IDCANCEL), m_oldCwd(std::filesystem::current_path()) {
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
+                       QString::fromStdString((m_dir.Path() / "settings").string()));
+    std::filesystem::create_directories(Cwd());
+    std::filesystem::current_path(Cwd());
+    AfxSetMessageBoxHandler([this](const std::string& text, unsigned type) {
+        m_messages.emplace_back(text, type);
+        return (type & 0xF) == MB_YESNOCANCEL ? m_nQuestionAnswer : IDOK;
+    });
+    AfxSetFileDialogHandler([this](QFileDialog& dialog) {
+        ++m_nFileDialogs;
+        if (m_strFileToChoose.empty()) {
+            return IDCANCEL;
+        }
+        dialog.selectFile(QString::fromStdString(m_strFileToChoose));
+        return IDOK;
+    });
+    CMainFrame::SetEditorFactory([](EditorSlot slot, QWidget* frame, CVentryDoc& doc) {
+        return std::make_unique<CFakeEditor>(frame, doc, slot);
+    });
+}
+
+AppTest::~AppTest() {
+    m_pApp.reset();
+    EXPECT_EQ(CFakeEditor::s_nLive, 0);
+    CMainFrame::SetEditorFactory({});
+    AfxSetFileDialogHandler({});
+    AfxSetMessageBoxHandler({});
+    std::filesystem::current_path(m_oldCwd);
+}
+
+std::string AppTest::WriteSet(const std::filesystem::path& dir, char letter, int nObjects,
+                              const std::string& objectFileName) {
+    std::filesystem::create_directories(dir);
+    const std::string directory = dir.string() + '/';
+    const std::string languagePart = std::string(".") + letter;
+    std::vector<Bytes> records;
+    for (int i = 1; i <= nObjects; ++i) {
+        records.push_back(MakeRecord(CObjectInfo::kRecordSize, static_cast<std::uint16_t>(i),
+                                     CObjectInfo::kNameOffset, CObjectInfo::kNameWidth,
+                                     letter + std::to_string(i), static_cast<std::uint32_t>(i)));
+    }
+    const std::string objectFile =
+        objectFileName.empty()
+            ? SetFileNames::BuildName(directory, SetFileNames::SetFile::Object, languagePart)
+            : directory + objectFileName;
+    WriteBytes(objectFile, Concat(records));
+    for (std::size_t file = 1; file < SetFileNames::kSetFileCount; ++file) {
+        WriteBytes(SetFileNames::BuildName(directory, static_cast<SetFileNames::SetFile>(file),
+                                           languagePart),
+                   {});
+    }
+    return objectFile;
+}
+
+std::string AppTest::SettingsFile() const {
+    return (m_dir.Path() / "settings" / "Local AppWizard-Generated Applications" / "Ventry.ini")
+        .string();
+}
+
+bool AppTest::StartApp(const QStringList& arguments) {
+    m_pApp = std::make_unique<CVentryApp>();
+    return m_pApp->Start(QStringList{QStringLiteral("ventry")} + arguments);
+}
+
+CVentryDoc* AppTest::Doc() const {
+    return Frame() ? dynamic_cast<CVentryDoc*>(Frame()->GetActiveDocument()) : nullptr;
+}
+
+CFrameWnd* AppTest::Frame() const {
+    return m_pApp ? m_pApp->GetMainWnd() : nullptr;
+}
+
+QAction* AppTest::MenuAction(unsigned nID) const {
+    for (QAction* action : Frame()->findChildren<QAction*>(QString::number(nID))) {
+        if (qobject_cast<QMenu*>(action->parent()) || action->parent() == Frame()) {
+            return action;
+        }
+    }
+    return nullptr;
+}
+
+QAction* AppTest::ToolBarAction(unsigned nID) const {
+    for (QAction* action : Frame()->findChildren<QAction*>(QString::number(nID))) {
+        if (action->parent()->objectName() == QStringLiteral("59392")) {
+            return action;
+        }
+    }
+    return nullptr;
+}
+
+void AppTest::Command(unsigned nID) const {
+    QAction* action = MenuAction(nID);
+    ASSERT_NE(action, nullptr) << nID;
+    action->trigger();
+}
+
+void AppTest::RunIdle() {
+    QEventLoop loop;
+    QTimer::singleShot(20, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+std::vector<std::string> AppTest::MessagesWith(const std::string& part) const {
+    std::vector<std::string> found;
+    for (const auto& message : m_messages) {
+        if (message.first.find(part) != std::string::npos) {
+            found.push_back(message.first);
+        }
+    }
+    return found;
+}

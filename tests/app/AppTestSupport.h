@@ -1,0 +1,78 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QDialog>
+#include <QStringList>
+#include <filesystem>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "EditorWindow.h"
+#include "TestFiles.h"
+
+// Readable failure messages for Qt texts.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+
+class CFrameWnd;
+class CVentryApp;
+class CVentryDoc;
+class QAction;
+
+// Stands in for a record editor: a hidden dialog that counts its living instances.
+class CFakeEditor : public QDialog, public CEditorWindow {
+public:
+    CFakeEditor(QWidget* pParent, CVentryDoc& doc, EditorSlot slot);
+    ~CFakeEditor() override;
+    // What an editor's Exit does: clear its shown flag and hide.
+    void Exit();
+
+    static int s_nLive;
+
+private:
+    CVentryDoc& m_doc;
+    EditorSlot m_slot;
+};
+
+// A started application in a temp directory of its own: settings, current directory, file
+// dialogs, message boxes and editors all answered by the test.
+class AppTest : public testing::Test {
+protected:
+    AppTest();
+    ~AppTest() override;
+
+    // Writes a complete set with nObjects object records (indices 1..n, names "<letter>n");
+    // the other files are empty. Returns the object file's path.
+    std::string WriteSet(const std::filesystem::path& dir, char letter, int nObjects,
+                         const std::string& objectFileName = {});
+    std::filesystem::path Cwd() const { return m_dir.Path() / "cwd"; }
+    std::string SettingsFile() const;
+
+    bool StartApp(const QStringList& arguments = {});
+    CVentryDoc* Doc() const;
+    CFrameWnd* Frame() const;
+    // The menu item (or key) action and the toolbar button action of a command.
+    QAction* MenuAction(unsigned nID) const;
+    QAction* ToolBarAction(unsigned nID) const;
+    // Runs the command of a menu item, as a click would.
+    void Command(unsigned nID) const;
+    // Lets the event loop go idle once, as it does between user actions.
+    static void RunIdle();
+
+    std::vector<std::string> MessagesWith(const std::string& part) const;
+
+    TempDir m_dir;
+    std::unique_ptr<CVentryApp> m_pApp;
+    std::vector<std::pair<std::string, unsigned>> m_messages;
+    int m_nQuestionAnswer = 0;      // IDCANCEL unless a test says otherwise
+    std::string m_strFileToChoose;  // empty: the file dialog is cancelled
+    int m_nFileDialogs = 0;
+
+private:
+    std::filesystem::path m_oldCwd;
+};
