@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -175,11 +176,15 @@ void CEditorDlg::PrepareNewRecord(std::uint8_t* pRecord, std::uint16_t nKey) con
                          m_description.pszDefaultName);
 }
 
+void CEditorDlg::SetItemData(QListWidgetItem& item, std::uint16_t nKey, std::uint8_t* pRecord) {
+    item.setData(Qt::UserRole, QVariant::fromValue<void*>(pRecord));
+    item.setData(kKeyRole, nKey);
+}
+
 void CEditorDlg::AddLine(std::uint16_t nKey, std::uint8_t* pRecord, std::string_view line) {
     auto* pItem =
         new QListWidgetItem(QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size())));
-    pItem->setData(Qt::UserRole, QVariant::fromValue<void*>(pRecord));
-    pItem->setData(kKeyRole, nKey);
+    SetItemData(*pItem, nKey, pRecord);
     m_pList->addItem(pItem);
 }
 
@@ -188,15 +193,29 @@ bool CEditorDlg::FillList(const LineFilter& keep) {
     const std::size_t nNameOffset = m_pRecords->NameOffset();
     const std::size_t nNameWidth = m_pRecords->NameWidth();
     char line[RecordLine::kMaxLength];
+    QStringList lines;
+    std::vector<std::pair<std::uint16_t, std::uint8_t*>> entries;
+    lines.reserve(static_cast<qsizetype>(m_pRecords->Count()));
+    entries.reserve(m_pRecords->Count());
     m_pRecords->ForEach([&](std::uint16_t nKey, std::uint8_t* pRecord) {
         const auto* pName = reinterpret_cast<const char*>(pRecord + nNameOffset);
         const std::string_view name(pName, strnlen(pName, nNameWidth));
         const std::string_view text(line,
                                     RecordLine::Format(ShownIndex(nKey, pRecord), name, line));
         if (keep(nKey, pRecord, text)) {
-            AddLine(nKey, pRecord, text);
+            lines.append(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+            entries.emplace_back(nKey, pRecord);
         }
     });
+    // One insertion for the whole list is far quicker than one per line. The item data
+    // changes nothing that a view shows, so the views need not hear of it.
+    m_pList->addItems(lines);
+    {
+        const QSignalBlocker blocker(m_pList->model());
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            SetItemData(*m_pList->item(static_cast<int>(i)), entries[i].first, entries[i].second);
+        }
+    }
     SelectCurrent();
     UpdateRecordControls();
     return m_pList->count() > 0;

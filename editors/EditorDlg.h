@@ -83,6 +83,7 @@ private:
     QPushButton* AddButton(int nId, const char* pszCaption);
     void SelectCurrent();
     void UpdateRecordControls();
+    static void SetItemData(QListWidgetItem& item, std::uint16_t nKey, std::uint8_t* pRecord);
     void AddLine(std::uint16_t nKey, std::uint8_t* pRecord, std::string_view line);
     void ApplyTypeFilter();
     void ApplyTextFilter(const std::string& strFilter);

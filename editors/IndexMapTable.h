@@ -15,6 +15,7 @@ public:
     std::size_t RecordSize() const override { return T::kRecordSize; }
     std::size_t NameOffset() const override { return T::kNameOffset; }
     std::size_t NameWidth() const override { return T::kNameWidth; }
+    std::size_t Count() const override { return m_map.size(); }
     bool IsEmpty() const override { return m_map.empty(); }
     bool Contains(std::uint16_t nKey) const override { return m_map.contains(nKey); }
 

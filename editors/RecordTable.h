@@ -15,6 +15,7 @@ public:
     virtual std::size_t RecordSize() const = 0;
     virtual std::size_t NameOffset() const = 0;
     virtual std::size_t NameWidth() const = 0;
+    virtual std::size_t Count() const = 0;
     virtual bool IsEmpty() const = 0;
     virtual bool Contains(std::uint16_t nKey) const = 0;
     virtual void ForEach(const Visitor& visit) = 0;
