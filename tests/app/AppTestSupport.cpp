@@ -41,6 +41,11 @@ AppTest::AppTest() : m_nQuestionAnswer(IDCANCEL), m_oldCwd(std::filesystem::curr
     });
     AfxSetFileDialogHandler([this](QFileDialog& dialog) {
         ++m_nFileDialogs;
+        m_lastDialog = QStringList{dialog.windowTitle()} + dialog.nameFilters();
+        m_lastDialog << dialog.directory().absolutePath() << dialog.selectedFiles().value(0);
+        if (!dialog.testOption(QFileDialog::DontUseNativeDialog)) {
+            m_lastDialog << QStringLiteral("native");
+        }
         if (m_strFileToChoose.empty()) {
             return IDCANCEL;
         }

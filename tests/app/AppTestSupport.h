@@ -72,6 +72,8 @@ protected:
     int m_nQuestionAnswer = 0;      // IDCANCEL unless a test says otherwise
     std::string m_strFileToChoose;  // empty: the file dialog is cancelled
     int m_nFileDialogs = 0;
+    QStringList
+        m_lastDialog;  // title, filters, start directory and file, "native" if it was native
 
 private:
     std::filesystem::path m_oldCwd;

@@ -65,6 +65,9 @@ TEST_F(OpenSaveTest, SaveAsWritesTheWholeSetIntoTheOtherDirectory) {
     std::filesystem::create_directories(target);
     m_strFileToChoose = (target / "object.god").string();
     Command(57604);
+    EXPECT_EQ(m_lastDialog, (QStringList{"Speichern unter", "Tarnholm Db (object.*od) (*.*od)",
+                                         QString::fromStdString(Cwd().string()),
+                                         QString::fromStdString(m_strSet)}));
     EXPECT_TRUE(m_messages.empty());
     EXPECT_EQ(ReadBytes((target / "object.god").string()), ReadBytes(m_strSet));
     for (const char* name :

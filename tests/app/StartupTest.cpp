@@ -37,6 +37,8 @@ TEST_F(AppTest, OnlyAnFSetShowsTheOpenDialog) {
     m_strFileToChoose = objectFile;
     ASSERT_TRUE(StartApp());
     EXPECT_EQ(m_nFileDialogs, 1);
+    EXPECT_EQ(m_lastDialog, (QStringList{"Öffnen", "Tarnholm Db (object.*od) (*.*od)",
+                                         QString::fromStdString(Cwd().string()), ""}));
     EXPECT_EQ(Doc()->GetPathName(), objectFile);
     EXPECT_EQ(Doc()->m_mapObjects.size(), 3u);
 }
@@ -78,14 +80,17 @@ TEST_F(AppTest, ACommandLineFileWithoutSetExtensionIsRefusedAndNothingStarts) {
     EXPECT_EQ(ReadBytes(objectFile).size(), CObjectInfo::kRecordSize);
 }
 
-TEST_F(AppTest, DuplicateIndicesAreReportedOnceAfterTheLoad) {
+TEST_F(AppTest, DuplicateIndicesAndUnreadableFilesAreReportedOnceAfterTheLoad) {
     const std::string objectFile = WriteSet(Cwd(), 'e', 0);
     const Bytes record = MakeRecord(CObjectInfo::kRecordSize, 5, CObjectInfo::kNameOffset,
                                     CObjectInfo::kNameWidth, "twin", 1);
     WriteBytes(objectFile, Concat({record, record}));
+    std::filesystem::remove(Cwd() / "mast.emd");
+    std::filesystem::create_directory(Cwd() / "mast.emd");  // there, but not readable as a file
     ASSERT_TRUE(StartApp());
     ASSERT_EQ(m_messages.size(), 1u);
     EXPECT_NE(m_messages[0].first.find(objectFile), std::string::npos);
+    EXPECT_NE(m_messages[0].first.find("mast.emd"), std::string::npos);
     EXPECT_EQ(m_messages[0].second, MB_OK | MB_ICONEXCLAMATION);
 }
 
