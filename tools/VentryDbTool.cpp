@@ -13,6 +13,18 @@
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// What a failure that the document layer did not report concerns.
+std::string SubjectOf(const CToolCommand& command) {
+    if (command.m_kind == CToolCommand::Kind::Copy) {
+        return command.m_strSource + " -> " + command.m_strDestination;
+    }
+    return command.m_strDirectory;
+}
+
+}  // namespace
+
 int CVentryDbTool::Run(const std::vector<std::string>& args) {
     std::string error;
     const std::optional<CToolCommand> command = CCommandLine::Parse(args, error);
@@ -39,7 +51,7 @@ int CVentryDbTool::Run(const std::vector<std::string>& args) {
                 break;
         }
     } catch (const std::exception& e) {
-        AfxMessageBox(e.what());
+        AfxMessageBox(SubjectOf(*command) + ": " + e.what());
     }
     return bDone && m_services.FailureCount() == 0 ? kExitSuccess : kExitFailure;
 }
