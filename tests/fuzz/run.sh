@@ -13,10 +13,11 @@ CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebI
     -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link >/dev/null
 ninja -C "$build" -j2 ventry_fuzz_load_set ventry-db >/dev/null
 
-work=$(mktemp -d)
+work=$(mktemp -d "${TMPDIR:-/dev/shm}/ventry-fuzz-run-XXXXXX")
 trap 'rm -rf "$work"' EXIT
-mkdir "$work/corpus" "$work/demo"
-export TMPDIR=${TMPDIR:-/dev/shm}
+mkdir "$work/corpus" "$work/demo" "$work/tmp"
+# The fuzzer's set directories live in here, so the trap takes them away too.
+export TMPDIR="$work/tmp"
 
 # One seed: the demo set in the fuzzer's input format (lengths first, then the files).
 "$build/tools/ventry-db" demo "$work/demo"
