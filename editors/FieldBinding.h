@@ -6,7 +6,19 @@
 // One row of an editor's field table: which control shows which bytes of the record, and
 // how. The table alone builds the form and drives load, store and compare.
 
-enum class FieldType : std::uint8_t { Int8, UInt8, Int16, UInt16, Int32, UInt32, Float, Text };
+// Int16AsUInt32: 16 stored bits shown as an unsigned 32-bit number widened with their sign;
+// storing keeps the low 16 bits of what is typed.
+enum class FieldType : std::uint8_t {
+    Int8,
+    UInt8,
+    Int16,
+    UInt16,
+    Int32,
+    UInt32,
+    Float,
+    Text,
+    Int16AsUInt32,
+};
 
 // Where a field lies in the record image and how its bytes read. Width is in bytes.
 struct FieldAt {
@@ -35,6 +47,9 @@ constexpr FieldAt UInt32At(std::uint16_t offset) {
 }
 constexpr FieldAt FloatAt(std::uint16_t offset) {
     return {FieldType::Float, offset, 4};
+}
+constexpr FieldAt Int16AsUInt32At(std::uint16_t offset) {
+    return {FieldType::Int16AsUInt32, offset, 2};
 }
 constexpr FieldAt TextAt(std::uint16_t offset, std::uint16_t width) {
     return {FieldType::Text, offset, width};

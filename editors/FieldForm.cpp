@@ -24,6 +24,7 @@ std::int64_t ReadInteger(const std::uint8_t* pImage, FieldAt at) {
         case FieldType::UInt8:
             return Get<std::uint8_t>(pImage, at.nOffset);
         case FieldType::Int16:
+        case FieldType::Int16AsUInt32:
             return Get<std::int16_t>(pImage, at.nOffset);
         case FieldType::UInt16:
             return Get<std::uint16_t>(pImage, at.nOffset);
@@ -47,6 +48,7 @@ void WriteInteger(std::uint8_t* pImage, FieldAt at, std::int64_t value) {
             break;
         case FieldType::Int16:
         case FieldType::UInt16:
+        case FieldType::Int16AsUInt32:
             Set(pImage, at.nOffset, static_cast<std::uint16_t>(value));
             break;
         case FieldType::Int32:
@@ -68,6 +70,14 @@ void ExchangeNumber(CDataExchange& dx, QLineEdit& edit, std::uint8_t* pImage, Fi
     }
 }
 
+void ExchangeWidened(CDataExchange& dx, QLineEdit& edit, std::uint8_t* pImage, FieldAt at) {
+    auto value = static_cast<std::uint32_t>(std::int32_t{Get<std::int16_t>(pImage, at.nOffset)});
+    DDX_Text(dx, edit, value);
+    if (dx.m_bSaveAndValidate && !dx.Failed()) {
+        Set(pImage, at.nOffset, static_cast<std::uint16_t>(value));
+    }
+}
+
 void ExchangeEdit(CDataExchange& dx, QLineEdit& edit, std::uint8_t* pImage, FieldAt at) {
     switch (at.type) {
         case FieldType::Int8:
@@ -82,6 +92,8 @@ void ExchangeEdit(CDataExchange& dx, QLineEdit& edit, std::uint8_t* pImage, Fiel
             return ExchangeNumber<std::int32_t>(dx, edit, pImage, at);
         case FieldType::UInt32:
             return ExchangeNumber<std::uint32_t>(dx, edit, pImage, at);
+        case FieldType::Int16AsUInt32:
+            return ExchangeWidened(dx, edit, pImage, at);
         case FieldType::Float:
             return ExchangeNumber<float>(dx, edit, pImage, at);
         case FieldType::Text: {
@@ -132,6 +144,7 @@ int WidthInCharacters(const FieldBinding& binding) {
             return 6;
         case FieldType::Int32:
         case FieldType::UInt32:
+        case FieldType::Int16AsUInt32:
             return 11;
         case FieldType::Float:
             return 13;
