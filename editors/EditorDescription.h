@@ -21,4 +21,5 @@ struct EditorDescription {
     bool bCloseBox;
     std::span<const FieldBinding> fields;
     std::span<const FieldGroup> groups;
+    bool bSearchKeepsTypes = false;  // a search leaves the type boxes as they are
 };

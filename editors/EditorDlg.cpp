@@ -56,12 +56,16 @@ CEditorDlg::~CEditorDlg() {
 
 void CEditorDlg::OnInitDialog() {
     BuildControls();
+    FillStartList();
+    LoadRecord();
+}
+
+void CEditorDlg::FillStartList() {
     if (m_pTypeFilter != nullptr) {
         ApplyTypeFilter();
     } else {
         ApplyTextFilter({});
     }
-    LoadRecord();
 }
 
 QPushButton* CEditorDlg::AddButton(int nId, const char* pszCaption) {
@@ -176,6 +180,12 @@ void CEditorDlg::PrepareNewRecord(std::uint8_t* pRecord, std::uint16_t nKey) con
                          m_description.pszDefaultName);
 }
 
+std::size_t CEditorDlg::FormatLine(int nIndex, const std::uint8_t* pRecord, char* pBuffer) const {
+    const auto* pName = reinterpret_cast<const char*>(pRecord + m_pRecords->NameOffset());
+    return RecordLine::Format(
+        nIndex, std::string_view(pName, strnlen(pName, m_pRecords->NameWidth())), pBuffer);
+}
+
 void CEditorDlg::SetItemData(QListWidgetItem& item, std::uint16_t nKey, std::uint8_t* pRecord) {
     item.setData(Qt::UserRole, QVariant::fromValue<void*>(pRecord));
     item.setData(kKeyRole, nKey);
@@ -190,18 +200,13 @@ void CEditorDlg::AddLine(std::uint16_t nKey, std::uint8_t* pRecord, std::string_
 
 bool CEditorDlg::FillList(const LineFilter& keep) {
     m_pList->clear();
-    const std::size_t nNameOffset = m_pRecords->NameOffset();
-    const std::size_t nNameWidth = m_pRecords->NameWidth();
     char line[RecordLine::kMaxLength];
     QStringList lines;
     std::vector<std::pair<std::uint16_t, std::uint8_t*>> entries;
     lines.reserve(static_cast<qsizetype>(m_pRecords->Count()));
     entries.reserve(m_pRecords->Count());
     m_pRecords->ForEach([&](std::uint16_t nKey, std::uint8_t* pRecord) {
-        const auto* pName = reinterpret_cast<const char*>(pRecord + nNameOffset);
-        const std::string_view name(pName, strnlen(pName, nNameWidth));
-        const std::string_view text(line,
-                                    RecordLine::Format(ShownIndex(nKey, pRecord), name, line));
+        const std::string_view text(line, FormatLine(ShownIndex(nKey, pRecord), pRecord, line));
         if (keep(nKey, pRecord, text)) {
             lines.append(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
             entries.emplace_back(nKey, pRecord);
@@ -246,7 +251,7 @@ bool CEditorDlg::FillListWithText(const std::string& strFilter) {
         std::transform(line.begin(), line.end(), folded, RecordLine::ToLower);
         return std::string_view(folded, line.size()).find(strLower) != std::string_view::npos;
     });
-    if (m_pTypeFilter != nullptr) {
+    if (m_pTypeFilter != nullptr && !m_description.bSearchKeepsTypes) {
         m_pTypeFilter->SetAll(strLower.empty());
     }
     return bListed;
@@ -327,12 +332,9 @@ CEditorDlg::ERecordState CEditorDlg::StoreOrCompare(bool bStore) {
     }
     const std::uint16_t nKey = KeyOf(*m_pList->item(m_nCurrent));
     const int nIndex = ShownIndex(nKey, pStored);
-    const std::size_t nOffset = m_pRecords->NameOffset();
-    const std::size_t nWidth = m_pRecords->NameWidth();
-    const std::string strOld =
-        RecordLine::Format(nIndex, RecordField::GetText(pStored, nOffset, nWidth));
-    const std::string strNew =
-        RecordLine::Format(nIndex, RecordField::GetText(image.data(), nOffset, nWidth));
+    char line[RecordLine::kMaxLength];
+    const std::string strOld(line, FormatLine(nIndex, pStored, line));
+    const std::string strNew(line, FormatLine(nIndex, image.data(), line));
     if (!RecordLine::EqualNoCase(strOld, strNew)) {
         delete m_pList->takeItem(m_nCurrent);
         AddLine(nKey, pStored, strNew);
@@ -396,10 +398,9 @@ void CEditorDlg::OnNew() {
     PrepareNewRecord(pRecord, nKey);
     m_doc.SetModifiedFlag(true);
 
-    const std::string strLine = RecordLine::Format(
-        ShownIndex(nKey, pRecord),
-        RecordField::GetText(pRecord, m_pRecords->NameOffset(), m_pRecords->NameWidth()));
-    AddLine(nKey, pRecord, strLine);
+    char line[RecordLine::kMaxLength];
+    AddLine(nKey, pRecord,
+            std::string_view(line, FormatLine(ShownIndex(nKey, pRecord), pRecord, line)));
     m_nCurrent = m_pList->count() - 1;
     SelectCurrent();
     UpdateRecordControls();

@@ -49,6 +49,11 @@ protected:
     // Builds the stored record as the controls edit it into pImage (a copy of the record).
     virtual bool BuildImage(std::uint8_t* pImage, bool bReport);
     virtual void LoadRecord();
+    // The list the dialog opens with: the type filter with every box on, or every record.
+    virtual void FillStartList();
+    // Writes a record's list line into pBuffer (RecordLine::kMaxLength bytes) and returns its
+    // length; by default "%03d: %s" with the record's name.
+    virtual std::size_t FormatLine(int nIndex, const std::uint8_t* pRecord, char* pBuffer) const;
 
     // Rebuilds the list from the records that keep accepts; true when it lists any.
     bool FillList(const LineFilter& keep);

@@ -8,7 +8,8 @@
 // renames use. Texts are single bytes; letters fold as in Latin-1.
 namespace RecordLine {
 
-constexpr std::size_t kMaxLength = 64;  // five digits, ": " and the widest name field
+// Five digits, ": ", the widest name field and a sensor's " (display name)".
+constexpr std::size_t kMaxLength = 80;
 
 std::string Format(int nIndex, std::string_view name);
 // Writes the line into buffer (kMaxLength bytes) and returns its length.
