@@ -18,6 +18,7 @@ enum class FieldType : std::uint8_t {
     Float,
     Text,
     Int16AsUInt32,
+    Zero,  // covers no bytes: shows 0 and stores nothing
 };
 
 // Where a field lies in the record image and how its bytes read. Width is in bytes.
@@ -54,12 +55,18 @@ constexpr FieldAt Int16AsUInt32At(std::uint16_t offset) {
 constexpr FieldAt TextAt(std::uint16_t offset, std::uint16_t width) {
     return {FieldType::Text, offset, width};
 }
+constexpr FieldAt NowhereAt() {
+    return {FieldType::Zero, 0, 0};
+}
 
 enum class ControlKind : std::uint8_t {
     Edit,
     CheckBit,    // one bit of the integer flag word at 'at'
     ComboIndex,  // the selected item's position is the stored value
     ComboValue,  // the value attached to the selected item is stored
+    // As ComboValue, but a stored value without an item shows the first item; while that
+    // stays selected the stored value is kept.
+    ComboValueOrFirst,
 };
 
 struct ComboItem {

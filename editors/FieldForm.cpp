@@ -34,6 +34,7 @@ std::int64_t ReadInteger(const std::uint8_t* pImage, FieldAt at) {
             return Get<std::uint32_t>(pImage, at.nOffset);
         case FieldType::Float:
         case FieldType::Text:
+        case FieldType::Zero:
             break;
     }
     return 0;
@@ -57,6 +58,7 @@ void WriteInteger(std::uint8_t* pImage, FieldAt at, std::int64_t value) {
             break;
         case FieldType::Float:
         case FieldType::Text:
+        case FieldType::Zero:
             break;
     }
 }
@@ -104,6 +106,11 @@ void ExchangeEdit(CDataExchange& dx, QLineEdit& edit, std::uint8_t* pImage, Fiel
             }
             return;
         }
+        case FieldType::Zero: {
+            std::int32_t zero = 0;
+            DDX_Text(dx, edit, zero);
+            return;
+        }
     }
 }
 
@@ -127,6 +134,11 @@ void ExchangeCombo(CDataExchange& dx, QComboBox& combo, std::uint8_t* pImage,
         value = index;
     } else {
         DDX_CBData(dx, combo, value);
+        if (!dx.m_bSaveAndValidate && b.kind == ControlKind::ComboValueOrFirst &&
+            combo.currentIndex() < 0 && combo.count() > 0) {
+            combo.setCurrentIndex(0);
+            dx.Remember(combo, QString::number(0));
+        }
     }
     if (dx.m_bSaveAndValidate) {
         WriteInteger(pImage, b.at, value);
@@ -148,6 +160,8 @@ int WidthInCharacters(const FieldBinding& binding) {
             return 11;
         case FieldType::Float:
             return 13;
+        case FieldType::Zero:
+            return 6;
         case FieldType::Text:
             break;
     }
@@ -194,7 +208,8 @@ QWidget* CFieldForm::CreateControl(const FieldBinding& binding) {
             pControl = new QCheckBox(QString::fromLatin1(binding.pszLabel), this);
             break;
         case ControlKind::ComboIndex:
-        case ControlKind::ComboValue: {
+        case ControlKind::ComboValue:
+        case ControlKind::ComboValueOrFirst: {
             auto* pCombo = new QComboBox(this);
             for (const ComboItem& item : binding.items) {
                 pCombo->addItem(QString::fromLatin1(item.pszText),
@@ -288,6 +303,7 @@ void CFieldForm::Exchange(CDataExchange& dx, std::uint8_t* pImage) {
                 break;
             case ControlKind::ComboIndex:
             case ControlKind::ComboValue:
+            case ControlKind::ComboValueOrFirst:
                 ExchangeCombo(dx, *static_cast<QComboBox*>(pControl), pImage, binding);
                 break;
         }
