@@ -331,7 +331,7 @@ CEditorDlg::ERecordState CEditorDlg::StoreOrCompare(bool bStore) {
         return bChanged ? ERecordState::Changed : ERecordState::Unchanged;
     }
     const std::uint16_t nKey = KeyOf(*m_pList->item(m_nCurrent));
-    const int nIndex = ShownIndex(nKey, pStored);
+    const int nIndex = CurrentLineNumber();
     char line[RecordLine::kMaxLength];
     const std::string strOld(line, FormatLine(nIndex, pStored, line));
     const std::string strNew(line, FormatLine(nIndex, image.data(), line));
@@ -383,9 +383,17 @@ void CEditorDlg::OnUndo() {
     LoadRecord();
 }
 
-void CEditorDlg::OnNew() {
+int CEditorDlg::CurrentLineNumber() const {
+    return ShownIndex(KeyOf(*m_pList->item(m_nCurrent)), CurrentRecord());
+}
+
+std::uint32_t CEditorDlg::FirstNewKey() const {
     const int nCount = m_pList->count();
-    std::uint32_t nIndex = nCount > 0 ? KeyOf(*m_pList->item(nCount - 1)) + 1u : 1u;
+    return nCount > 0 ? KeyOf(*m_pList->item(nCount - 1)) + 1u : 1u;
+}
+
+void CEditorDlg::OnNew() {
+    std::uint32_t nIndex = FirstNewKey();
     while (nIndex <= 0xFFFF && m_pRecords->Contains(static_cast<std::uint16_t>(nIndex))) {
         ++nIndex;
     }

@@ -54,10 +54,14 @@ protected:
     // Writes a record's list line into pBuffer (RecordLine::kMaxLength bytes) and returns its
     // length; by default "%03d: %s" with the record's name.
     virtual std::size_t FormatLine(int nIndex, const std::uint8_t* pRecord, char* pBuffer) const;
+    // The number that Apply keeps in the current record's line when the name changes.
+    virtual int CurrentLineNumber() const;
+    // The first key that New tries; taken keys after it are skipped.
+    virtual std::uint32_t FirstNewKey() const;
 
     // Rebuilds the list from the records that keep accepts; true when it lists any.
     bool FillList(const LineFilter& keep);
-    bool FillListWithTypes();
+    virtual bool FillListWithTypes();
     bool FillListWithText(const std::string& strFilter);
     ERecordState StoreOrCompare(bool bStore);
 
