@@ -1,12 +1,32 @@
 #include "EditorFactory.h"
 
+#include "CountryNameDlg.h"
+#include "EntityDlg.h"
+#include "MastDlg.h"
 #include "ProfileDlg.h"
+#include "ShipClassDlg.h"
+#include "ThreeDObjectDlg.h"
 
 std::unique_ptr<CEditorWindow> CreateEditor(EditorSlot slot, QWidget* frame, CVentryDoc& doc) {
     std::unique_ptr<CEditorDlg> pEditor;
     switch (slot) {
         case EditorSlot::Profile:
             pEditor = std::make_unique<CProfileDlg>(frame, doc);
+            break;
+        case EditorSlot::Mast:
+            pEditor = std::make_unique<CMastDlg>(frame, doc);
+            break;
+        case EditorSlot::Entity:
+            pEditor = std::make_unique<CEntityDlg>(frame, doc);
+            break;
+        case EditorSlot::Object3D:
+            pEditor = std::make_unique<C3DObjectDlg>(frame, doc);
+            break;
+        case EditorSlot::ShipClass:
+            pEditor = std::make_unique<CShipClassDlg>(frame, doc);
+            break;
+        case EditorSlot::CountryName:
+            pEditor = std::make_unique<CCountryNameDlg>(frame, doc);
             break;
         default:
             return nullptr;
