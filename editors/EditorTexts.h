@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "gui/DataExchangeLatin1.h"
+
 // Texts that every editor shows.
 namespace EditorTexts {
 
@@ -10,8 +12,9 @@ inline constexpr const char* kNoResults =
 inline constexpr const char* kNoFreeIndex =
     "No new record was made: every index after the last listed one up to 65535 is taken.";
 
+// name holds a record's single-byte text.
 inline std::string RetainQuestion(const std::string& name) {
-    return "Do you wish to retain changes made to " + name + " ?";
+    return "Do you wish to retain changes made to " + Latin1::ToQString(name).toStdString() + " ?";
 }
 
 }  // namespace EditorTexts

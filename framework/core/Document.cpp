@@ -49,16 +49,23 @@ bool CDocument::OnOpenDocument(const std::string& pathName) {
         ReleaseFile(std::move(file), false);
     } catch (const CFileException& e) {
         ReleaseFile(std::move(file), true);
-        DeleteContents();
+        AbandonFailedLoad();
         ReportSaveLoadException(e, false);
         return false;
     } catch (const CUserException&) {
         ReleaseFile(std::move(file), true);
-        DeleteContents();
+        AbandonFailedLoad();
         return false;
     }
     SetModifiedFlag(false);
     return true;
+}
+
+void CDocument::AbandonFailedLoad() {
+    DeleteContents();
+    // Saving what is left would write an empty set over the files that failed to load.
+    m_strPathName.clear();
+    SetModifiedFlag(false);
 }
 
 bool CDocument::OnSaveDocument(const std::string& pathName) {

@@ -50,6 +50,9 @@ protected:
     virtual void ReportSaveLoadException(const CFileException& error, bool bSaving);
 
 private:
+    // Empties the document after a load failed half-way and forgets its path.
+    void AbandonFailedLoad();
+
     std::string m_strPathName;
     std::string m_strTitle;
     bool m_bModified = false;

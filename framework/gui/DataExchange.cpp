@@ -47,7 +47,7 @@ void CDataExchange::Fail(QWidget& control, const QString& problem) {
         return;
     }
     const QString text = QStringLiteral("The field \"%1\" %2").arg(FieldName(control), problem);
-    AfxShowMessageBox(Latin1::FromQString(text));
+    AfxShowMessageBox(text.toUtf8().toStdString());
     control.setFocus();
     if (auto* edit = qobject_cast<QLineEdit*>(&control)) {
         edit->selectAll();

@@ -12,10 +12,9 @@ bool AfxSaveModified(CDocument& doc) {
     if (!doc.IsModified()) {
         return true;
     }
-    // Message texts are single-byte; a title character outside Latin-1 shows as "?".
     const QString prompt =
         QStringLiteral("Save changes to %1?").arg(AfxPathToQString(doc.GetTitle()));
-    switch (AfxShowMessageBox(prompt.toLatin1().toStdString(), MB_YESNOCANCEL | MB_ICONQUESTION)) {
+    switch (AfxShowMessageBox(prompt.toUtf8().toStdString(), MB_YESNOCANCEL | MB_ICONQUESTION)) {
         case IDYES:
             return AfxDoFileSave(doc);
         case IDNO:

@@ -18,7 +18,7 @@ int AfxShowMessageBox(const std::string& text, unsigned type) {
     }
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(QApplication::applicationName());
-    box.setText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+    box.setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     box.setIcon((type & 0xF0) == MB_ICONQUESTION ? QMessageBox::Question : QMessageBox::Warning);
     switch (type & 0xF) {
         case MB_YESNO:

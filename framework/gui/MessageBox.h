@@ -5,7 +5,8 @@
 
 #include "core/AppServices.h"
 
-// The program's one message box: the application name as caption, an icon and buttons from
+// The program's one message box, text in UTF-8 (record texts are converted from their single
+// bytes before they go into a message): the application name as caption, an icon and buttons from
 // the MB_ style, the pressed button (IDOK, IDYES, IDNO, IDCANCEL) as result.
 int AfxShowMessageBox(const std::string& text, unsigned type = MB_OK | MB_ICONEXCLAMATION);
 
