@@ -1,15 +1,27 @@
 #include "EditorFactory.h"
 
+#include "AirstripDlg.h"
 #include "CountryNameDlg.h"
 #include "EntityDlg.h"
+#include "LauncherDlg.h"
 #include "MastDlg.h"
 #include "ProfileDlg.h"
+#include "SensorDlg.h"
 #include "ShipClassDlg.h"
 #include "ThreeDObjectDlg.h"
 
 std::unique_ptr<CEditorWindow> CreateEditor(EditorSlot slot, QWidget* frame, CVentryDoc& doc) {
     std::unique_ptr<CEditorDlg> pEditor;
     switch (slot) {
+        case EditorSlot::Sensor:
+            pEditor = std::make_unique<CSensorDlg>(frame, doc);
+            break;
+        case EditorSlot::Launcher:
+            pEditor = std::make_unique<CLauncherDlg>(frame, doc);
+            break;
+        case EditorSlot::Airstrip:
+            pEditor = std::make_unique<CAirstripDlg>(frame, doc);
+            break;
         case EditorSlot::Profile:
             pEditor = std::make_unique<CProfileDlg>(frame, doc);
             break;
