@@ -78,6 +78,7 @@ struct ComboItem {
 struct FieldGroup {
     const char* pszCaption;
     int nColumns;
+    int nFormColumn = 0;  // the form's column, left to right, that holds the box
 };
 
 struct FieldBinding {
@@ -90,4 +91,5 @@ struct FieldBinding {
     int nBit = 0;                        // CheckBit: bit number in the flag word
     std::span<const ComboItem> items{};  // combos filled from the table; empty = by the editor
     int nGroup = -1;                     // index into the editor's group table; -1 = none
+    int nFormColumn = 0;                 // the form's column of a field outside any group
 };

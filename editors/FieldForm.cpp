@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <vector>
 
 #include "RecordField.h"
@@ -226,10 +227,25 @@ QWidget* CFieldForm::CreateControl(const FieldBinding& binding) {
 }
 
 void CFieldForm::BuildLayout(std::span<const FieldGroup> groups) {
-    auto* pLayout = new QVBoxLayout(this);
-    pLayout->setContentsMargins(0, 0, 0, 0);
-    auto* pLoose = new QGridLayout;
-    pLayout->addLayout(pLoose);
+    int nFormColumns = 1;
+    for (const FieldBinding& binding : m_fields) {
+        nFormColumns = std::max(nFormColumns, binding.nFormColumn + 1);
+    }
+    for (const FieldGroup& group : groups) {
+        nFormColumns = std::max(nFormColumns, group.nFormColumn + 1);
+    }
+    auto* pColumns = new QHBoxLayout(this);
+    pColumns->setContentsMargins(0, 0, 0, 0);
+    std::vector<QGridLayout*> looseGrids;
+    for (int nColumn = 0; nColumn < nFormColumns; ++nColumn) {
+        auto* pColumn = new QVBoxLayout;
+        pColumns->addLayout(pColumn);
+        m_columns.push_back(pColumn);
+        auto* pLoose = new QGridLayout;
+        pLoose->setColumnStretch(2, 1);
+        pColumn->addLayout(pLoose);
+        looseGrids.push_back(pLoose);
+    }
 
     std::vector<QGridLayout*> groupGrids;
     std::vector<int> groupCounts(groups.size(), 0);
@@ -238,11 +254,10 @@ void CFieldForm::BuildLayout(std::span<const FieldGroup> groups) {
         auto* pGrid = new QGridLayout(pBox);
         pGrid->setColumnStretch(group.nColumns, 1);
         groupGrids.push_back(pGrid);
-        pLayout->addWidget(pBox);
+        m_columns[static_cast<std::size_t>(group.nFormColumn)]->addWidget(pBox);
     }
-    pLoose->setColumnStretch(2, 1);
 
-    int nLooseRow = 0;
+    std::vector<int> looseRows(looseGrids.size(), 0);
     for (std::size_t i = 0; i < m_fields.size(); ++i) {
         const FieldBinding& binding = m_fields[i];
         QWidget* pControl = m_controls[i];
@@ -252,13 +267,15 @@ void CFieldForm::BuildLayout(std::span<const FieldGroup> groups) {
             pLabel->setBuddy(pControl);
         }
         if (binding.nGroup < 0) {
+            const auto nColumn = static_cast<std::size_t>(binding.nFormColumn);
+            QGridLayout* pLoose = looseGrids[nColumn];
+            const int nLooseRow = looseRows[nColumn]++;
             if (pLabel != nullptr) {
                 pLoose->addWidget(pLabel, nLooseRow, 0);
                 pLoose->addWidget(pControl, nLooseRow, 1);
             } else {
                 pLoose->addWidget(pControl, nLooseRow, 0, 1, 2);
             }
-            ++nLooseRow;
             continue;
         }
         const auto nGroup = static_cast<std::size_t>(binding.nGroup);
@@ -271,7 +288,14 @@ void CFieldForm::BuildLayout(std::span<const FieldGroup> groups) {
         }
         groupGrids[nGroup]->addWidget(pControl, nRow + 1, nColumn);
     }
-    pLayout->addStretch(1);
+    for (QVBoxLayout* pColumn : m_columns) {
+        pColumn->addStretch(1);
+    }
+}
+
+void CFieldForm::InsertBelowFields(int nFormColumn, QWidget* pWidget) {
+    pWidget->setParent(this);
+    m_columns[static_cast<std::size_t>(nFormColumn)]->insertWidget(1, pWidget);
 }
 
 void CFieldForm::Load(const std::uint8_t* pRecord, std::size_t nSize) {

@@ -9,6 +9,8 @@
 #include "FieldBinding.h"
 #include "gui/DataExchange.h"
 
+class QVBoxLayout;
+
 // The record panel of an editor, built from its field table: one control per binding
 // (objectName = control id, accessible name = the label), loose fields as label-control
 // rows, grouped fields in their group boxes. It moves a record image into the controls and
@@ -30,6 +32,9 @@ public:
     void EnableFields(bool bEnable);
 
     QWidget* Control(int nId) const;
+    // Puts an editor's own control into a form column, below its loose fields and above its
+    // groups.
+    void InsertBelowFields(int nFormColumn, QWidget* pWidget);
 
 private:
     QWidget* CreateControl(const FieldBinding& binding);
@@ -38,5 +43,6 @@ private:
 
     std::span<const FieldBinding> m_fields;
     std::vector<QWidget*> m_controls;  // one per binding, in table order
+    std::vector<QVBoxLayout*> m_columns;
     CShownValues m_shown;
 };
