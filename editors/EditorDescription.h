@@ -22,4 +22,5 @@ struct EditorDescription {
     std::span<const FieldBinding> fields;
     std::span<const FieldGroup> groups;
     bool bSearchKeepsTypes = false;  // a search leaves the type boxes as they are
+    bool bButtonColumn = false;      // the buttons one below the other at the right edge
 };

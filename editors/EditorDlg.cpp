@@ -114,23 +114,36 @@ void CEditorDlg::BuildControls() {
     pMain->addLayout(pRight);
     m_pForm = new CFieldForm(m_description.fields, m_description.groups, this);
     pRight->addWidget(m_pForm);
+    if (QWidget* pExtras = CreateRecordExtras()) {
+        pRight->addWidget(pExtras);
+    }
     pRight->addStretch(1);
     auto* pButtons = new QGridLayout;
-    pRight->addLayout(pButtons);
+    if (m_description.bButtonColumn) {
+        pMain->addLayout(pButtons);
+        pMain->setAlignment(pButtons, Qt::AlignTop);
+    } else {
+        pRight->addLayout(pButtons);
+    }
+    // Two by two, or one below the other.
+    const auto place = [&](QPushButton* pButton, int nPlace) {
+        const int nRow = m_description.bButtonColumn ? nPlace : nPlace / 2;
+        pButtons->addWidget(pButton, nRow, m_description.bButtonColumn ? 0 : nPlace % 2);
+    };
 
     auto* pExit = AddButton(kExitId, "Exit");
     pExit->setDefault(true);
     m_pUndo = AddButton(kUndoId, "Undo");
     m_pApply = AddButton(kApplyId, "Apply");
-    pButtons->addWidget(pExit, 0, 0);
-    pButtons->addWidget(m_pUndo, 0, 1);
-    pButtons->addWidget(m_pApply, 1, 0);
+    place(pExit, 0);
+    place(m_pUndo, 1);
+    place(m_pApply, 2);
     connect(pExit, &QPushButton::clicked, this, [this] { OnExit(); });
     connect(m_pUndo, &QPushButton::clicked, this, [this] { OnUndo(); });
     connect(m_pApply, &QPushButton::clicked, this, [this] { OnApply(); });
     if (m_description.pszNewCaption != nullptr) {
         auto* pNew = AddButton(m_description.nNewId, m_description.pszNewCaption);
-        pButtons->addWidget(pNew, 1, 1);
+        place(pNew, 3);
         connect(pNew, &QPushButton::clicked, this, [this] { OnNew(); });
     }
 

@@ -46,6 +46,8 @@ protected:
     virtual void PrepareNewRecord(std::uint8_t* pRecord, std::uint16_t nKey) const;
     // The panel above the list; by default the type filter group or a lone Search button.
     virtual QWidget* CreateFilterPanel();
+    // The editor's own controls below the field form; by default none.
+    virtual QWidget* CreateRecordExtras() { return nullptr; }
     // Builds the stored record as the controls edit it into pImage (a copy of the record).
     virtual bool BuildImage(std::uint8_t* pImage, bool bReport);
     virtual void LoadRecord();
