@@ -1,48 +1,70 @@
 #include "RecordFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <vector>
 
 namespace {
 
-CRecordFileContents ReadWhole(std::size_t recordSize, std::size_t size, auto&& read) {
-    CRecordFileContents contents;
-    contents.m_pBytes.reset(new std::uint8_t[size > 0 ? size : 1]);
-    if (read(contents.m_pBytes.get(), size) == size) {
-        contents.m_nRecords = size / recordSize;
+// Far beyond any real database (65 536 of the largest records are 62 MB); a larger file is
+// refused rather than read into memory.
+constexpr std::uint64_t kMaxFileSize = std::uint64_t{1} << 30;
+// Whole records per read: one buffer is reused, so loading touches little fresh memory.
+constexpr std::size_t kChunkBytes = 256 * 1024;
+
+bool ReadInChunks(std::size_t recordSize, std::uint64_t size, auto&& read,
+                  const std::function<void(const std::uint8_t*)>& onRecord) {
+    const std::size_t chunk = std::max<std::size_t>(1, kChunkBytes / recordSize) * recordSize;
+    std::vector<std::uint8_t> buffer(chunk);
+    for (std::uint64_t left = size; left > 0;) {
+        const auto want = static_cast<std::size_t>(std::min<std::uint64_t>(chunk, left));
+        if (read(buffer.data(), want) != want) {
+            return false;
+        }
+        for (std::size_t at = 0; at + recordSize <= want; at += recordSize) {
+            onRecord(buffer.data() + at);
+        }
+        left -= want;
     }
-    return contents;
+    return true;
 }
 
 }  // namespace
 
-CRecordFileContents ReadRecordFile(std::size_t recordSize, const std::string& fileName,
-                                   CArchive* ar) {
+bool ReadRecordFile(std::size_t recordSize, const std::string& fileName, CArchive* ar,
+                    const std::function<void(const std::uint8_t* record)>& onRecord,
+                    std::string& problem) {
     CFileStatus status;
     if (fileName.empty() || !CFile::GetStatus(fileName, status)) {
-        return {};
+        return true;
+    }
+    if (status.m_size > kMaxFileSize) {
+        problem = CFileException(fileName, EFBIG).Describe();
+        return false;
     }
     if (ar) {
-        return ReadWhole(recordSize, status.m_size,
-                         [ar](std::uint8_t* buffer, std::size_t n) { return ar->Read(buffer, n); });
+        return ReadInChunks(
+            recordSize, status.m_size,
+            [ar](std::uint8_t* buffer, std::size_t n) { return ar->Read(buffer, n); }, onRecord);
     }
     CFile file;
     CFileException error(fileName, 0);
-    CRecordFileContents contents;
     if (!file.Open(fileName, CFile::modeRead, &error)) {
-        contents.m_strProblem = error.Describe();
-        return contents;
+        problem = error.Describe();
+        return false;
     }
     try {
-        contents = ReadWhole(
-            recordSize, status.m_size,
-            [&file](std::uint8_t* buffer, std::size_t n) { return file.Read(buffer, n); });
-        if (contents.m_nRecords == 0 && status.m_size >= recordSize) {
-            contents.m_strProblem = fileName + ": " + std::strerror(ENODATA);
+        if (!ReadInChunks(
+                recordSize, status.m_size,
+                [&file](std::uint8_t* buffer, std::size_t n) { return file.Read(buffer, n); },
+                onRecord)) {
+            problem = CFileException(fileName, ENODATA).Describe();
+            return false;
         }
     } catch (const CFileException& e) {
-        contents = {};
-        contents.m_strProblem = e.Describe();
+        problem = e.Describe();
+        return false;
     }
-    return contents;
+    return true;
 }

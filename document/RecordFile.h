@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -9,22 +10,14 @@
 #include "core/Document.h"
 #include "core/File.h"
 
-// The whole of one record file, read in one piece.
-struct CRecordFileContents {
-    std::unique_ptr<std::uint8_t[]> m_pBytes;
-    std::size_t m_nRecords = 0;  // whole records; trailing bytes are ignored
-    std::string m_strProblem;    // why a file that exists gave no records; empty otherwise
-
-    const std::uint8_t* Record(std::size_t i, std::size_t recordSize) const {
-        return m_pBytes.get() + i * recordSize;
-    }
-};
-
-// Reads a record file whole. A missing file is an empty database; one that exists but cannot
-// be read is empty too, with m_strProblem saying why. With an archive (the object file) the
-// bytes come through it and a read error is thrown.
-CRecordFileContents ReadRecordFile(std::size_t recordSize, const std::string& fileName,
-                                   CArchive* ar = nullptr);
+// Reads a record file whole, in chunks of whole records, and hands every record to onRecord
+// in file order. Returns false when the file gave no records because it could not be read
+// whole; the caller then drops what onRecord collected. A missing file gives no records and
+// no problem; one that exists but cannot be read sets problem to the file and the reason.
+// With an archive (the object file) the bytes come through it and read errors are thrown.
+bool ReadRecordFile(std::size_t recordSize, const std::string& fileName, CArchive* ar,
+                    const std::function<void(const std::uint8_t* record)>& onRecord,
+                    std::string& problem);
 
 // Creates fileName through the document and writes the records of an index map in its
 // order. Throws CFileException when the file cannot be created or written.

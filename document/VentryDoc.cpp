@@ -72,23 +72,30 @@ void CVentryDoc::Serialize(CArchive& ar) {
 template <class T, class OnRecord>
 void CVentryDoc::LoadDatabase(const std::string& fileName, CIndexMap<T>& map, CArchive* ar,
                               OnRecord onRecord) {
-    const CRecordFileContents contents = ReadRecordFile(T::kRecordSize, fileName, ar);
-    if (!contents.m_strProblem.empty()) {
-        m_astrUnreadableFiles.push_back(contents.m_strProblem);
+    // Records are entered only once the whole file was read: a file that breaks off gives none.
+    std::vector<std::unique_ptr<T>> records;
+    std::string problem;
+    if (!ReadRecordFile(
+            T::kRecordSize, fileName, ar,
+            [&records](const std::uint8_t* raw) { records.push_back(std::make_unique<T>(raw)); },
+            problem)) {
+        records.clear();
+    }
+    if (!problem.empty()) {
+        m_astrUnreadableFiles.push_back(problem);
     }
     bool bDuplicates = false;
-    for (std::size_t i = 0; i < contents.m_nRecords; ++i) {
-        auto record = std::make_unique<T>(contents.Record(i, T::kRecordSize));
-        T& entered = *record;
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        T& entered = *records[i];
         // The 3D object file has no index field: a record's key is its position.
         const auto key =
-            std::is_same_v<T, C3DObjectInfo> ? static_cast<std::uint16_t>(i) : record->GetIndex();
+            std::is_same_v<T, C3DObjectInfo> ? static_cast<std::uint16_t>(i) : entered.GetIndex();
         auto& slot = map[key];
         if (slot) {
             bDuplicates = true;
             m_displacedRecords.push_back(std::move(slot));
         }
-        slot = std::move(record);
+        slot = std::move(records[i]);
         onRecord(entered);
     }
     if (bDuplicates) {

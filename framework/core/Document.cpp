@@ -1,5 +1,8 @@
 #include "Document.h"
 
+#include <cerrno>
+#include <new>
+
 #include "AppServices.h"
 #include "Archive.h"
 #include "SaveTransaction.h"
@@ -55,6 +58,11 @@ bool CDocument::OnOpenDocument(const std::string& pathName) {
     } catch (const CUserException&) {
         ReleaseFile(std::move(file), true);
         AbandonFailedLoad();
+        return false;
+    } catch (const std::bad_alloc&) {
+        ReleaseFile(std::move(file), true);
+        AbandonFailedLoad();
+        ReportSaveLoadException(CFileException(pathName, ENOMEM), false);
         return false;
     }
     SetModifiedFlag(false);

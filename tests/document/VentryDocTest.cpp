@@ -145,20 +145,23 @@ TEST_F(VentryDocTest, MissingFilesLoadEmptyAndSaveCreatesAllTenFiles) {
     EXPECT_TRUE(ReadBytes(Name(SetFile::CountryName, m_dst)).empty());
 }
 
-TEST_F(VentryDocTest, DirectoriesFifosAndShortFilesGiveEmptyDatabasesWithoutHanging) {
+TEST_F(VentryDocTest, DirectoriesFifosShortAndHugeFilesGiveEmptyDatabasesWithoutHanging) {
     WriteEmptySet();
     fs::remove(Name(SetFile::Sensor, m_src));
     fs::create_directory(Name(SetFile::Sensor, m_src));
     fs::remove(Name(SetFile::Launcher, m_src));
     ASSERT_EQ(::mkfifo(Name(SetFile::Launcher, m_src).c_str(), 0600), 0);
     Write(SetFile::Mast, Bytes(95, 1));  // shorter than one record
+    fs::resize_file(Name(SetFile::Profile, m_src), std::uintmax_t{3} << 30);  // sparse, 3 GiB
     ASSERT_TRUE(Load());
     EXPECT_TRUE(m_doc.m_mapSensors.empty());
     EXPECT_TRUE(m_doc.m_mapLaunchers.empty());
     EXPECT_TRUE(m_doc.m_mapMasts.empty());
-    ASSERT_EQ(m_doc.UnreadableFiles().size(), 2u);
-    EXPECT_EQ(m_doc.UnreadableFiles()[0], Name(SetFile::Sensor, m_src) + ": Is a directory");
-    EXPECT_EQ(m_doc.UnreadableFiles()[1], Name(SetFile::Launcher, m_src) + ": Invalid argument");
+    EXPECT_TRUE(m_doc.m_mapProfiles.empty());
+    EXPECT_EQ(m_doc.UnreadableFiles(),
+              (std::vector<std::string>{Name(SetFile::Sensor, m_src) + ": Is a directory",
+                                        Name(SetFile::Launcher, m_src) + ": Invalid argument",
+                                        Name(SetFile::Profile, m_src) + ": File too large"}));
 }
 
 TEST_F(VentryDocTest, ObjectFileThatIsADirectoryFailsTheLoadWithItsPath) {
