@@ -7,6 +7,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace {
+
+constexpr std::size_t kWriteBehindBytes = 64 * 1024;
+
+}  // namespace
+
 std::string CFileException::Describe() const {
     return m_strFileName + ": " + std::strerror(m_lOsError);
 }
@@ -46,6 +52,9 @@ bool CFile::Open(const std::string& fileName, unsigned flags, CFileException* er
     }
     m_hFile = fd;
     m_strFileName = fileName;
+    if (flags & modeWrite) {
+        m_pendingWrites.reserve(kWriteBehindBytes);
+    }
     return true;
 }
 
@@ -70,22 +79,44 @@ std::size_t CFile::Read(void* buffer, std::size_t count) {
 
 void CFile::Write(const void* buffer, std::size_t count) {
     const auto* in = static_cast<const char*>(buffer);
+    if (m_pendingWrites.size() + count > kWriteBehindBytes) {
+        FlushWrites();
+    }
+    if (count >= kWriteBehindBytes) {
+        m_pendingWrites.assign(in, in + count);
+        FlushWrites();
+        return;
+    }
+    m_pendingWrites.insert(m_pendingWrites.end(), in, in + count);
+}
+
+void CFile::FlushWrites() {
+    const char* in = m_pendingWrites.data();
+    std::size_t count = m_pendingWrites.size();
     while (count > 0) {
         const ssize_t n = ::write(m_hFile, in, count);
         if (n < 0) {
             if (errno == EINTR) {
                 continue;
             }
+            m_pendingWrites.clear();
             throw CFileException(m_strFileName, errno);
         }
         in += n;
         count -= static_cast<std::size_t>(n);
     }
+    m_pendingWrites.clear();
 }
 
 void CFile::Close() {
     if (m_hFile < 0) {
         return;
+    }
+    try {
+        FlushWrites();
+    } catch (const CFileException&) {
+        Abort();
+        throw;
     }
     const int fd = m_hFile;
     m_hFile = -1;
@@ -95,6 +126,7 @@ void CFile::Close() {
 }
 
 void CFile::Abort() {
+    m_pendingWrites.clear();
     if (m_hFile >= 0) {
         ::close(m_hFile);
         m_hFile = -1;

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // A failure of the file layer: the file it concerns and the system's reason.
 class CFileException {
@@ -25,7 +26,8 @@ struct CFileStatus {
     bool m_bRegular = false;
 };
 
-// A binary file on a POSIX descriptor. Reads and writes throw CFileException on error.
+// A binary file on a POSIX descriptor. Reads and writes throw CFileException on error; written
+// bytes reach the file at the latest when Close returns.
 class CFile {
 public:
     enum OpenFlags : unsigned {
@@ -56,6 +58,10 @@ public:
     static bool GetStatus(const std::string& fileName, CFileStatus& status);
 
 private:
+    void FlushWrites();
+
     int m_hFile = -1;
     std::string m_strFileName;
+    // Writes are gathered here so that small archive buffers do not cost one system call each.
+    std::vector<char> m_pendingWrites;
 };
