@@ -126,15 +126,12 @@ void CVentryDoc::LoadSet(CArchive& ar) {
                  [this](CObjectInfo& r) { m_mapObjectsByName[r.GetName()] = &r; });
     LoadDatabase(m_strEntityFile, m_mapEntities, nullptr,
                  [this](CEntityInfo& r) { EnterWeaponEntity(r); });
-    LoadDatabase(m_strSensorFile, m_mapSensors, nullptr,
-                 [this](CSensorInfo& r) { m_mapSensorsByName[r.GetName()] = &r; });
-    LoadDatabase(m_strLauncherFile, m_mapLaunchers, nullptr,
-                 [this](CLauncherInfo& r) { m_mapLaunchersByName[r.GetName()] = &r; });
+    LoadDatabase(m_strSensorFile, m_mapSensors);
+    LoadDatabase(m_strLauncherFile, m_mapLaunchers);
     LoadDatabase(m_strProfileFile, m_mapProfiles);
     LoadDatabase(m_strAirstripFile, m_mapAirstrips);
     LoadDatabase(m_strMastFile, m_mapMasts);
-    LoadDatabase(m_str3DObjectFile, m_map3DObjects, nullptr,
-                 [this](C3DObjectInfo& r) { m_map3DObjectsByName[r.GetName()] = &r; });
+    LoadDatabase(m_str3DObjectFile, m_map3DObjects);
     LoadDatabase(m_strShipClassFile, m_mapShipClasses);
     LoadDatabase(m_strCountryNameFile, m_mapCountryNames);
 }
@@ -159,14 +156,11 @@ void CVentryDoc::DeleteContents() {
     m_mapObjects.clear();
     m_mapWeaponEntities.clear();
     m_mapEntities.clear();
-    m_mapSensorsByName.clear();
     m_mapSensors.clear();
-    m_mapLaunchersByName.clear();
     m_mapLaunchers.clear();
     m_mapProfiles.clear();
     m_mapAirstrips.clear();
     m_mapMasts.clear();
-    m_map3DObjectsByName.clear();
     m_map3DObjects.clear();
     m_mapShipClasses.clear();
     m_mapCountryNames.clear();

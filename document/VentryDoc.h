@@ -13,7 +13,8 @@
 #include "core/Document.h"
 
 // Index maps own their records and iterate in ascending key order: lists, New and the
-// written files all follow it. Name maps and the weapon entity map only refer.
+// written files all follow it. The object name map and the weapon entity map only refer; no
+// other database is ever looked up by name, so none has a name map.
 template <class T>
 using CIndexMap = std::map<std::uint16_t, std::unique_ptr<T>>;
 template <class T>
@@ -76,14 +77,11 @@ public:
     CIndexMap<CEntityInfo> m_mapEntities;
     CRefMap<CEntityInfo> m_mapWeaponEntities;
     CIndexMap<CSensorInfo> m_mapSensors;
-    CNameMap<CSensorInfo> m_mapSensorsByName;
     CIndexMap<CLauncherInfo> m_mapLaunchers;
-    CNameMap<CLauncherInfo> m_mapLaunchersByName;
     CIndexMap<CProfileInfo> m_mapProfiles;
     CIndexMap<CAirstripInfo> m_mapAirstrips;
     CIndexMap<CMastInfo> m_mapMasts;
     CIndexMap<C3DObjectInfo> m_map3DObjects;
-    CNameMap<C3DObjectInfo> m_map3DObjectsByName;
     CIndexMap<CShipClassInfo> m_mapShipClasses;
     CIndexMap<CCountryNameInfo> m_mapCountryNames;
 
@@ -99,7 +97,7 @@ private:
     }
     void EnterWeaponEntity(CEntityInfo& entity);
 
-    // Records that lost their index to a later one with the same index; the name maps
+    // Records that lost their index to a later one with the same index; the object name map
     // and the weapon entity map may still refer to them until the set is emptied.
     std::vector<std::unique_ptr<CObject>> m_displacedRecords;
     std::vector<std::string> m_astrDuplicateIndexFiles;

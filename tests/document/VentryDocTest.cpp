@@ -174,21 +174,25 @@ TEST_F(VentryDocTest, ObjectFileThatIsADirectoryFailsTheLoadWithItsPath) {
 
 TEST_F(VentryDocTest, DuplicateIndicesKeepTheLaterRecordAndAreReported) {
     WriteEmptySet();
-    const Bytes earlier = Record(SetFile::Sensor, 5, "Earlier", 1);
-    const Bytes later = Record(SetFile::Sensor, 5, "Later", 2);
-    Write(SetFile::Sensor, Concat({earlier, later}));
+    const Bytes earlier = ObjectRecord(5, "Earlier", 1);
+    const Bytes later = ObjectRecord(5, "Later", 1);
+    Write(SetFile::Object, Concat({earlier, later}));
+    Write(SetFile::Sensor,
+          Concat({Record(SetFile::Sensor, 5, "A"), Record(SetFile::Sensor, 5, "B")}));
     ASSERT_TRUE(Load());
-    ASSERT_EQ(m_doc.m_mapSensors.size(), 1u);
-    EXPECT_EQ(m_doc.m_mapSensors.at(5)->GetName(), "Later");
+    ASSERT_EQ(m_doc.m_mapObjects.size(), 1u);
+    EXPECT_EQ(m_doc.m_mapObjects.at(5)->GetName(), "Later");
     // The earlier record is still reachable by name, as loading left it.
-    ASSERT_EQ(m_doc.m_mapSensorsByName.count("Earlier"), 1u);
-    EXPECT_EQ(Bytes(m_doc.m_mapSensorsByName["Earlier"]->m_data.begin(),
-                    m_doc.m_mapSensorsByName["Earlier"]->m_data.end()),
+    ASSERT_EQ(m_doc.m_mapObjectsByName.count("Earlier"), 1u);
+    EXPECT_EQ(Bytes(m_doc.m_mapObjectsByName["Earlier"]->m_data.begin(),
+                    m_doc.m_mapObjectsByName["Earlier"]->m_data.end()),
               earlier);
-    EXPECT_EQ(m_doc.FilesWithDuplicateIndices(),
-              std::vector<std::string>{Name(SetFile::Sensor, m_src)});
+    EXPECT_EQ(
+        m_doc.FilesWithDuplicateIndices(),
+        (std::vector<std::string>{Name(SetFile::Object, m_src), Name(SetFile::Sensor, m_src)}));
     ASSERT_TRUE(SaveTo(m_dst));
-    EXPECT_EQ(ReadBytes(Name(SetFile::Sensor, m_dst)), later);
+    EXPECT_EQ(ReadBytes(Name(SetFile::Object, m_dst)), later);
+    EXPECT_EQ(ReadBytes(Name(SetFile::Sensor, m_dst)), Record(SetFile::Sensor, 5, "B"));
 }
 
 TEST_F(VentryDocTest, ThreeDObjectsAreKeyedByTheirPositionInTheFile) {
@@ -243,7 +247,6 @@ TEST_F(VentryDocTest, ASecondLoadLeavesNothingOfTheFirst) {
     EXPECT_TRUE(m_doc.m_mapEntities.empty());
     EXPECT_TRUE(m_doc.m_mapWeaponEntities.empty());
     EXPECT_TRUE(m_doc.m_mapSensors.empty());
-    EXPECT_TRUE(m_doc.m_mapSensorsByName.empty());
     EXPECT_EQ(m_doc.m_strSensorFile, Name(SetFile::Sensor, m_dst));
 }
 

@@ -163,7 +163,6 @@ TEST_F(ThreeDObjectEditorTest, NewWithEveryRecordListedTakesTheCountPlusOne) {
     EXPECT_EQ(Lines().back(), "005: My new 3DObject");
     EXPECT_EQ(List().currentRow(), 4);
     EXPECT_EQ(Text(kName), "My new 3DObject");
-    EXPECT_TRUE(m_doc.m_map3DObjectsByName.empty());
     EXPECT_TRUE(m_doc.IsModified());
 }
 

@@ -76,13 +76,16 @@ TEST_F(DemoSetTest, LoadsCleanlyWithEveryDatabaseFilled) {
 
 TEST_F(DemoSetTest, NamesAreUniqueInEveryNamedDatabase) {
     EXPECT_EQ(Doc().m_mapObjectsByName.size(), Doc().m_mapObjects.size());
-    EXPECT_EQ(Doc().m_mapSensorsByName.size(), Doc().m_mapSensors.size());
-    EXPECT_EQ(Doc().m_mapLaunchersByName.size(), Doc().m_mapLaunchers.size());
-    EXPECT_EQ(Doc().m_map3DObjectsByName.size(), Doc().m_map3DObjects.size());
-    std::set<std::string> entityNames;
-    for (const auto& [index, entity] : Doc().m_mapEntities) {
-        EXPECT_TRUE(entityNames.insert(entity->GetName()).second) << entity->GetName();
-    }
+    const auto expectUniqueNames = [](const auto& map) {
+        std::set<std::string> names;
+        for (const auto& [index, record] : map) {
+            EXPECT_TRUE(names.insert(record->GetName()).second) << record->GetName();
+        }
+    };
+    expectUniqueNames(Doc().m_mapSensors);
+    expectUniqueNames(Doc().m_mapLaunchers);
+    expectUniqueNames(Doc().m_map3DObjects);
+    expectUniqueNames(Doc().m_mapEntities);
 }
 
 TEST_F(DemoSetTest, CoversEverySimTypeObjectTypeAndSensorClass) {
