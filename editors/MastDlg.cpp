@@ -19,7 +19,8 @@ const EditorDescription kMastEditor = {
     .bListsOtherTypes = false,
     .bCloseBox = false,
     .fields = MastFields::kFields,
-    .groups = MastFields::kGroups,
+    .groups = {},
+    .bButtonColumn = true,
 };
 
 }  // namespace
