@@ -5,6 +5,7 @@
 #include "EntityDlg.h"
 #include "LauncherDlg.h"
 #include "MastDlg.h"
+#include "ObjectDlg.h"
 #include "ProfileDlg.h"
 #include "SensorDlg.h"
 #include "ShipClassDlg.h"
@@ -13,6 +14,9 @@
 std::unique_ptr<CEditorWindow> CreateEditor(EditorSlot slot, QWidget* frame, CVentryDoc& doc) {
     std::unique_ptr<CEditorDlg> pEditor;
     switch (slot) {
+        case EditorSlot::Object:
+            pEditor = std::make_unique<CObjectDlg>(frame, doc);
+            break;
         case EditorSlot::Sensor:
             pEditor = std::make_unique<CSensorDlg>(frame, doc);
             break;

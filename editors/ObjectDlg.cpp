@@ -1,0 +1,107 @@
+#include "ObjectDlg.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <cstdio>
+
+#include "FieldForm.h"
+#include "IndexMapTable.h"
+#include "ObjectFields.h"
+#include "ProfileSlotDlg.h"
+#include "SlotList.h"
+#include "SlotPickerKind.h"
+#include "gui/MessageBox.h"
+
+namespace {
+
+constexpr std::size_t kProfileIndex = 330;  // signed 16-bit, 0 = none
+constexpr int kSonarProfileId = 1191;
+
+const EditorDescription kObjectEditor = {
+    .nTemplateId = 130,
+    .pszCaption = "Object Dialog",
+    .slot = EditorSlot::Object,
+    .nListId = 1113,
+    .nSpinId = 1211,
+    .nNewId = 1210,
+    .pszNewCaption = "New Object",
+    .pszDefaultName = "My new Object",
+    .pszSearchCaption = "Search",
+    .bTypeFilter = true,
+    .bListsOtherTypes = false,
+    .bCloseBox = true,
+    .fields = ObjectFields::kFields,
+    .groups = ObjectFields::kGroups,
+    .bButtonColumn = true,
+};
+
+}  // namespace
+
+CObjectDlg::CObjectDlg(QWidget* pParent, CVentryDoc& doc)
+    : CEditorDlg(pParent, doc, kObjectEditor,
+                 std::make_unique<CIndexMapTable<CObjectInfo>>(doc.m_mapObjects)) {}
+
+int CObjectDlg::RecordType(const std::uint8_t* pRecord) const {
+    return RecordField::Get<std::int32_t>(pRecord, ObjectField::kSimType);
+}
+
+QWidget* CObjectDlg::CreateRecordExtras() {
+    auto* pButton = new QPushButton(QStringLiteral("Sonar Profil"), this);
+    pButton->setObjectName(QString::number(kSonarProfileId));
+    pButton->setAutoDefault(false);
+    connect(pButton, &QPushButton::clicked, this, [this] { OnSonarProfile(); });
+    m_pForm->InsertBelowFields(ObjectFields::kSecondColumn, pButton);
+    m_pSonarProfile = pButton;
+
+    auto* pSlots = new QWidget(this);
+    auto* pLayout = new QHBoxLayout(pSlots);
+    pLayout->setContentsMargins(0, 0, 0, 0);
+    const SlotPickerKind* kinds[] = {&SlotPickerKinds::kSensor, &SlotPickerKinds::kLauncher,
+                                     &SlotPickerKinds::kAirstrip};
+    for (std::size_t i = 0; i < m_slotLists.size(); ++i) {
+        m_slotLists[i] = new CSlotList(*kinds[i], m_doc, pSlots);
+        pLayout->addWidget(m_slotLists[i]);
+    }
+    pLayout->addStretch(1);
+    return pSlots;
+}
+
+// The working copies follow the form, sensor slots first, so the slot warnings come after
+// the record is shown.
+void CObjectDlg::LoadRecord() {
+    CEditorDlg::LoadRecord();
+    const std::uint8_t* pRecord = CurrentRecord();
+    m_nProfileIndex = pRecord == nullptr ? std::int16_t{0}
+                                         : RecordField::Get<std::int16_t>(pRecord, kProfileIndex);
+    m_pSonarProfile->setEnabled(pRecord != nullptr);
+    for (CSlotList* pSlots : m_slotLists) {
+        pSlots->Load(pRecord);
+    }
+}
+
+bool CObjectDlg::BuildImage(std::uint8_t* pImage, bool bReport) {
+    if (!CEditorDlg::BuildImage(pImage, bReport)) {
+        return false;
+    }
+    RecordField::Set(pImage, kProfileIndex, m_nProfileIndex);
+    for (const CSlotList* pSlots : m_slotLists) {
+        pSlots->Store(pImage);
+    }
+    return true;
+}
+
+void CObjectDlg::OnSonarProfile() {
+    if (m_nProfileIndex == 0) {
+        AfxShowMessageBox("This Object has no Sonar Profile !");
+        return;
+    }
+    const auto it = m_doc.m_mapProfiles.find(static_cast<std::uint16_t>(m_nProfileIndex));
+    if (it == m_doc.m_mapProfiles.end()) {
+        char message[64];
+        std::snprintf(message, sizeof message, "Profile Index %d not found in Profile Database",
+                      m_nProfileIndex);
+        AfxShowMessageBox(message);
+        return;
+    }
+    CProfileSlotDlg::EditProfile(this, m_doc, *it->second);
+}
