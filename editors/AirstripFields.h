@@ -6,9 +6,10 @@
 // carried through.
 namespace AirstripFields {
 
+// The runway on the left, the taxiway on the right.
 inline constexpr FieldGroup kGroups[] = {
-    {"Attributes", 2}, {"Hangar", 3},      {"Runway Start", 3}, {"Runway End", 3},
-    {"Taxi Start", 3}, {"Taxi Middle", 3}, {"Taxi End", 3},
+    {"Attributes", 2},    {"Hangar", 3},         {"Runway Start", 3}, {"Runway End", 3},
+    {"Taxi Start", 3, 1}, {"Taxi Middle", 3, 1}, {"Taxi End", 3, 1},
 };
 
 inline constexpr FieldBinding kFields[] = {

@@ -8,10 +8,11 @@ namespace LauncherFields {
 
 enum : int { kWeapon, kLocation, kOnPlatform, kTopLeft, kBottomRight, kAngles, kAttributes };
 
+// Weapon and tube layout in the left column, positions, angles and bits in the right one.
 inline constexpr FieldGroup kGroups[] = {
-    {"Weapon Details", 2},  {"Location Details", 2},    {"Location on Platform", 3},
-    {"Top-Left Corner", 3}, {"Bottom-Right Corner", 3}, {"Angles (Degrees)", 2},
-    {"Attributes", 4},
+    {"Weapon Details", 2},     {"Location Details", 2},       {"Location on Platform", 3, 1},
+    {"Top-Left Corner", 3, 1}, {"Bottom-Right Corner", 3, 1}, {"Angles (Degrees)", 2, 1},
+    {"Attributes", 4, 1},
 };
 
 constexpr FieldBinding Bit(int nId, const char* pszLabel, int nBit) {

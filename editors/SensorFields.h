@@ -8,11 +8,12 @@ namespace SensorFields {
 
 enum : int { kRanges, kLevels, kAttributes, kUncertain };
 
+// The names, classes and detection curve on the left, attributes and the rest on the right.
 inline constexpr FieldGroup kGroups[] = {
     {"Detection Curve Ranges", 4},
     {"Detection Curve Levels", 4},
-    {"Sensor Attributes", 4},
-    {"uncertain Options", 5},
+    {"Sensor Attributes", 4, 1},
+    {"uncertain Options", 3, 1},
 };
 
 // Both class combos, by position.
