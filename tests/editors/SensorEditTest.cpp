@@ -270,6 +270,20 @@ TEST_F(SensorEditorTest, UnlistedCounterDetectValueAndLongNameAreKept) {
     EXPECT_EQ(RecordField::Get<std::int32_t>(Stored(1).data(), 48), 4);
 }
 
+TEST_F(SensorEditorTest, CloseBoxAsksWithTheEditedNameAndYesStores) {
+    Add(1, 1, "Sonar", "S");
+    Open();
+    TypeInto(Edit(kName), "Hull");
+    TypeInto(Edit(kDisplayName), "Hull sonar");
+    m_messages.Answer(IDYES);
+    Dialog().close();
+    EXPECT_THAT(m_messages.Texts(), ElementsAre("Do you wish to retain changes made to Hull ?"));
+    EXPECT_EQ(m_doc.m_mapSensors.at(1)->GetName(), "Hull");
+    EXPECT_EQ(RecordField::GetText(Stored(1).data(), 160, 20), "Hull sonar");
+    EXPECT_FALSE(Dialog().isVisible());
+    EXPECT_FALSE(m_doc.Shown(EditorSlot::Sensor));
+}
+
 TEST_F(SensorEditorTest, DialogHasItsTemplateCaptionAndClassPanel) {
     Add(1, 1, "Sonar", "S");
     Open();
