@@ -91,6 +91,18 @@ TEST_F(SlotPickerTest, CancelAndEscapeReturnNothing) {
     EXPECT_EQ(values, before);
 }
 
+TEST_F(SlotPickerTest, EnterInTheListsActsAsOk) {
+    Add(m_doc.m_mapSensors, 4, 160, "Eye");
+    std::vector<std::int16_t> values(9, 0);
+    EXPECT_TRUE(Pick(SlotPickerKinds::kSensor, values,
+                     [](QDialog&, QListWidget& slotList, QListWidget& database) {
+                         slotList.setCurrentRow(3);
+                         DoubleClickRow(database, 1);
+                         QTest::keyClick(&slotList, Qt::Key_Return);
+                     }));
+    EXPECT_THAT(values, ElementsAre(0, 0, 0, 4, 0, 0, 0, 0, 0));
+}
+
 TEST_F(SlotPickerTest, SameRecordInTwoSlotsAndTheEmptyLineEmptiesASlot) {
     Add(m_doc.m_mapAirstrips, 2, 76, "North");
     Add(m_doc.m_mapAirstrips, 12, 76, "South");
