@@ -113,7 +113,9 @@ void CSlotPickerDlg::BuildLayout() {
     m_pSlotList->setFixedWidth(nListWidth);
     pMain->addWidget(m_pSlotList, 0, Qt::AlignTop);
     m_pDatabaseList->setFixedWidth(nListWidth);
-    m_pDatabaseList->setMinimumHeight(m_pSlotList->height());
+    // Short slot lists still get a database list that shows a good part of the records.
+    m_pDatabaseList->setMinimumHeight(
+        std::max(m_pSlotList->height(), nRowHeight * 15 + 2 * nFrame));
     pMain->addWidget(m_pDatabaseList);
 
     auto* pButtons = new QVBoxLayout;
