@@ -185,14 +185,16 @@ TEST_F(ObjectEditorTest, ObjectTypeItemsStoreTheirValues) {
     const std::int32_t values[] = {1, 2, 3, 4, 6, 7, 8, 9, 10, 11, 12};
     const char* texts[] = {"Sub",         "Surf",    "Air",   "Helo",   "Stat (Land)", "Mine",
                            "Weap (Torp)", "Missile", "Shell", "Bullet", "Downed Pilot"};
-    AddObjectRecord(1, 7);
+    const Bytes before = AddObjectRecord(1, 7).m_data;
     Open();
     ASSERT_EQ(Combo(kObjectType).count(), 11);
     for (int nItem = 0; nItem < 11; ++nItem) {
         EXPECT_EQ(Combo(kObjectType).itemText(nItem).toStdString(), texts[nItem]);
         Combo(kObjectType).setCurrentIndex(nItem);
         Click(kApply);
-        EXPECT_EQ(RecordField::Get<std::int32_t>(Stored(1).data(), 24), values[nItem]);
+        Bytes expected = before;
+        RecordField::Set(expected.data(), 24, values[nItem]);
+        EXPECT_EQ(Stored(1), expected);
         EXPECT_EQ(Combo(kObjectType).currentIndex(), nItem);
     }
 }
@@ -228,9 +230,12 @@ TEST_F(ObjectEditorTest, SimTypeIsTheItemPosition) {
         EXPECT_EQ(Combo(kSimType).itemText(nItem).toStdString(), texts[nItem]);
     }
     EXPECT_EQ(Combo(kSimType).currentIndex(), 9);
+    const Bytes before = object.m_data;
     Combo(kSimType).setCurrentIndex(12);
     Click(kApply);
-    EXPECT_EQ(RecordField::Get<std::int32_t>(Stored(1).data(), 28), 12);
+    Bytes expected = before;
+    RecordField::Set<std::int32_t>(expected.data(), 28, 12);
+    EXPECT_EQ(Stored(1), expected);
 }
 
 TEST_F(ObjectEditorTest, SimTypeThirteenIsHiddenByTheTypeFilterButFoundBySearch) {
