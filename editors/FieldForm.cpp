@@ -147,6 +147,10 @@ void ExchangeCombo(CDataExchange& dx, QComboBox& combo, std::uint8_t* pImage,
 }
 
 // Characters a number edit needs for its widest value.
+int TypingLimit(const FieldBinding& binding) {
+    return binding.nTextLimit > 0 ? binding.nTextLimit : binding.at.nWidth;
+}
+
 int WidthInCharacters(const FieldBinding& binding) {
     switch (binding.at.type) {
         case FieldType::Int8:
@@ -166,7 +170,7 @@ int WidthInCharacters(const FieldBinding& binding) {
         case FieldType::Text:
             break;
     }
-    return binding.nTextLimit > 0 ? binding.nTextLimit : binding.at.nWidth;
+    return TypingLimit(binding);
 }
 
 QString AccessibleName(const char* pszLabel) {
@@ -195,8 +199,7 @@ QWidget* CFieldForm::CreateControl(const FieldBinding& binding) {
         case ControlKind::Edit: {
             auto* pEdit = new QLineEdit(this);
             if (binding.at.type == FieldType::Text) {
-                pEdit->setMaxLength(binding.nTextLimit > 0 ? binding.nTextLimit
-                                                           : binding.at.nWidth);
+                pEdit->setMaxLength(TypingLimit(binding));
                 pEdit->setValidator(new CLatin1Validator(pEdit));
             }
             // Wide enough for the field's longest value, no wider: a form of tidy columns.
@@ -299,10 +302,26 @@ void CFieldForm::InsertBelowFields(int nFormColumn, QWidget* pWidget) {
 }
 
 void CFieldForm::Load(const std::uint8_t* pRecord, std::size_t nSize) {
+    // A stored text may be longer than one may type: show it whole, and let typing add nothing
+    // beyond the longer of the two.
+    const auto forEachTextEdit = [this](auto&& apply) {
+        for (std::size_t i = 0; i < m_fields.size(); ++i) {
+            if (m_fields[i].kind == ControlKind::Edit && m_fields[i].at.type == FieldType::Text) {
+                apply(m_fields[i], *static_cast<QLineEdit*>(m_controls[i]));
+            }
+        }
+    };
+    forEachTextEdit([](const FieldBinding& binding, QLineEdit& edit) {
+        edit.setMaxLength(std::max<int>(TypingLimit(binding), binding.at.nWidth));
+    });
     std::vector<std::uint8_t> image(pRecord, pRecord + nSize);
     m_shown.clear();
     CDataExchange dx(false, m_shown);
     Exchange(dx, image.data());
+    forEachTextEdit([](const FieldBinding& binding, QLineEdit& edit) {
+        edit.setMaxLength(
+            std::max<int>(TypingLimit(binding), static_cast<int>(edit.text().size())));
+    });
 }
 
 bool CFieldForm::Store(std::uint8_t* pImage, bool bReport) {

@@ -209,16 +209,24 @@ TEST_F(FieldFormTest, TextEditsRefuseWhatCannotBeStored) {
                 ElementsAre("The field \"Text\" holds characters that cannot be stored."));
 }
 
-TEST_F(FieldFormTest, StoredTextLongerThanTheTypingLimitSurvivesUntouched) {
+TEST_F(FieldFormTest, StoredTextLongerThanTheTypingLimitIsShownWholeAndSurvivesUntouched) {
     Image image{};
     std::memcpy(image.data() + 16, "TwelveBytes!", 12);  // fills the field, no terminator
     m_form.Load(image.data(), image.size());
-    EXPECT_EQ(Edit(2007).text(), "TwelveBy");
+    EXPECT_EQ(Edit(2007).text(), "TwelveBytes!");
     EXPECT_EQ(Stored(image), image);
+    TypeText(Edit(2007), "x");  // no room beyond what is stored
+    EXPECT_EQ(Edit(2007).text(), "TwelveBytes!");
     TypeInto(Edit(2007), "Abc");
     const Image stored = Stored(image);
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(stored.data() + 16), 12),
               std::string("Abc\0veBytes!", 12));
+
+    // A record with a short text limits typing as the field does.
+    Image shortText{};
+    m_form.Load(shortText.data(), shortText.size());
+    TypeInto(Edit(2007), "0123456789");
+    EXPECT_EQ(Edit(2007).text(), "01234567");
 }
 
 TEST_F(FieldFormTest, CheckBoxesSetAndClearOnlyTheirBits) {
