@@ -3,6 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cstring>
 #include <memory>
 #include <random>
@@ -11,6 +13,14 @@
 
 #include "EditorFactory.h"
 #include "EditorTestSupport.h"
+
+// One control typed into and applied: the bytes it must leave at nOffset.
+struct ControlEdit {
+    int nId;
+    const char* pszTyped;
+    std::size_t nOffset;
+    std::vector<std::uint8_t> bytes;
+};
 
 // One editor of any database, made through the factory on a document the test fills first.
 class RecordEditorTest : public testing::Test {
@@ -94,6 +104,33 @@ protected:
         return record;
     }
 
+    // Opens the editor on the records of map, applies each untouched while stepping down the
+    // list, and checks that no byte changed and nothing counts as modified.
+    template <class T>
+    void ExpectUntouchedApplyKeepsEveryByte(const CIndexMap<T>& map) {
+        std::vector<std::array<std::uint8_t, T::kRecordSize>> before;
+        for (const auto& [nKey, pRecord] : map) {
+            before.push_back(pRecord->m_data);
+        }
+        Open();
+        ASSERT_EQ(List().count(), static_cast<int>(map.size()));
+        for (std::size_t i = 0; i < map.size(); ++i) {
+            Click(kApply);
+            StepDown();
+        }
+        std::size_t i = 0;
+        for (const auto& [nKey, pRecord] : map) {
+            EXPECT_EQ(pRecord->m_data, before[i++]) << "record " << nKey;
+        }
+        EXPECT_FALSE(m_doc.IsModified());
+        EXPECT_TRUE(m_messages.m_entries.empty());
+    }
+
+    // Opens the editor on record, types into one control and applies: only that control's
+    // bytes may change, to what edit says.
+    template <class T>
+    void ExpectEditChangesOnlyItsBytes(T& record, const ControlEdit& edit);
+
     const EditorSlot m_slot;
     const int m_nListId;
     const int m_nSpinId;
@@ -102,13 +139,16 @@ protected:
     std::unique_ptr<CEditorWindow> m_pEditor;
 };
 
-// One control typed into and applied: the bytes it must leave at nOffset.
-struct ControlEdit {
-    int nId;
-    const char* pszTyped;
-    std::size_t nOffset;
-    std::vector<std::uint8_t> bytes;
-};
+template <class T>
+void RecordEditorTest::ExpectEditChangesOnlyItsBytes(T& record, const ControlEdit& edit) {
+    auto expected = record.m_data;
+    std::copy(edit.bytes.begin(), edit.bytes.end(), expected.begin() + edit.nOffset);
+    Open();
+    Type(edit.nId, edit.pszTyped);
+    Click(kApply);
+    EXPECT_EQ(record.m_data, expected);
+    EXPECT_TRUE(m_messages.m_entries.empty());
+}
 
 inline std::string ControlEditName(const testing::TestParamInfo<ControlEdit>& info) {
     return std::to_string(info.param.nId) + "_" + std::to_string(info.index);

@@ -32,24 +32,12 @@ protected:
 };
 
 TEST_F(ThreeDObjectEditorTest, ApplyWithoutEditsLeavesArbitraryRecordsAsTheyWere) {
-    std::vector<Bytes> before;
     for (std::uint16_t i = 0; i < 24; ++i) {
-        before.push_back(AddRandom(m_doc.m_map3DObjects, i, 300 + i, false).m_data);
+        AddRandom(m_doc.m_map3DObjects, i, 300 + i, false);
     }
     const std::uint32_t nan = 0xFFC00001u;
     std::memcpy(m_doc.m_map3DObjects.at(0)->m_data.data() + 140, &nan, 4);
-    before[0] = m_doc.m_map3DObjects.at(0)->m_data;
-    Open();
-    ASSERT_EQ(List().count(), 24);
-    for (int i = 0; i < 24; ++i) {
-        Click(kApply);
-        StepDown();
-    }
-    for (std::uint16_t i = 0; i < 24; ++i) {
-        EXPECT_EQ(Stored(i), before[i]) << "record " << i;
-    }
-    EXPECT_FALSE(m_doc.IsModified());
-    EXPECT_TRUE(m_messages.m_entries.empty());
+    ExpectUntouchedApplyKeepsEveryByte(m_doc.m_map3DObjects);
 }
 
 class ThreeDObjectControlEditTest : public ThreeDObjectEditorTest,
@@ -62,14 +50,7 @@ TEST_P(ThreeDObjectControlEditTest, ChangesOnlyItsOwnBytes) {
     for (std::size_t nOffset : {0u, 20u, 40u, 60u}) {
         RecordField::SetText(object.m_data.data(), nOffset, 20, "Random");
     }
-    const Bytes before = object.m_data;
-    Open();
-    Type(edit.nId, edit.pszTyped);
-    Click(kApply);
-    Bytes expected = before;
-    std::copy(edit.bytes.begin(), edit.bytes.end(), expected.begin() + edit.nOffset);
-    EXPECT_EQ(object.m_data, expected);
-    EXPECT_TRUE(m_messages.m_entries.empty());
+    ExpectEditChangesOnlyItsBytes(object, edit);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryControl, ThreeDObjectControlEditTest,
