@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QCheckBox>
 #include <QDialog>
 #include <QLineEdit>
@@ -70,3 +72,16 @@ void TypeText(QWidget& widget, const QString& text);
 // Replaces an edit's text as a user would: select all, then type.
 void TypeInto(QLineEdit& edit, const QString& text);
 void DoubleClickRow(QListWidget& list, int nRow);
+
+// One control changed on its own and the bytes it must leave at nOffset: typed into an edit,
+// or for some tests a box toggled or a combo row picked.
+struct ControlEdit {
+    int nId;
+    const char* pszInput;
+    std::size_t nOffset;
+    std::vector<std::uint8_t> bytes;
+};
+
+inline std::string ControlEditName(const testing::TestParamInfo<ControlEdit>& info) {
+    return std::to_string(info.param.nId) + "_" + std::to_string(info.index);
+}

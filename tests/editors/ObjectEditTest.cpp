@@ -53,7 +53,7 @@ TEST_P(ObjectControlEditTest, ChangesOnlyItsOwnBytes) {
     RecordField::SetText(object.m_data.data(), 2, 20, "Random");
     const Bytes before = object.m_data;
     Open();
-    Type(edit.nId, edit.pszTyped);
+    Type(edit.nId, edit.pszInput);
     Click(kApply);
     Bytes expected = before;
     std::copy(edit.bytes.begin(), edit.bytes.end(), expected.begin() + edit.nOffset);

@@ -98,13 +98,6 @@ TEST_F(ProfileEditorTest, ApplyWithoutEditsLeavesArbitraryRecordsAsTheyWere) {
     EXPECT_TRUE(m_messages.m_entries.empty());
 }
 
-struct ControlEdit {
-    int nId;
-    const char* pszTyped;
-    std::size_t nOffset;
-    std::vector<std::uint8_t> bytes;
-};
-
 class ProfileControlEditTest : public ProfileEditorTest,
                                public testing::WithParamInterface<ControlEdit> {};
 
@@ -114,7 +107,7 @@ TEST_P(ProfileControlEditTest, ChangesOnlyItsOwnBytes) {
     RecordField::SetText(profile.m_data.data(), 2, 20, "Random");
     const Bytes before = profile.m_data;
     Open();
-    TypeInto(Edit(edit.nId), QString::fromLatin1(edit.pszTyped));
+    TypeInto(Edit(edit.nId), QString::fromLatin1(edit.pszInput));
     Click(kApply);
     Bytes expected = before;
     std::copy(edit.bytes.begin(), edit.bytes.end(), expected.begin() + edit.nOffset);

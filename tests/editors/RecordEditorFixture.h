@@ -14,14 +14,6 @@
 #include "EditorFactory.h"
 #include "EditorTestSupport.h"
 
-// One control typed into and applied: the bytes it must leave at nOffset.
-struct ControlEdit {
-    int nId;
-    const char* pszTyped;
-    std::size_t nOffset;
-    std::vector<std::uint8_t> bytes;
-};
-
 // One editor of any database, made through the factory on a document the test fills first.
 class RecordEditorTest : public testing::Test {
 protected:
@@ -144,12 +136,8 @@ void RecordEditorTest::ExpectEditChangesOnlyItsBytes(T& record, const ControlEdi
     auto expected = record.m_data;
     std::copy(edit.bytes.begin(), edit.bytes.end(), expected.begin() + edit.nOffset);
     Open();
-    Type(edit.nId, edit.pszTyped);
+    Type(edit.nId, edit.pszInput);
     Click(kApply);
     EXPECT_EQ(record.m_data, expected);
     EXPECT_TRUE(m_messages.m_entries.empty());
-}
-
-inline std::string ControlEditName(const testing::TestParamInfo<ControlEdit>& info) {
-    return std::to_string(info.param.nId) + "_" + std::to_string(info.index);
 }

@@ -103,19 +103,6 @@ T& AddRandomRecord(CIndexMap<T>& map, std::uint16_t nIndex, unsigned nSeed) {
     return record;
 }
 
-// One control changed on its own, and the bytes it must write: bytes replace the record's
-// bytes at nOffset, or, for a check box, flip them (the bit's mask).
-struct ControlEdit {
-    int nId;
-    const char* pszInput;
-    std::size_t nOffset;
-    std::vector<std::uint8_t> bytes;
-};
-
-inline std::string ControlEditName(const testing::TestParamInfo<ControlEdit>& info) {
-    return std::to_string(info.param.nId) + "_" + std::to_string(info.index);
-}
-
 // What the record must hold after edit on a record that held before.
 template <std::size_t N>
 std::array<std::uint8_t, N> Expected(const std::array<std::uint8_t, N>& before,
