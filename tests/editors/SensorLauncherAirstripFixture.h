@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <array>
 #include <memory>
 #include <random>
 #include <string>
@@ -82,6 +83,28 @@ protected:
         } else {
             Pick(nId, std::stoi(pszInput));
         }
+    }
+
+    // Opens the editor on the records of map, applies each untouched while stepping down the
+    // list, and checks that no byte changed and nothing counts as modified.
+    template <class T>
+    void ExpectUntouchedApplyKeepsEveryByte(EditorSlot slot, const CIndexMap<T>& map) {
+        std::vector<std::array<std::uint8_t, T::kRecordSize>> before;
+        for (const auto& [nKey, pRecord] : map) {
+            before.push_back(pRecord->m_data);
+        }
+        Open(slot);
+        ASSERT_EQ(List().count(), static_cast<int>(map.size()));
+        for (std::size_t i = 0; i < map.size(); ++i) {
+            Click(kApply);
+            Step(QAbstractSlider::SliderSingleStepAdd);
+        }
+        std::size_t i = 0;
+        for (const auto& [nKey, pRecord] : map) {
+            EXPECT_EQ(pRecord->m_data, before[i++]) << "record " << nKey;
+        }
+        EXPECT_FALSE(m_doc.IsModified());
+        EXPECT_TRUE(m_messages.m_entries.empty());
     }
 
     CVentryDoc m_doc;
