@@ -8,11 +8,9 @@
 #include <QTimer>
 
 #include "MainFrame.h"
-#include "SetFileNames.h"
 #include "VentryApp.h"
 #include "VentryDoc.h"
 #include "gui/FileDialog.h"
-#include "gui/MessageBox.h"
 
 int CFakeEditor::s_nLive = 0;
 
@@ -30,22 +28,16 @@ void CFakeEditor::Exit() {
     hide();
 }
 
-AppTest::AppTest() : m_nQuestionAnswer(IDCANCEL), m_oldCwd(std::filesystem::current_path()) {
+AppTest::AppTest() : m_oldCwd(std::filesystem::current_path()) {
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
                        QString::fromStdString((m_dir.Path() / "settings").string()));
     std::filesystem::create_directories(Cwd());
     std::filesystem::current_path(Cwd());
-    AfxSetMessageBoxHandler([this](const std::string& text, unsigned type) {
-        m_messages.emplace_back(text, type);
-        return (type & 0xF) == MB_YESNOCANCEL ? m_nQuestionAnswer : IDOK;
-    });
     AfxSetFileDialogHandler([this](QFileDialog& dialog) {
         ++m_nFileDialogs;
         m_lastDialog = QStringList{dialog.windowTitle()} + dialog.nameFilters();
         m_lastDialog << dialog.directory().absolutePath() << dialog.selectedFiles().value(0);
-        if (!dialog.testOption(QFileDialog::DontUseNativeDialog)) {
-            m_lastDialog << QStringLiteral("native");
-        }
+        EXPECT_TRUE(dialog.testOption(QFileDialog::DontUseNativeDialog));
         if (m_strFileToChoose.empty()) {
             return IDCANCEL;
         }
@@ -62,32 +54,16 @@ AppTest::~AppTest() {
     EXPECT_EQ(CFakeEditor::s_nLive, 0);
     CMainFrame::SetEditorFactory({});
     AfxSetFileDialogHandler({});
-    AfxSetMessageBoxHandler({});
     std::filesystem::current_path(m_oldCwd);
 }
 
-std::string AppTest::WriteSet(const std::filesystem::path& dir, char letter, int nObjects,
-                              const std::string& objectFileName) {
-    std::filesystem::create_directories(dir);
-    const std::string directory = dir.string() + '/';
-    const std::string languagePart = std::string(".") + letter;
+std::string AppTest::WriteObjects(const std::filesystem::path& dir, char letter, int nObjects) {
     std::vector<Bytes> records;
     for (int i = 1; i <= nObjects; ++i) {
-        records.push_back(MakeRecord(CObjectInfo::kRecordSize, static_cast<std::uint16_t>(i),
-                                     CObjectInfo::kNameOffset, CObjectInfo::kNameWidth,
+        records.push_back(MakeRecord(SetFile::Object, static_cast<std::uint16_t>(i),
                                      letter + std::to_string(i), static_cast<std::uint32_t>(i)));
     }
-    const std::string objectFile =
-        objectFileName.empty()
-            ? SetFileNames::BuildName(directory, SetFileNames::SetFile::Object, languagePart)
-            : directory + objectFileName;
-    WriteBytes(objectFile, Concat(records));
-    for (std::size_t file = 1; file < SetFileNames::kSetFileCount; ++file) {
-        WriteBytes(SetFileNames::BuildName(directory, static_cast<SetFileNames::SetFile>(file),
-                                           languagePart),
-                   {});
-    }
-    return objectFile;
+    return WriteSet(dir, {{SetFile::Object, Concat(records)}}, letter);
 }
 
 std::string AppTest::SettingsFile() const {
@@ -96,6 +72,7 @@ std::string AppTest::SettingsFile() const {
 }
 
 bool AppTest::StartApp(const QStringList& arguments) {
+    m_pApp.reset();  // one application at a time
     m_pApp = std::make_unique<CVentryApp>();
     return m_pApp->Start(QStringList{QStringLiteral("ventry")} + arguments);
 }
@@ -136,14 +113,4 @@ void AppTest::RunIdle() {
     QEventLoop loop;
     QTimer::singleShot(20, &loop, &QEventLoop::quit);
     loop.exec();
-}
-
-std::vector<std::string> AppTest::MessagesWith(const std::string& part) const {
-    std::vector<std::string> found;
-    for (const auto& message : m_messages) {
-        if (message.first.find(part) != std::string::npos) {
-            found.push_back(message.first);
-        }
-    }
-    return found;
 }

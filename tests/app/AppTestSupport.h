@@ -1,23 +1,17 @@
 #pragma once
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QDialog>
 #include <QStringList>
 #include <filesystem>
 #include <memory>
-#include <ostream>
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "EditorWindow.h"
+#include "GuiTest.h"
 #include "TestFiles.h"
-
-// Readable failure messages for Qt texts.
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
 
 class CFrameWnd;
 class CVentryApp;
@@ -46,10 +40,9 @@ protected:
     AppTest();
     ~AppTest() override;
 
-    // Writes a complete set with nObjects object records (indices 1..n, names "<letter>n");
-    // the other files are empty. Returns the object file's path.
-    std::string WriteSet(const std::filesystem::path& dir, char letter, int nObjects,
-                         const std::string& objectFileName = {});
+    // A complete set whose object file holds nObjects records (indices 1..n, names
+    // "<letter>n"); the other files are empty. Returns the object file's path.
+    static std::string WriteObjects(const std::filesystem::path& dir, char letter, int nObjects);
     std::filesystem::path Cwd() const { return m_dir.Path() / "cwd"; }
     std::string SettingsFile() const;
 
@@ -64,16 +57,12 @@ protected:
     // Lets the event loop go idle once, as it does between user actions.
     static void RunIdle();
 
-    std::vector<std::string> MessagesWith(const std::string& part) const;
-
     TempDir m_dir;
+    CMessageLog m_messages;
     std::unique_ptr<CVentryApp> m_pApp;
-    std::vector<std::pair<std::string, unsigned>> m_messages;
-    int m_nQuestionAnswer = 0;      // IDCANCEL unless a test says otherwise
     std::string m_strFileToChoose;  // empty: the file dialog is cancelled
     int m_nFileDialogs = 0;
-    QStringList
-        m_lastDialog;  // title, filters, start directory and file, "native" if it was native
+    QStringList m_lastDialog;  // title, filters, start directory and file
 
 private:
     std::filesystem::path m_oldCwd;

@@ -1,125 +1,105 @@
 #include <QAction>
-#include <QFile>
 #include <QSettings>
+#include <QTreeWidget>
 
 #include "AppTestSupport.h"
+#include "DocRecords.h"
 #include "VentryApp.h"
-#include "VentryDoc.h"
-#include "gui/CmdUI.h"
 #include "gui/FrameWnd.h"
 #include "gui/RecentFileList.h"
 
 namespace {
 
+using testing::ElementsAre;
+using testing::IsEmpty;
+
 constexpr const char* kNameCheck = "Only object.*od files can be loaded";
 
-TEST_F(AppTest, CompleteESetInTheCurrentDirectoryOpensWithoutDialog) {
-    WriteSet(Cwd(), 'g', 2);
-    const std::string objectFile = WriteSet(Cwd(), 'e', 1);
+TEST_F(AppTest, StartUpOpensTheESetOfTheCurrentDirectoryThenTheGSet) {
+    WriteObjects(Cwd(), 'g', 2);
+    const std::string objectFile = WriteObjects(Cwd(), 'e', 1);
     ASSERT_TRUE(StartApp());
     EXPECT_EQ(m_nFileDialogs, 0);
-    EXPECT_TRUE(m_messages.empty());
+    EXPECT_THAT(m_messages.Texts(), IsEmpty());
     EXPECT_EQ(Doc()->GetPathName(), objectFile);
-    EXPECT_EQ(Doc()->m_mapObjects.size(), 1u);
     EXPECT_TRUE(Frame()->isVisible());
     EXPECT_EQ(Frame()->windowTitle(), QStringLiteral("object.eod[*] - Tarnholm Database"));
-}
+    // The left pane stays an empty tree.
+    auto* tree = Frame()->findChild<QTreeWidget*>(QStringLiteral("59648"));
+    ASSERT_NE(tree, nullptr);
+    EXPECT_EQ(tree->topLevelItemCount(), 0);
 
-TEST_F(AppTest, OnlyAGSetOpensTheGSet) {
-    WriteSet(Cwd(), 'g', 2);
+    m_pApp.reset();
+    std::filesystem::remove(objectFile);
     ASSERT_TRUE(StartApp());
     EXPECT_EQ(m_nFileDialogs, 0);
-    EXPECT_EQ(Doc()->m_mapObjects.size(), 2u);
+    EXPECT_EQ(RecordCount(*Doc(), SetFile::Object), 2u);
 }
 
-TEST_F(AppTest, OnlyAnFSetShowsTheOpenDialog) {
-    const std::string objectFile = WriteSet(Cwd(), 'f', 3);
-    m_strFileToChoose = objectFile;
-    ASSERT_TRUE(StartApp());
-    EXPECT_EQ(m_nFileDialogs, 1);
+TEST_F(AppTest, WithoutAnEOrGSetStartUpAsksAndEndsWhenRefused) {
+    const std::string objectFile = WriteObjects(Cwd(), 'f', 3);
+    EXPECT_FALSE(StartApp());  // cancelled
+    EXPECT_EQ(Frame(), nullptr);
     EXPECT_EQ(m_lastDialog, (QStringList{"Öffnen", "Tarnholm Db (object.*od) (*.*od)",
                                          QString::fromStdString(Cwd().string()), ""}));
-    EXPECT_EQ(Doc()->GetPathName(), objectFile);
-    EXPECT_EQ(Doc()->m_mapObjects.size(), 3u);
-}
-
-TEST_F(AppTest, CancellingTheOpenDialogEndsStartUpWithoutWindow) {
-    WriteSet(Cwd(), 'f', 3);
-    EXPECT_FALSE(StartApp());
-    EXPECT_EQ(m_nFileDialogs, 1);
-    EXPECT_EQ(Frame(), nullptr);
-    EXPECT_TRUE(m_messages.empty());
-}
-
-TEST_F(AppTest, PickingAFileNotNamedObjectEndsStartUpAfterTheNameCheck) {
-    WriteSet(Cwd(), 'f', 3);
     m_strFileToChoose = (Cwd() / "sensor.fsd").string();
     EXPECT_FALSE(StartApp());
     EXPECT_EQ(Frame(), nullptr);
-    ASSERT_EQ(m_messages.size(), 1u);
-    EXPECT_EQ(m_messages[0].first, kNameCheck);
-    EXPECT_EQ(m_messages[0].second, MB_OK | MB_ICONEXCLAMATION);
+    EXPECT_THAT(m_messages.Texts(), ElementsAre(kNameCheck));
+    m_strFileToChoose = objectFile;
+    ASSERT_TRUE(StartApp());
+    EXPECT_EQ(m_nFileDialogs, 3);
+    EXPECT_EQ(RecordCount(*Doc(), SetFile::Object), 3u);
 }
 
-TEST_F(AppTest, ACommandLinePathOpensThatSetWhateverTheCurrentDirectoryHolds) {
-    WriteSet(Cwd(), 'e', 1);
-    const std::string other = WriteSet(m_dir.Path() / "other", 'g', 4);
-    ASSERT_TRUE(StartApp({QString::fromStdString(other)}));
-    EXPECT_EQ(Doc()->GetPathName(), other);
-    EXPECT_EQ(Doc()->m_mapObjects.size(), 4u);
-}
-
-TEST_F(AppTest, ACommandLineFileWithoutSetExtensionIsRefusedAndNothingStarts) {
-    const std::string objectFile = WriteSet(Cwd(), 'e', 1);
-    const Bytes before = ReadBytes(Cwd() / "sensor.esd");
+TEST_F(AppTest, ACommandLinePathOpensThatSetAndAnotherNameIsRefused) {
+    WriteObjects(Cwd(), 'e', 1);
+    const Bytes sensors = ReadBytes(Cwd() / "sensor.esd");
     EXPECT_FALSE(StartApp({QStringLiteral("\"sensor.esd\"")}));
     EXPECT_EQ(Frame(), nullptr);
-    ASSERT_EQ(m_messages.size(), 1u);
-    EXPECT_EQ(m_messages[0].first, CVentryDoc::kNamesFailedMessage);
-    EXPECT_EQ(ReadBytes(Cwd() / "sensor.esd"), before);
-    EXPECT_EQ(ReadBytes(objectFile).size(), CObjectInfo::kRecordSize);
+    EXPECT_THAT(m_messages.Texts(), ElementsAre("Something went wrong while determining\nthe "
+                                                "correct Database names\nCurrent Operation "
+                                                "Canceled"));
+    EXPECT_EQ(ReadBytes(Cwd() / "sensor.esd"), sensors);
+
+    const std::string other = WriteObjects(m_dir.Path() / "other", 'g', 4);
+    ASSERT_TRUE(StartApp({QString::fromStdString(other)}));
+    EXPECT_EQ(Doc()->GetPathName(), other);
+    EXPECT_EQ(RecordCount(*Doc(), SetFile::Object), 4u);
 }
 
 TEST_F(AppTest, DuplicateIndicesAndUnreadableFilesAreReportedOnceAfterTheLoad) {
-    const std::string objectFile = WriteSet(Cwd(), 'e', 0);
-    const Bytes record = MakeRecord(CObjectInfo::kRecordSize, 5, CObjectInfo::kNameOffset,
-                                    CObjectInfo::kNameWidth, "twin", 1);
-    WriteBytes(objectFile, Concat({record, record}));
+    const Bytes record = MakeRecord(SetFile::Object, 5, "twin");
+    const std::string objectFile = WriteSet(Cwd(), {{SetFile::Object, Concat({record, record})}});
     std::filesystem::remove(Cwd() / "mast.emd");
-    std::filesystem::create_directory(Cwd() / "mast.emd");  // there, but not readable as a file
+    std::filesystem::create_directory(Cwd() / "mast.emd");
     ASSERT_TRUE(StartApp());
-    ASSERT_EQ(m_messages.size(), 1u);
-    EXPECT_NE(m_messages[0].first.find(objectFile), std::string::npos);
-    EXPECT_NE(m_messages[0].first.find("mast.emd"), std::string::npos);
-    EXPECT_EQ(m_messages[0].second, MB_OK | MB_ICONEXCLAMATION);
+    ASSERT_EQ(m_messages.m_entries.size(), 1u);
+    EXPECT_NE(m_messages.m_entries[0].strText.find(objectFile), std::string::npos);
+    EXPECT_NE(m_messages.m_entries[0].strText.find("mast.emd"), std::string::npos);
+    EXPECT_EQ(m_messages.m_entries[0].nType, MB_OK | MB_ICONEXCLAMATION);
 }
 
-TEST_F(AppTest, FirstRunStoresLanguageIdZero) {
-    WriteSet(Cwd(), 'e', 1);
+TEST_F(AppTest, TheLanguageIdIsReadAndWrittenBack) {
+    WriteObjects(Cwd(), 'e', 1);
     ASSERT_TRUE(StartApp());
     EXPECT_EQ(m_pApp->m_nLanguageID, 0);
-    QFile file(QString::fromStdString(SettingsFile()));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray text = file.readAll();
-    EXPECT_TRUE(text.contains("[Settings]\nLanguageID=0\n")) << text.toStdString();
-}
-
-TEST_F(AppTest, AStoredLanguageIdIsReadAndWrittenBack) {
-    {
-        QSettings settings(QString::fromStdString(SettingsFile()), QSettings::IniFormat);
-        settings.setValue("Settings/LanguageID", 2);
-    }
-    WriteSet(Cwd(), 'e', 1);
+    QSettings stored(QString::fromStdString(SettingsFile()), QSettings::IniFormat);
+    ASSERT_TRUE(stored.contains("Settings/LanguageID"));
+    EXPECT_EQ(stored.value("Settings/LanguageID").toInt(), 0);
+    m_pApp.reset();
+    stored.setValue("Settings/LanguageID", 2);
+    stored.sync();
     ASSERT_TRUE(StartApp());
     EXPECT_EQ(m_pApp->m_nLanguageID, 2);
-    QSettings settings(QString::fromStdString(SettingsFile()), QSettings::IniFormat);
-    EXPECT_EQ(settings.value("Settings/LanguageID").toInt(), 2);
+    stored.sync();
+    EXPECT_EQ(stored.value("Settings/LanguageID").toInt(), 2);
 }
 
-TEST_F(AppTest, TheRecentListKeepsFourEntriesNewestFirst) {
+TEST_F(AppTest, TheRecentListKeepsFourEntriesNewestFirstAcrossRuns) {
     std::vector<std::string> sets;
     for (int i = 0; i < 5; ++i) {
-        sets.push_back(WriteSet(m_dir.Path() / ("set" + std::to_string(i)), 'e', 1));
+        sets.push_back(WriteObjects(m_dir.Path() / ("set&" + std::to_string(i)), 'e', 1));
     }
     ASSERT_TRUE(StartApp({QString::fromStdString(sets[0])}));
     for (int i = 1; i < 5; ++i) {
@@ -127,47 +107,20 @@ TEST_F(AppTest, TheRecentListKeepsFourEntriesNewestFirst) {
     }
     ASSERT_NE(m_pApp->OpenDocumentFile(sets[2]), nullptr);  // moves up, not in twice
     const std::vector<std::string> expected{sets[2], sets[4], sets[3], sets[1]};
-
-    const CRecentFileList& list = *m_pApp->GetRecentFileList();
-    ASSERT_EQ(list.GetSize(), 4u);
     for (std::size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_EQ(list[i], expected[i]);
-        EXPECT_EQ(MenuAction(57616 + i)->text(),
-                  QStringLiteral("&%1 %2").arg(i + 1).arg(QString::fromStdString(expected[i])));
+        EXPECT_EQ((*m_pApp->GetRecentFileList())[i], expected[i]);
+        QString shown = QString::fromStdString(expected[i]);
+        shown.replace(QStringLiteral("&"), QStringLiteral("&&"));
+        EXPECT_EQ(MenuAction(57616 + i)->text(), QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
     }
-    QSettings settings(QString::fromStdString(SettingsFile()), QSettings::IniFormat);
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_EQ(settings.value(QStringLiteral("Recent File List/File%1").arg(i + 1)).toString(),
-                  QString::fromStdString(expected[i]));
-    }
-
-    // The next run starts from the stored list, its own set first, and an entry opens its set.
+    // The next run starts from the stored list, its own set first; an entry opens its set.
     m_pApp.reset();
-    const std::string cwdSet = WriteSet(Cwd(), 'e', 2);
+    const std::string cwdSet = WriteObjects(Cwd(), 'e', 2);
     ASSERT_TRUE(StartApp());
     EXPECT_EQ((*m_pApp->GetRecentFileList())[0], cwdSet);
     EXPECT_EQ((*m_pApp->GetRecentFileList())[3], sets[3]);
     Command(57619);
     EXPECT_EQ(Doc()->GetPathName(), sets[3]);
-    EXPECT_EQ((*m_pApp->GetRecentFileList())[0], sets[3]);
-}
-
-TEST(RecentFileListTest, WhileEmptyTheFirstItemKeepsTheMenuTextDisabled) {
-    CRecentFileList list(4, QStringLiteral("Recent File List"), QStringLiteral("File%1"));
-    QAction first(QStringLiteral("Letzte Datei"));
-    QAction second;
-    CCmdUI firstUI(57616, first);
-    CCmdUI secondUI(57617, second);
-    list.UpdateMenu(firstUI);
-    list.UpdateMenu(secondUI);
-    EXPECT_EQ(first.text(), QStringLiteral("Letzte Datei"));
-    EXPECT_FALSE(first.isEnabled());
-    EXPECT_FALSE(second.isVisible());
-
-    list.Add("/sets/a&b/object.eod");
-    list.UpdateMenu(firstUI);
-    EXPECT_EQ(first.text(), QStringLiteral("&1 /sets/a&&b/object.eod"));
-    EXPECT_TRUE(first.isEnabled());
 }
 
 }  // namespace

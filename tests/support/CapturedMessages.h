@@ -18,10 +18,9 @@ public:
         return IDOK;
     }
     bool DoPromptFileName(std::string&, bool) override { return false; }
-    void AddToRecentFileList(const std::string& path) override { m_recent.push_back(path); }
+    void AddToRecentFileList(const std::string&) override {}
 
     std::vector<std::string> m_texts;
-    std::vector<std::string> m_recent;
 
 private:
     CAppServices* m_pPrevious;

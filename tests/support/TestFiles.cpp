@@ -1,5 +1,6 @@
 #include "TestFiles.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <random>
@@ -7,35 +8,35 @@
 
 #include "RecordField.h"
 
+namespace fs = std::filesystem;
+
 TempDir::TempDir() {
-    std::random_device entropy;
-    const auto base = std::filesystem::temp_directory_path();
-    for (;;) {
-        m_path = base / ("ventry-test-" + std::to_string(entropy()));
-        if (std::filesystem::create_directory(m_path)) {
-            break;
-        }
+    std::string pattern = (fs::temp_directory_path() / "ventry-test-XXXXXX").string();
+    if (!::mkdtemp(pattern.data())) {
+        throw std::runtime_error("cannot create a temporary directory");
     }
+    m_path = pattern;
 }
 
 TempDir::~TempDir() {
     std::error_code ignored;
-    std::filesystem::remove_all(m_path, ignored);
+    fs::permissions(m_path, fs::perms::owner_all, fs::perm_options::add, ignored);
+    fs::remove_all(m_path, ignored);
 }
 
-void WriteBytes(const std::string& path, const Bytes& bytes) {
+void WriteBytes(const fs::path& path, const Bytes& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()),
               static_cast<std::streamsize>(bytes.size()));
     if (!out) {
-        throw std::runtime_error("cannot write " + path);
+        throw std::runtime_error("cannot write " + path.string());
     }
 }
 
-Bytes ReadBytes(const std::string& path) {
+Bytes ReadBytes(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        throw std::runtime_error("cannot read " + path);
+        throw std::runtime_error("cannot read " + path.string());
     }
     return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
@@ -49,18 +50,54 @@ Bytes PatternBytes(std::size_t size, std::uint32_t seed) {
     return bytes;
 }
 
-Bytes MakeRecord(std::size_t size, std::uint16_t index, std::size_t nameOffset,
-                 std::size_t nameWidth, const std::string& name, std::uint32_t seed) {
-    Bytes record = PatternBytes(size, seed);
-    RecordField::Set<std::uint16_t>(record.data(), 0, index);
-    RecordField::SetText(record.data(), nameOffset, nameWidth, name);
+Bytes Concat(const std::vector<Bytes>& parts) {
+    Bytes all;
+    for (const Bytes& part : parts) {
+        all.insert(all.end(), part.begin(), part.end());
+    }
+    return all;
+}
+
+std::vector<std::string> FileNamesIn(const fs::path& directory) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(directory)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+const RecordShape& ShapeOf(SetFile file) {
+    for (const RecordShape& shape : kRecordShapes) {
+        if (shape.file == file) {
+            return shape;
+        }
+    }
+    throw std::logic_error("no record shape");
+}
+
+Bytes MakeRecord(SetFile file, std::uint16_t index, const std::string& name, std::uint32_t seed) {
+    const RecordShape& shape = ShapeOf(file);
+    Bytes record = PatternBytes(shape.size, seed);
+    if (file != SetFile::Object3D) {
+        RecordField::Set<std::uint16_t>(record.data(), 0, index);
+    }
+    RecordField::SetText(record.data(), shape.nameOffset, shape.nameWidth, name);
     return record;
 }
 
-Bytes Concat(const std::vector<Bytes>& records) {
-    Bytes all;
-    for (const Bytes& record : records) {
-        all.insert(all.end(), record.begin(), record.end());
+std::string SetFilePath(const fs::path& directory, SetFile file, char letter) {
+    return SetFileNames::BuildName(directory.string() + "/", file, std::string{'.', letter});
+}
+
+std::string WriteSet(const fs::path& directory, const std::map<SetFile, Bytes>& files,
+                     char letter) {
+    fs::create_directories(directory);
+    for (std::size_t i = 0; i < SetFileNames::kSetFileCount; ++i) {
+        const auto file = static_cast<SetFile>(i);
+        const auto found = files.find(file);
+        WriteBytes(SetFilePath(directory, file, letter),
+                   found == files.end() ? Bytes{} : found->second);
     }
-    return all;
+    return SetFilePath(directory, SetFile::Object, letter);
 }

@@ -1,9 +1,16 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
+
+#include "SetFileNames.h"
+
+using Bytes = std::vector<std::uint8_t>;
+using SetFileNames::SetFile;
 
 // A fresh directory under the system's temp directory, removed with everything in it.
 class TempDir {
@@ -21,17 +28,38 @@ private:
     std::filesystem::path m_path;
 };
 
-using Bytes = std::vector<std::uint8_t>;
-
-void WriteBytes(const std::string& path, const Bytes& bytes);
-Bytes ReadBytes(const std::string& path);
-
+void WriteBytes(const std::filesystem::path& path, const Bytes& bytes);
+Bytes ReadBytes(const std::filesystem::path& path);
 // Deterministic filler bytes, different for every seed.
 Bytes PatternBytes(std::size_t size, std::uint32_t seed);
+Bytes Concat(const std::vector<Bytes>& parts);
+// The names of a directory's entries, sorted.
+std::vector<std::string> FileNamesIn(const std::filesystem::path& directory);
 
-// A record image of the given size filled with pattern bytes, its first two bytes the index
-// and a name at nameOffset (zero-terminated when shorter than width).
-Bytes MakeRecord(std::size_t size, std::uint16_t index, std::size_t nameOffset,
-                 std::size_t nameWidth, const std::string& name, std::uint32_t seed);
+// The ten record files of a set as the record descriptions give them: record size and the
+// name field. Written here by hand so that a wrong constant in the program shows.
+struct RecordShape {
+    SetFile file;
+    std::size_t size;
+    std::size_t nameOffset;
+    std::size_t nameWidth;
+};
+inline constexpr RecordShape kRecordShapes[] = {
+    {SetFile::Object, 344, 2, 20},     {SetFile::Sensor, 180, 2, 42},
+    {SetFile::Launcher, 120, 100, 20}, {SetFile::Airstrip, 96, 76, 20},
+    {SetFile::Entity, 58, 4, 20},      {SetFile::Profile, 44, 2, 20},
+    {SetFile::Mast, 96, 2, 20},        {SetFile::Object3D, 956, 0, 20},
+    {SetFile::ShipClass, 68, 10, 40},  {SetFile::CountryName, 56, 2, 40},
+};
+const RecordShape& ShapeOf(SetFile file);
 
-Bytes Concat(const std::vector<Bytes>& records);
+// Pattern bytes with the index in the first two bytes (not for 3D objects, which have no
+// index field) and a terminated name.
+Bytes MakeRecord(SetFile file, std::uint16_t index, const std::string& name,
+                 std::uint32_t seed = 7);
+
+std::string SetFilePath(const std::filesystem::path& directory, SetFile file, char letter = 'e');
+// Writes a complete set into directory (created when missing): the given files, every other
+// one empty, the ship-based aircraft file included. Returns the object file's path.
+std::string WriteSet(const std::filesystem::path& directory, const std::map<SetFile, Bytes>& files,
+                     char letter = 'e');

@@ -1,4 +1,3 @@
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -10,5 +9,7 @@ int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ventry"));
+    // Tests close frames without a running event loop.
+    QApplication::setQuitOnLastWindowClosed(false);
     return RUN_ALL_TESTS();
 }

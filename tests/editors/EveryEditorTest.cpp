@@ -1,0 +1,420 @@
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+
+#include "EditorCases.h"
+#include "RecordField.h"
+
+namespace {
+
+using testing::ElementsAre;
+using testing::IsEmpty;
+using testing::StartsWith;
+
+constexpr const char* kNoResults =
+    "The Active Filter produced no Results !\nUsing Default Filter instead";
+
+// Float bits that a short decimal text would not give back.
+constexpr std::uint32_t kAwkwardFloats[] = {0x7FC01234u, 0x80000000u, 0x00000001u, 0xFF800000u,
+                                            0x3DCCCCCDu};
+
+// What typing stores, by the field's type: little-endian bytes written out by hand.
+struct TypedValue {
+    FieldType type;
+    const char* pszInput;
+    Bytes bytes;
+};
+const TypedValue kTyped[] = {
+    {FieldType::Int8, "-5", {0xFB}},
+    {FieldType::UInt8, "200", {0xC8}},
+    {FieldType::Int16, "-300", {0xD4, 0xFE}},
+    {FieldType::UInt16, "60000", {0x60, 0xEA}},
+    {FieldType::Int32, "-70000", {0x90, 0xEE, 0xFE, 0xFF}},
+    {FieldType::UInt32, "3000000000", {0x00, 0x5E, 0xD0, 0xB2}},
+    {FieldType::Float, "1.5", {0, 0, 0xC0, 0x3F}},
+    {FieldType::Int16AsUInt32, "40000", {0x40, 0x9C}},
+    {FieldType::Text, "Ab", {'A', 'b', 0}},
+};
+
+const TypedValue& TypedFor(FieldType type) {
+    for (const TypedValue& typed : kTyped) {
+        if (typed.type == type) {
+            return typed;
+        }
+    }
+    throw std::logic_error("no typed value for this field type");
+}
+
+std::string NameIn(const Bytes& record, SetFile file) {
+    const RecordShape& shape = ShapeOf(file);
+    return RecordField::GetText(record.data(), shape.nameOffset, shape.nameWidth);
+}
+
+TEST_P(EveryEditorTest, UntouchedApplyAndExitKeepEveryByte) {
+    std::vector<Bytes> before;
+    for (std::uint16_t nKey = 0; nKey < 24; ++nKey) {
+        std::uint8_t* pRecord = AddRandom(nKey, 100u + nKey);
+        std::size_t nFloat = nKey;
+        for (const FieldBinding& binding : GetParam().fields) {
+            if (binding.at.type == FieldType::Float) {
+                RecordField::Set(pRecord, binding.at.nOffset, kAwkwardFloats[nFloat++ % 5]);
+            }
+        }
+        before.push_back(Stored(nKey));
+    }
+    Open();
+    ASSERT_EQ(ListLines().size(), 24u);
+    for (int i = 0; i < 24; ++i) {
+        Press(kApply);
+        Step(+1);
+    }
+    Press(kExit);
+    for (std::uint16_t nKey = 0; nKey < 24; ++nKey) {
+        EXPECT_EQ(Stored(nKey), before[nKey]) << "record " << nKey;
+    }
+    EXPECT_FALSE(m_doc.IsModified());
+    EXPECT_THAT(m_messages.Texts(), IsEmpty());
+    EXPECT_FALSE(Dialog().isVisible());
+}
+
+TEST_P(EveryEditorTest, EachControlChangesOnlyItsOwnBytes) {
+    for (const FieldBinding& binding : GetParam().fields) {
+        if (binding.bReadOnly) {
+            continue;
+        }
+        SCOPED_TRACE(testing::Message() << "control " << binding.nId);
+        Reset();
+        AddRandom(5, static_cast<unsigned>(binding.nId));
+        Bytes expected = Stored(5);
+        Open();
+        QWidget* pControl = Find<QWidget>(Dialog(), binding.nId);
+        ASSERT_NE(pControl, nullptr);
+        if (auto* pBox = qobject_cast<QCheckBox*>(pControl)) {
+            ClickBox(*pBox);
+            expected[binding.at.nOffset + binding.nBit / 8] ^= 1u << (binding.nBit % 8);
+        } else if (auto* pCombo = qobject_cast<QComboBox*>(pControl)) {
+            if (pCombo->count() < 2) {
+                continue;  // filled from the document, which holds nothing to pick
+            }
+            const int nRow = pCombo->currentIndex() == 1 ? 0 : 1;
+            Pick(*pCombo, nRow);
+            const std::int64_t value =
+                binding.kind == ControlKind::ComboIndex ? nRow : binding.items[nRow].nValue;
+            std::memcpy(expected.data() + binding.at.nOffset, &value, binding.at.nWidth);
+        } else {
+            const TypedValue& typed = TypedFor(binding.at.type);
+            Type(binding.nId, typed.pszInput);
+            std::copy(typed.bytes.begin(), typed.bytes.end(),
+                      expected.begin() + binding.at.nOffset);
+        }
+        Press(kApply);
+        EXPECT_EQ(Stored(5), expected);
+        EXPECT_THAT(m_messages.Texts(), IsEmpty());
+    }
+}
+
+TEST_P(EveryEditorTest, NoTwoControlsShareABit) {
+    const std::size_t nSize = ShapeOf(GetParam().file).size;
+    std::vector<int> owners(nSize * 8, 0);
+    for (const FieldBinding& binding : GetParam().fields) {
+        if (binding.at.type == FieldType::Zero) {
+            continue;
+        }
+        ASSERT_LE(binding.at.nOffset + binding.at.nWidth, nSize) << binding.nId;
+        std::size_t nFirst = binding.at.nOffset * 8u;
+        std::size_t nCount = binding.at.nWidth * 8u;
+        if (binding.kind == ControlKind::CheckBit) {
+            ASSERT_LT(binding.nBit, static_cast<int>(nCount)) << binding.nId;
+            nFirst += static_cast<std::size_t>(binding.nBit);
+            nCount = 1;
+        }
+        for (std::size_t nBit = nFirst; nBit < nFirst + nCount; ++nBit) {
+            EXPECT_EQ(owners[nBit], 0) << binding.nId << " shares a bit with " << owners[nBit];
+            owners[nBit] = binding.nId;
+        }
+    }
+}
+
+TEST_P(EveryEditorTest, RenameMovesTheLineToTheEndAndACaseOnlyRenameKeepsIt) {
+    const int nName = GetParam().nNameId;
+    AddNamed(0, "Alpha");
+    AddNamed(1, "Bravo");
+    Open();
+    ASSERT_THAT(ListLines(), ElementsAre(Line(0, "Alpha"), Line(1, "Bravo")));
+    Type(nName, "ALPHA");
+    Press(kApply);
+    EXPECT_THAT(ListLines(), ElementsAre(Line(0, "Alpha"), Line(1, "Bravo")));
+    EXPECT_EQ(NameIn(Stored(0), GetParam().file), "ALPHA");
+    EXPECT_TRUE(m_doc.IsModified());
+
+    Type(nName, "Zulu");
+    Press(kApply);
+    EXPECT_THAT(ListLines(), ElementsAre(Line(1, "Bravo"), Line(0, "Zulu")));
+    EXPECT_EQ(CurrentRow(List()), 1);
+    EXPECT_EQ(NameIn(Stored(0), GetParam().file), "Zulu");
+    Step(-1);
+    EXPECT_EQ(Edit(nName).text(), "Bravo");
+}
+
+TEST_P(EveryEditorTest, NewCopiesTheCurrentRecordUnderTheNextFreeKey) {
+    if (GetParam().nNewId == 0) {
+        GTEST_SKIP() << "no New";
+    }
+    AddRandom(3, 1);
+    AddRandom(7, 2);
+    const Bytes model = Stored(3);
+    Open();
+    Press(GetParam().nNewId);
+    const std::uint16_t nKey = GetParam().nNewKeyAfter3And7;
+    ASSERT_NE(FindRecord(m_doc, GetParam().file, nKey), nullptr);
+    const Bytes created = Stored(nKey);
+    EXPECT_EQ(NameIn(created, GetParam().file), GetParam().pszDefaultName);
+    EXPECT_THAT(ListLines().back(), StartsWith(Line(nKey, GetParam().pszDefaultName, "")));
+    EXPECT_EQ(CurrentRow(List()), 2);
+    EXPECT_TRUE(m_doc.IsModified());
+    // Everything but the index, the name (and a sensor's display name) comes from the model.
+    const RecordShape& shape = ShapeOf(GetParam().file);
+    for (std::size_t i = 0; i < shape.size; ++i) {
+        const bool bIndex = i < 2 && GetParam().file != SetFile::Object3D;
+        const bool bName = i >= shape.nameOffset && i < shape.nameOffset + shape.nameWidth;
+        const bool bDisplayName = GetParam().file == SetFile::Sensor && i >= 160;
+        if (!bIndex && !bName && !bDisplayName) {
+            EXPECT_EQ(created[i], model[i]) << "byte " << i;
+        }
+    }
+}
+
+TEST_P(EveryEditorTest, AnEmptyDatabaseStartsFromZerosAndNewStopsAfter65535) {
+    const EditorCase& editor = GetParam();
+    Open();
+    EXPECT_THAT(ListLines(), IsEmpty());
+    EXPECT_FALSE(Find<QPushButton>(Dialog(), kApply)->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>(Dialog(), kUndo)->isEnabled());
+    EXPECT_THAT(m_messages.Texts(), IsEmpty());
+    if (editor.nNewId == 0) {
+        return;
+    }
+    Press(editor.nNewId);
+    Bytes expected(ShapeOf(editor.file).size, 0);
+    if (editor.file != SetFile::Object3D) {
+        expected[0] = 1;
+    }
+    RecordField::SetText(expected.data(), ShapeOf(editor.file).nameOffset,
+                         ShapeOf(editor.file).nameWidth, editor.pszDefaultName);
+    if (editor.file == SetFile::Sensor) {
+        RecordField::SetText(expected.data(), 160, 20, "HandMade Sensor");
+    }
+    ASSERT_EQ(RecordCount(m_doc, editor.file), 1u);
+    EXPECT_EQ(Stored(1), expected);
+    EXPECT_TRUE(Find<QPushButton>(Dialog(), kApply)->isEnabled());
+    if (editor.file == SetFile::Object3D) {
+        return;  // numbered by position: there is always a free key after the listed ones
+    }
+    // New skips taken keys and stops at 65535: the last keys are taken but not listed.
+    Reset();
+    AddNamed(65533, "Alpha");
+    for (const std::uint16_t nKey : {65534, 65535}) {
+        std::uint8_t* pRecord = AddNamed(nKey, "Hidden");
+        if (editor.file == SetFile::Sensor) {
+            RecordField::Set<std::int32_t>(pRecord, 44, 8);  // Radar, which the filter hides
+        }
+    }
+    Open();
+    if (editor.nSearchId != 0) {
+        Search("alpha");
+    } else {
+        Box(1252).setChecked(false);  // the sensor editor's Radar box
+        Press(1257);
+    }
+    ASSERT_EQ(ListLines().size(), 1u);
+    Press(editor.nNewId);
+    EXPECT_THAT(m_messages.Texts(),
+                ElementsAre("No new record was made: every index after the last listed one up "
+                            "to 65535 is taken."));
+    EXPECT_EQ(RecordCount(m_doc, editor.file), 3u);
+    EXPECT_EQ(NameIn(Stored(65535), editor.file), "Hidden");
+}
+
+TEST_P(EveryEditorTest, ASearchThatFindsNothingWarnsOnceAndListsEverything) {
+    if (GetParam().nSearchId == 0) {
+        GTEST_SKIP() << "no search";
+    }
+    AddNamed(1, "Alpha");
+    AddNamed(2, "Bravo");
+    Open();
+    Search("zzz");
+    EXPECT_THAT(m_messages.Texts(), ElementsAre(kNoResults));
+    EXPECT_EQ(m_messages.m_entries[0].nType, MB_OK | MB_ICONEXCLAMATION);
+    EXPECT_EQ(ListLines().size(), 2u);
+}
+
+TEST_P(EveryEditorTest, ExitAsksAboutEditsAndKeepsOrDropsThem) {
+    const int nName = GetParam().nNameId;
+    AddNamed(1, "Alpha");
+    const Bytes before = Stored(1);
+    Open();
+    Type(nName, "Renamed");
+    m_messages.Answer(IDNO);
+    Press(kExit);
+    EXPECT_THAT(m_messages.Texts(), ElementsAre("Do you wish to retain changes made to Renamed ?"));
+    EXPECT_EQ(m_messages.m_entries[0].nType, MB_YESNO | MB_ICONQUESTION);
+    EXPECT_EQ(Stored(1), before);
+    EXPECT_EQ(Edit(nName).text(), "Alpha");
+    EXPECT_FALSE(Dialog().isVisible());
+    EXPECT_FALSE(m_doc.Shown(GetParam().slot));
+
+    Dialog().show();
+    Type(nName, "Kept");
+    m_messages.Answer(IDYES);
+    QTest::keyClick(&Dialog(), Qt::Key_Escape);
+    EXPECT_EQ(NameIn(Stored(1), GetParam().file), "Kept");
+    EXPECT_FALSE(Dialog().isVisible());
+
+    Dialog().show();  // Enter in a field is Exit; with nothing changed nothing is asked
+    QTest::keyClick(&Edit(nName), Qt::Key_Return);
+    EXPECT_FALSE(Dialog().isVisible());
+    EXPECT_EQ(m_messages.m_entries.size(), 2u);
+}
+
+TEST_P(EveryEditorTest, SteppingAndDoubleClickShowRecordsAndDropUnappliedEdits) {
+    const int nName = GetParam().nNameId;
+    AddNamed(1, "One");
+    AddNamed(2, "Two");
+    AddNamed(3, "Three");
+    Open();
+    auto& spin = *Find<QScrollBar>(Dialog(), GetParam().nSpinId);
+    QTest::mouseClick(&spin, Qt::LeftButton, {}, QPoint(spin.width() / 2, 2));  // upper arrow
+    EXPECT_EQ(Edit(nName).text(), "One");
+    Type(nName, "Changed");
+    QTest::mouseClick(&spin, Qt::LeftButton, {}, QPoint(spin.width() / 2, spin.height() - 3));
+    EXPECT_EQ(Edit(nName).text(), "Two");
+    Step(+1);
+    Step(+1);
+    EXPECT_EQ(Edit(nName).text(), "Three");
+    EXPECT_EQ(CurrentRow(List()), 2);
+    DoubleClickRow(List(), 0);
+    EXPECT_EQ(Edit(nName).text(), "One");
+    Type(nName, "Changed");
+    Press(kUndo);
+    EXPECT_EQ(Edit(nName).text(), "One");
+    EXPECT_THAT(m_messages.Texts(), IsEmpty());
+    EXPECT_FALSE(m_doc.IsModified());
+}
+
+INSTANTIATE_TEST_SUITE_P(AllEditors, EveryEditorTest, testing::ValuesIn(kEditorCases),
+                         [](const auto& info) { return std::string(info.param.pszName); });
+
+// A few controls of every editor against the byte images the record layouts describe,
+// written out by hand. Boxes flip the bits of their mask; "#n" picks a combo's row n.
+struct HandEdit {
+    EditorSlot slot;
+    int nId;
+    const char* pszInput;
+    std::size_t nOffset;
+    Bytes bytes;
+};
+
+const HandEdit kHandEdits[] = {
+    {EditorSlot::Object, 1001, "Xy", 2, {'X', 'y', 0}},
+    {EditorSlot::Object, 1005, "40000", 22, {0x40, 0x9C}},
+    {EditorSlot::Object, 1105, "#4", 24, {6, 0, 0, 0}},
+    {EditorSlot::Object, 1086, "#9", 28, {9, 0, 0, 0}},
+    {EditorSlot::Object, 1011, "1.5", 72, {0, 0, 0xC0, 0x3F}},
+    {EditorSlot::Object, 1021, "-1", 92, {0xFF, 0xFF}},
+    {EditorSlot::Object, 1023, "258", 94, {2, 1}},
+    {EditorSlot::Object, 1067, "255", 134, {255}},
+    {EditorSlot::Object, 1085, "6", 140, {6}},
+    {EditorSlot::Object, 1089, "-100", 144, {0x9C, 0xFF, 0xFF, 0xFF}},
+    {EditorSlot::Object, 1107, "65537", 150, {1, 0}},
+    {EditorSlot::Object, 1143, "1024", 212, {0, 0, 0x80, 0x44}},
+    {EditorSlot::Object, 1161, "-3", 318, {0xFD, 0xFF}},
+    {EditorSlot::Object, 1059, nullptr, 334, {0x80}},
+    {EditorSlot::Object, 1051, nullptr, 336, {0x40}},
+    {EditorSlot::Object, 1204, nullptr, 338, {0x20}},
+    {EditorSlot::Sensor, 1119, "Xy", 2, {'X', 'y', 0}},
+    {EditorSlot::Sensor, 1121, "#3", 44, {3, 0, 0, 0}},
+    {EditorSlot::Sensor, 1123, "#11", 48, {11, 0, 0, 0}},
+    {EditorSlot::Sensor, 1122, "4294967295", 52, {0xFF, 0xFF, 0xFF, 0xFF}},
+    {EditorSlot::Sensor, 1140, "4", 68, {4, 0, 0, 0}},
+    {EditorSlot::Sensor, 1154, "-2", 82, {0xFE, 0xFF}},
+    {EditorSlot::Sensor, 1174, "-15", 122, {0xF1, 0xFF}},
+    {EditorSlot::Sensor, 1164, "1", 136, {0, 0, 0x80, 0x3F}},
+    {EditorSlot::Sensor, 1169, "22", 156, {22, 0, 0, 0}},
+    {EditorSlot::Sensor, 1120, "Dn", 160, {'D', 'n', 0}},
+    {EditorSlot::Sensor, 1130, nullptr, 116, {0x01}},
+    {EditorSlot::Sensor, 1152, nullptr, 117, {0x80}},
+    {EditorSlot::Launcher, 1125, "6", 2, {6, 0}},
+    {EditorSlot::Launcher, 1131, "-90", 10, {0xA6, 0xFF}},
+    {EditorSlot::Launcher, 1128, nullptr, 12, {0x01}},
+    {EditorSlot::Launcher, 1180, nullptr, 13, {0x80}},
+    {EditorSlot::Launcher, 1124, "3", 18, {3, 0}},
+    {EditorSlot::Launcher, 1174, "2", 56, {0, 0, 0, 0x40}},
+    {EditorSlot::Launcher, 1164, "-2", 70, {0xFE, 0xFF}},
+    {EditorSlot::Launcher, 1009, "s", 80, {'s', 0}},
+    {EditorSlot::Launcher, 1181, "Xy", 100, {'X', 'y', 0}},
+    {EditorSlot::Airstrip, 1231, nullptr, 2, {0x04}},
+    {EditorSlot::Airstrip, 1233, "1", 4, {0, 0, 0x80, 0x3F}},
+    {EditorSlot::Airstrip, 1245, "0.5", 52, {0, 0, 0, 0x3F}},
+    {EditorSlot::Airstrip, 1260, "-2", 72, {0, 0, 0, 0xC0}},
+    {EditorSlot::Airstrip, 1263, "Xy", 76, {'X', 'y', 0}},
+    {EditorSlot::Profile, 1029, "Xy", 2, {'X', 'y', 0}},
+    {EditorSlot::Profile, 1005, "1", 22, {1, 0}},
+    {EditorSlot::Profile, 1013, "-32768", 28, {0, 0x80}},
+    {EditorSlot::Profile, 1017, " 4660 ", 32, {0x34, 0x12}},
+    {EditorSlot::Mast, 1004, "7", 0, {7, 0}},
+    {EditorSlot::Mast, 1194, "Xy", 2, {'X', 'y', 0}},
+    {EditorSlot::Mast, 1199, "5", 28, {5, 0}},
+    {EditorSlot::Mast, 1210, "-4", 48, {0xFC, 0xFF}},
+    {EditorSlot::Mast, 1009, "s", 50, {'s', 0}},
+    {EditorSlot::Mast, 1212, "3", 70, {3, 0}},
+    {EditorSlot::Mast, 1213, "65536", 72, {0, 0, 1, 0}},
+    {EditorSlot::Mast, 1168, "2", 88, {0, 0, 0, 0x40}},
+    {EditorSlot::Mast, 1219, "9", 94, {9, 0}},
+    {EditorSlot::Entity, 1004, "-2", 0, {0xFE, 0xFF}},
+    {EditorSlot::Entity, 1197, "3", 2, {3, 0}},
+    {EditorSlot::Entity, 1198, "Xy", 4, {'X', 'y', 0}},
+    {EditorSlot::Entity, 1201, "9", 24, {9, 0}},
+    {EditorSlot::Entity, 1200, "7", 34, {7, 0}},
+    {EditorSlot::Entity, 1199, "Ty", 36, {'T', 'y', 0}},
+    {EditorSlot::Entity, 1206, "-1", 56, {0xFF, 0xFF}},
+    {EditorSlot::Object3D, 1201, "Xy", 0, {'X', 'y', 0}},
+    {EditorSlot::Object3D, 1204, "Hi", 60, {'H', 'i', 0}},
+    {EditorSlot::Object3D, 1205, "1", 140, {0, 0, 0x80, 0x3F}},
+    {EditorSlot::Object3D, 1206, "65535", 144, {0xFF, 0xFF}},
+    {EditorSlot::Object3D, 1229, "40000", 150, {0x40, 0x9C}},
+    {EditorSlot::Object3D, 1209, "-2", 152, {0xFE, 0xFF, 0xFF, 0xFF}},
+    {EditorSlot::ShipClass, 1270, "-2", 2, {0xFE, 0xFF}},
+    {EditorSlot::ShipClass, 1013, "9", 8, {9, 0}},
+    {EditorSlot::ShipClass, 1264, "Xy", 10, {'X', 'y', 0}},
+    {EditorSlot::ShipClass, 1265, "Cl", 50, {'C', 'l', 0}},
+    {EditorSlot::CountryName, 1268, "Xy", 2, {'X', 'y', 0}},
+    {EditorSlot::CountryName, 1005, "1", 42, {1, 0}},
+    {EditorSlot::CountryName, 1015, "-1", 50, {0xFF, 0xFF}},
+    {EditorSlot::CountryName, 1269, "Abcdefg", 52, {'A', 'b', 'c', 'd'}},
+};
+
+TEST_F(EditorTest, ControlsWriteTheBytesTheRecordLayoutsDescribe) {
+    for (const HandEdit& edit : kHandEdits) {
+        SCOPED_TRACE(testing::Message() << "control " << edit.nId);
+        Use(edit.slot);
+        Reset();
+        AddRandom(5, 9);
+        Bytes expected = Stored(5);
+        Open();
+        if (edit.pszInput == nullptr) {
+            ClickBox(Box(edit.nId));
+            expected[edit.nOffset] ^= edit.bytes[0];
+        } else {
+            if (edit.pszInput[0] == '#') {
+                Pick(Combo(edit.nId), std::atoi(edit.pszInput + 1));
+            } else {
+                Type(edit.nId, edit.pszInput);
+            }
+            std::copy(edit.bytes.begin(), edit.bytes.end(), expected.begin() + edit.nOffset);
+        }
+        Press(kApply);
+        EXPECT_EQ(Stored(5), expected);
+    }
+}
+
+}  // namespace

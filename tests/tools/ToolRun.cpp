@@ -1,0 +1,56 @@
+#include "ToolRun.h"
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+#include "TestFiles.h"
+
+extern char** environ;
+
+namespace {
+
+std::string ReadText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+}  // namespace
+
+ToolRun RunVentryDb(const std::vector<std::string>& args,
+                    const std::filesystem::path& workingDirectory) {
+    TempDir output;
+    const std::string outPath = output.File("stdout");
+    const std::string errPath = output.File("stderr");
+    std::vector<std::string> argv{VENTRY_DB_PATH};
+    argv.insert(argv.end(), args.begin(), args.end());
+    std::vector<char*> pointers;
+    for (std::string& arg : argv) {
+        pointers.push_back(arg.data());
+    }
+    pointers.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0644);
+    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0644);
+    if (!workingDirectory.empty()) {
+        posix_spawn_file_actions_addchdir_np(&actions, workingDirectory.c_str());
+    }
+    pid_t pid = 0;
+    const int spawned =
+        posix_spawn(&pid, argv[0].c_str(), &actions, nullptr, pointers.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0) {
+        throw std::runtime_error("cannot start " + argv[0]);
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadText(outPath), ReadText(errPath)};
+}
