@@ -5,25 +5,25 @@
 #include "core/Archive.h"
 #include "core/File.h"
 
-template <std::size_t N, std::size_t NameOffset, std::size_t NameWidth>
-void CRecordImage<N, NameOffset, NameWidth>::Serialize(CArchive& ar) {
+template <const RecordLayout& Layout>
+void CRecordImage<Layout>::Serialize(CArchive& ar) {
     if (ar.IsStoring()) {
-        ar.Write(m_data.data(), N);
-    } else if (ar.Read(m_data.data(), N) != N) {
+        ar.Write(m_data.data(), kRecordSize);
+    } else if (ar.Read(m_data.data(), kRecordSize) != kRecordSize) {
         throw CFileException(ar.GetFile()->GetFilePath(), ENODATA);
     }
 }
 
-template class CRecordImage<344, 2, 20>;
-template class CRecordImage<180, 2, 42>;
-template class CRecordImage<120, 100, 20>;
-template class CRecordImage<96, 76, 20>;
-template class CRecordImage<58, 4, 20>;
-template class CRecordImage<44, 2, 20>;
-template class CRecordImage<96, 2, 20>;
-template class CRecordImage<956, 0, 20>;
-template class CRecordImage<68, 10, 40>;
-template class CRecordImage<56, 2, 40>;
+template class CRecordImage<ObjectLayout::kLayout>;
+template class CRecordImage<SensorLayout::kLayout>;
+template class CRecordImage<LauncherLayout::kLayout>;
+template class CRecordImage<AirstripLayout::kLayout>;
+template class CRecordImage<EntityLayout::kLayout>;
+template class CRecordImage<ProfileLayout::kLayout>;
+template class CRecordImage<MastLayout::kLayout>;
+template class CRecordImage<Object3DLayout::kLayout>;
+template class CRecordImage<ShipClassLayout::kLayout>;
+template class CRecordImage<CountryNameLayout::kLayout>;
 
 IMPLEMENT_DYNCREATE(CObjectInfo)
 IMPLEMENT_DYNCREATE(CSensorInfo)

@@ -3,22 +3,25 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 #include "RecordField.h"
+#include "RecordLayouts.h"
 #include "core/Object.h"
 
 // One record of a database: its raw little-endian image, nothing else. Serialize reads or
-// writes exactly the image. NameOffset/NameWidth locate the record's name field.
-template <std::size_t N, std::size_t NameOffset, std::size_t NameWidth>
+// writes exactly the image; the layout says where the name and every other field lie.
+template <const RecordLayout& Layout>
 class CRecordImage : public CObject {
 public:
-    static constexpr std::size_t kRecordSize = N;
-    static constexpr std::size_t kNameOffset = NameOffset;
-    static constexpr std::size_t kNameWidth = NameWidth;
+    static constexpr const RecordLayout& kLayout = Layout;
+    static constexpr std::size_t kRecordSize = Layout.nRecordSize;
+    static constexpr std::size_t kNameOffset = Layout.NameField().nOffset;
+    static constexpr std::size_t kNameWidth = Layout.NameField().nWidth;
 
     CRecordImage() = default;
-    explicit CRecordImage(const std::uint8_t* raw) { std::memcpy(m_data.data(), raw, N); }
+    explicit CRecordImage(const std::uint8_t* raw) { std::memcpy(m_data.data(), raw, kRecordSize); }
 
     void Serialize(CArchive& ar) override;
 
@@ -28,73 +31,73 @@ public:
     }
 
     // Zero-filled until loaded or copied, so a record never holds indeterminate bytes.
-    std::array<std::uint8_t, N> m_data{};
+    std::array<std::uint8_t, kRecordSize> m_data{};
 };
 
-class CObjectInfo final : public CRecordImage<344, 2, 20> {
+class CObjectInfo final : public CRecordImage<ObjectLayout::kLayout> {
     DECLARE_DYNCREATE(CObjectInfo)
 
 public:
     using CRecordImage::CRecordImage;
 };
 
-class CSensorInfo final : public CRecordImage<180, 2, 42> {
+class CSensorInfo final : public CRecordImage<SensorLayout::kLayout> {
     DECLARE_DYNCREATE(CSensorInfo)
 
 public:
     using CRecordImage::CRecordImage;
 };
 
-class CLauncherInfo final : public CRecordImage<120, 100, 20> {
+class CLauncherInfo final : public CRecordImage<LauncherLayout::kLayout> {
     DECLARE_DYNCREATE(CLauncherInfo)
 
 public:
     using CRecordImage::CRecordImage;
 };
 
-class CAirstripInfo final : public CRecordImage<96, 76, 20> {
+class CAirstripInfo final : public CRecordImage<AirstripLayout::kLayout> {
     DECLARE_DYNCREATE(CAirstripInfo)
 
 public:
     using CRecordImage::CRecordImage;
 };
 
-class CEntityInfo final : public CRecordImage<58, 4, 20> {
+class CEntityInfo final : public CRecordImage<EntityLayout::kLayout> {
     DECLARE_DYNCREATE(CEntityInfo)
 
 public:
     using CRecordImage::CRecordImage;
 };
 
-class CProfileInfo final : public CRecordImage<44, 2, 20> {
+class CProfileInfo final : public CRecordImage<ProfileLayout::kLayout> {
     DECLARE_DYNCREATE(CProfileInfo)
 
 public:
     using CRecordImage::CRecordImage;
 };
 
-class CMastInfo final : public CRecordImage<96, 2, 20> {
+class CMastInfo final : public CRecordImage<MastLayout::kLayout> {
     DECLARE_DYNCREATE(CMastInfo)
 
 public:
     using CRecordImage::CRecordImage;
 };
 
-class C3DObjectInfo final : public CRecordImage<956, 0, 20> {
+class C3DObjectInfo final : public CRecordImage<Object3DLayout::kLayout> {
     DECLARE_DYNCREATE(C3DObjectInfo)
 
 public:
     using CRecordImage::CRecordImage;
 };
 
-class CShipClassInfo final : public CRecordImage<68, 10, 40> {
+class CShipClassInfo final : public CRecordImage<ShipClassLayout::kLayout> {
     DECLARE_DYNCREATE(CShipClassInfo)
 
 public:
     using CRecordImage::CRecordImage;
 };
 
-class CCountryNameInfo final : public CRecordImage<56, 2, 40> {
+class CCountryNameInfo final : public CRecordImage<CountryNameLayout::kLayout> {
     DECLARE_DYNCREATE(CCountryNameInfo)
 
 public:
@@ -103,11 +106,10 @@ public:
 
 // Fields of other records that the document itself reads.
 namespace ObjectField {
-constexpr std::size_t kObjectType = 24;  // signed 32-bit
-constexpr std::size_t kSimType = 28;     // signed 32-bit
+constexpr std::size_t kObjectType = ObjectLayout::kLayout.Field("object_type").nOffset;
+constexpr std::size_t kSimType = ObjectLayout::kLayout.Field("sim_type").nOffset;
 }  // namespace ObjectField
 
 namespace EntityField {
-constexpr std::size_t kTypeName = 36;  // the Name of an object
-constexpr std::size_t kTypeNameWidth = 20;
+constexpr LayoutField kTypeName = EntityLayout::kLayout.Field("type_name");
 }  // namespace EntityField

@@ -1,5 +1,6 @@
 #include "VentryDoc.h"
 
+#include "IndexMapTable.h"
 #include "RecordFile.h"
 #include "SetFileNames.h"
 #include "core/AppServices.h"
@@ -8,7 +9,17 @@ IMPLEMENT_DYNCREATE(CVentryDoc)
 
 using SetFileNames::SetFile;
 
-CVentryDoc::CVentryDoc() = default;
+CVentryDoc::CVentryDoc()
+    : m_tables{std::make_unique<CIndexMapTable<CObjectInfo>>(m_mapObjects),
+               std::make_unique<CIndexMapTable<CSensorInfo>>(m_mapSensors),
+               std::make_unique<CIndexMapTable<CLauncherInfo>>(m_mapLaunchers),
+               std::make_unique<CIndexMapTable<CAirstripInfo>>(m_mapAirstrips),
+               std::make_unique<CIndexMapTable<CEntityInfo>>(m_mapEntities),
+               std::make_unique<CIndexMapTable<CProfileInfo>>(m_mapProfiles),
+               std::make_unique<CIndexMapTable<CMastInfo>>(m_mapMasts),
+               std::make_unique<CIndexMapTable<C3DObjectInfo>>(m_map3DObjects),
+               std::make_unique<CIndexMapTable<CShipClassInfo>>(m_mapShipClasses),
+               std::make_unique<CIndexMapTable<CCountryNameInfo>>(m_mapCountryNames)} {}
 
 // The framework empties the document before it goes; records die with their maps.
 CVentryDoc::~CVentryDoc() = default;
@@ -104,8 +115,8 @@ void CVentryDoc::LoadDatabase(const std::string& fileName, CIndexMap<T>& map, CA
 }
 
 void CVentryDoc::EnterWeaponEntity(CEntityInfo& entity) {
-    const std::string typeName = RecordField::GetText(entity.m_data.data(), EntityField::kTypeName,
-                                                      EntityField::kTypeNameWidth);
+    const std::string typeName = RecordField::GetText(
+        entity.m_data.data(), EntityField::kTypeName.nOffset, EntityField::kTypeName.nWidth);
     const auto object = m_mapObjectsByName.find(typeName);
     if (object == m_mapObjectsByName.end()) {
         return;

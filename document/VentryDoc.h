@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "EditorWindow.h"
+#include "RecordTable.h"
 #include "Records.h"
 #include "core/Document.h"
 
@@ -45,6 +46,11 @@ public:
     // Sets every file name of the set from the object file's path; false when the name has
     // no .eod, .god or .fod extension.
     bool DeriveFileNames(const std::string& objectFilePath);
+
+    // The records of one database, whatever its record class.
+    CRecordTable& Records(Database database) const {
+        return *m_tables[static_cast<std::size_t>(database)];
+    }
 
     bool& Shown(EditorSlot slot) { return m_bShown[static_cast<std::size_t>(slot)]; }
     std::unique_ptr<CEditorWindow>& Editor(EditorSlot slot) {
@@ -86,6 +92,8 @@ public:
     CIndexMap<CCountryNameInfo> m_mapCountryNames;
 
 private:
+    std::array<std::unique_ptr<CRecordTable>, kDatabaseCount> m_tables;
+
     void LoadSet(CArchive& ar);
     void StoreSet(CArchive& ar);
     template <class T, class OnRecord>

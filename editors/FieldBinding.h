@@ -2,6 +2,10 @@
 
 #include <cstdint>
 #include <span>
+#include <stdexcept>
+#include <string_view>
+
+#include "RecordLayout.h"
 
 // One row of an editor's field table: which control shows which bytes of the record, and
 // how. The table alone builds the form and drives load, store and compare.
@@ -28,33 +32,57 @@ struct FieldAt {
     std::uint16_t nWidth;
 };
 
-constexpr FieldAt Int8At(std::uint16_t offset) {
-    return {FieldType::Int8, offset, 1};
+constexpr FieldType TypeOf(FieldKind kind) {
+    switch (kind) {
+        case FieldKind::Int8:
+            return FieldType::Int8;
+        case FieldKind::UInt8:
+            return FieldType::UInt8;
+        case FieldKind::Int16:
+            return FieldType::Int16;
+        case FieldKind::UInt16:
+            return FieldType::UInt16;
+        case FieldKind::Int32:
+            return FieldType::Int32;
+        case FieldKind::UInt32:
+            return FieldType::UInt32;
+        case FieldKind::Float:
+            return FieldType::Float;
+        case FieldKind::Text:
+            return FieldType::Text;
+        case FieldKind::Raw:
+            break;
+    }
+    throw std::logic_error("raw bytes have no control");
 }
-constexpr FieldAt UInt8At(std::uint16_t offset) {
-    return {FieldType::UInt8, offset, 1};
+
+// One element of a layout field; a name the layout lacks does not compile.
+consteval FieldAt At(const RecordLayout& layout, std::string_view name, std::size_t nElement = 0) {
+    const LayoutField& field = layout.Field(name);
+    if (nElement >= field.nCount) {
+        throw std::out_of_range("no such element");
+    }
+    return {TypeOf(field.kind), field.ElementOffset(nElement), field.nWidth};
 }
-constexpr FieldAt Int16At(std::uint16_t offset) {
-    return {FieldType::Int16, offset, 2};
+
+// A 16-bit number shown as an unsigned 32-bit one widened with its sign.
+consteval FieldAt Widened(FieldAt at) {
+    if (at.nWidth != 2) {
+        throw std::logic_error("only 16-bit fields widen");
+    }
+    at.type = FieldType::Int16AsUInt32;
+    return at;
 }
-constexpr FieldAt UInt16At(std::uint16_t offset) {
-    return {FieldType::UInt16, offset, 2};
+
+// A record index shown as a signed number.
+consteval FieldAt Signed(FieldAt at) {
+    if (at.type != FieldType::UInt16) {
+        throw std::logic_error("only unsigned 16-bit fields turn signed");
+    }
+    at.type = FieldType::Int16;
+    return at;
 }
-constexpr FieldAt Int32At(std::uint16_t offset) {
-    return {FieldType::Int32, offset, 4};
-}
-constexpr FieldAt UInt32At(std::uint16_t offset) {
-    return {FieldType::UInt32, offset, 4};
-}
-constexpr FieldAt FloatAt(std::uint16_t offset) {
-    return {FieldType::Float, offset, 4};
-}
-constexpr FieldAt Int16AsUInt32At(std::uint16_t offset) {
-    return {FieldType::Int16AsUInt32, offset, 2};
-}
-constexpr FieldAt TextAt(std::uint16_t offset, std::uint16_t width) {
-    return {FieldType::Text, offset, width};
-}
+
 constexpr FieldAt NowhereAt() {
     return {FieldType::Zero, 0, 0};
 }

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "FieldBinding.h"
+#include "RecordLayouts.h"
 
 // The 120-byte launcher record. The four "Ammo Type" combos are filled by the editor with the
 // weapon entities; an entity index that is none of them is kept until another item is picked.
 namespace LauncherFields {
+
+inline constexpr const RecordLayout& kLayout = LauncherLayout::kLayout;
 
 enum : int { kWeapon, kLocation, kOnPlatform, kTopLeft, kBottomRight, kAngles, kAttributes };
 
@@ -18,16 +21,16 @@ inline constexpr FieldGroup kGroups[] = {
 constexpr FieldBinding Bit(int nId, const char* pszLabel, int nBit) {
     return {.nId = nId,
             .pszLabel = pszLabel,
-            .at = UInt16At(12),
+            .at = At(kLayout, "attributes"),
             .kind = ControlKind::CheckBit,
             .nBit = nBit,
             .nGroup = kAttributes};
 }
 
-constexpr FieldBinding Ammo(int nId, const char* pszLabel, std::uint16_t nOffset) {
+consteval FieldBinding Ammo(int nId, const char* pszLabel, std::size_t nElement) {
     return {.nId = nId,
             .pszLabel = pszLabel,
-            .at = Int16At(nOffset),
+            .at = At(kLayout, "ammo_types", nElement),
             .kind = ControlKind::ComboValueOrFirst,
             .nGroup = kWeapon};
 }
@@ -35,40 +38,73 @@ constexpr FieldBinding Ammo(int nId, const char* pszLabel, std::uint16_t nOffset
 inline constexpr int kAmmoIds[] = {1155, 1157, 1160, 1163};
 
 inline constexpr FieldBinding kFields[] = {
-    {.nId = 1181, .pszLabel = "Name:", .at = TextAt(100, 20), .nTextLimit = 40},
-    {.nId = 1009, .pszLabel = "SoundFile:", .at = TextAt(80, 20), .nTextLimit = 40},
-    {.nId = 1125, .pszLabel = "Number of Tubes:", .at = Int16At(2), .nGroup = kWeapon},
-    {.nId = 1120, .pszLabel = "Rounds per Minute:", .at = Int16At(20), .nGroup = kWeapon},
-    {.nId = 1123, .pszLabel = "Clip Reload Time:", .at = Int16At(14), .nGroup = kWeapon},
-    {.nId = 1122, .pszLabel = "Ammo Swap Time:", .at = Int16At(16), .nGroup = kWeapon},
-    {.nId = 1121, .pszLabel = "Additional Ammo Clips:", .at = Int16At(22), .nGroup = kWeapon},
+    {.nId = 1181, .pszLabel = "Name:", .at = At(kLayout, "name"), .nTextLimit = 40},
+    {.nId = 1009, .pszLabel = "SoundFile:", .at = At(kLayout, "sound_file"), .nTextLimit = 40},
+    {.nId = 1125, .pszLabel = "Number of Tubes:", .at = At(kLayout, "tubes"), .nGroup = kWeapon},
+    {.nId = 1120,
+     .pszLabel = "Rounds per Minute:",
+     .at = At(kLayout, "rounds_per_minute"),
+     .nGroup = kWeapon},
+    {.nId = 1123,
+     .pszLabel = "Clip Reload Time:",
+     .at = At(kLayout, "clip_reload_time"),
+     .nGroup = kWeapon},
+    {.nId = 1122,
+     .pszLabel = "Ammo Swap Time:",
+     .at = At(kLayout, "ammo_swap_time"),
+     .nGroup = kWeapon},
+    {.nId = 1121,
+     .pszLabel = "Additional Ammo Clips:",
+     .at = At(kLayout, "additional_ammo_clips"),
+     .nGroup = kWeapon},
     {.nId = 1124,
      .pszLabel = "Maximum Number of Rounds Guidable:",
-     .at = Int16At(18),
+     .at = At(kLayout, "max_rounds_guidable"),
      .nGroup = kWeapon},
-    {.nId = 1156, .pszLabel = "No. of Rounds 1:", .at = Int16At(64), .nGroup = kWeapon},
-    Ammo(kAmmoIds[0], "Ammo Type 1:", 72),
-    {.nId = 1158, .pszLabel = "No. of Rounds 2:", .at = Int16At(66), .nGroup = kWeapon},
-    Ammo(kAmmoIds[1], "Ammo Type 2:", 74),
-    {.nId = 1161, .pszLabel = "No. of Rounds 3:", .at = Int16At(68), .nGroup = kWeapon},
-    Ammo(kAmmoIds[2], "Ammo Type 3:", 76),
-    {.nId = 1164, .pszLabel = "No. of Rounds 4:", .at = Int16At(70), .nGroup = kWeapon},
-    Ammo(kAmmoIds[3], "Ammo Type 4:", 78),
-    {.nId = 1127, .pszLabel = "Rows:", .at = Int16At(60), .nGroup = kLocation},
-    {.nId = 1126, .pszLabel = "Columns:", .at = Int16At(62), .nGroup = kLocation},
-    {.nId = 1166, .pszLabel = "X:", .at = FloatAt(24), .nGroup = kOnPlatform},
-    {.nId = 1167, .pszLabel = "Y:", .at = FloatAt(28), .nGroup = kOnPlatform},
-    {.nId = 1168, .pszLabel = "Z:", .at = FloatAt(32), .nGroup = kOnPlatform},
-    {.nId = 1169, .pszLabel = "X:", .at = FloatAt(36), .nGroup = kTopLeft},
-    {.nId = 1170, .pszLabel = "Y:", .at = FloatAt(40), .nGroup = kTopLeft},
-    {.nId = 1171, .pszLabel = "Z:", .at = FloatAt(44), .nGroup = kTopLeft},
-    {.nId = 1172, .pszLabel = "X:", .at = FloatAt(48), .nGroup = kBottomRight},
-    {.nId = 1173, .pszLabel = "Y:", .at = FloatAt(52), .nGroup = kBottomRight},
-    {.nId = 1174, .pszLabel = "Z:", .at = FloatAt(56), .nGroup = kBottomRight},
-    {.nId = 1130, .pszLabel = "centered Heading:", .at = Int16At(4), .nGroup = kAngles},
-    {.nId = 1129, .pszLabel = "Half of Firing cone:", .at = Int16At(6), .nGroup = kAngles},
-    {.nId = 1132, .pszLabel = "Pitch rel. to Platform:", .at = Int16At(8), .nGroup = kAngles},
-    {.nId = 1131, .pszLabel = "Heading rel. to Platform:", .at = Int16At(10), .nGroup = kAngles},
+    {.nId = 1156, .pszLabel = "No. of Rounds 1:", .at = At(kLayout, "rounds"), .nGroup = kWeapon},
+    Ammo(kAmmoIds[0], "Ammo Type 1:", 0),
+    {.nId = 1158,
+     .pszLabel = "No. of Rounds 2:",
+     .at = At(kLayout, "rounds", 1),
+     .nGroup = kWeapon},
+    Ammo(kAmmoIds[1], "Ammo Type 2:", 1),
+    {.nId = 1161,
+     .pszLabel = "No. of Rounds 3:",
+     .at = At(kLayout, "rounds", 2),
+     .nGroup = kWeapon},
+    Ammo(kAmmoIds[2], "Ammo Type 3:", 2),
+    {.nId = 1164,
+     .pszLabel = "No. of Rounds 4:",
+     .at = At(kLayout, "rounds", 3),
+     .nGroup = kWeapon},
+    Ammo(kAmmoIds[3], "Ammo Type 4:", 3),
+    {.nId = 1127, .pszLabel = "Rows:", .at = At(kLayout, "rows"), .nGroup = kLocation},
+    {.nId = 1126, .pszLabel = "Columns:", .at = At(kLayout, "columns"), .nGroup = kLocation},
+    {.nId = 1166, .pszLabel = "X:", .at = At(kLayout, "location_x"), .nGroup = kOnPlatform},
+    {.nId = 1167, .pszLabel = "Y:", .at = At(kLayout, "location_y"), .nGroup = kOnPlatform},
+    {.nId = 1168, .pszLabel = "Z:", .at = At(kLayout, "location_z"), .nGroup = kOnPlatform},
+    {.nId = 1169, .pszLabel = "X:", .at = At(kLayout, "top_left_x"), .nGroup = kTopLeft},
+    {.nId = 1170, .pszLabel = "Y:", .at = At(kLayout, "top_left_y"), .nGroup = kTopLeft},
+    {.nId = 1171, .pszLabel = "Z:", .at = At(kLayout, "top_left_z"), .nGroup = kTopLeft},
+    {.nId = 1172, .pszLabel = "X:", .at = At(kLayout, "bottom_right_x"), .nGroup = kBottomRight},
+    {.nId = 1173, .pszLabel = "Y:", .at = At(kLayout, "bottom_right_y"), .nGroup = kBottomRight},
+    {.nId = 1174, .pszLabel = "Z:", .at = At(kLayout, "bottom_right_z"), .nGroup = kBottomRight},
+    {.nId = 1130,
+     .pszLabel = "centered Heading:",
+     .at = At(kLayout, "centered_heading"),
+     .nGroup = kAngles},
+    {.nId = 1129,
+     .pszLabel = "Half of Firing cone:",
+     .at = At(kLayout, "half_firing_cone"),
+     .nGroup = kAngles},
+    {.nId = 1132,
+     .pszLabel = "Pitch rel. to Platform:",
+     .at = At(kLayout, "pitch"),
+     .nGroup = kAngles},
+    {.nId = 1131,
+     .pszLabel = "Heading rel. to Platform:",
+     .at = At(kLayout, "heading"),
+     .nGroup = kAngles},
     Bit(1128, "Rotatable", 0),
     Bit(1138, "Bit 2(ASROC)?", 1),
     Bit(1139, "Requires FCR", 2),

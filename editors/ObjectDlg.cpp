@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr std::size_t kProfileIndex = 330;  // signed 16-bit, 0 = none
+constexpr std::size_t kProfileIndex = ObjectLayout::kLayout.Field("sonar_profile").nOffset;
 constexpr int kSonarProfileId = 1191;
 
 const EditorDescription kObjectEditor = {

@@ -56,7 +56,7 @@ void CSensorDlg::FillStartList() {
 std::size_t CSensorDlg::FormatLine(int nIndex, const std::uint8_t* pRecord, char* pBuffer) const {
     std::size_t nLength = CEditorDlg::FormatLine(nIndex, pRecord, pBuffer);
     const std::string_view display =
-        TextIn(pRecord, SensorFields::kDisplayNameOffset, SensorFields::kDisplayNameWidth);
+        TextIn(pRecord, SensorFields::kDisplayName.nOffset, SensorFields::kDisplayName.nWidth);
     for (const std::string_view part : {std::string_view(" ("), display, std::string_view(")")}) {
         const std::size_t nPart = std::min(part.size(), RecordLine::kMaxLength - nLength);
         std::copy_n(part.data(), nPart, pBuffer + nLength);
@@ -67,13 +67,13 @@ std::size_t CSensorDlg::FormatLine(int nIndex, const std::uint8_t* pRecord, char
 
 void CSensorDlg::PrepareNewRecord(std::uint8_t* pRecord, std::uint16_t nKey) const {
     CEditorDlg::PrepareNewRecord(pRecord, nKey);
-    RecordField::SetText(pRecord, SensorFields::kDisplayNameOffset, SensorFields::kDisplayNameWidth,
-                         kDefaultDisplayName);
+    RecordField::SetText(pRecord, SensorFields::kDisplayName.nOffset,
+                         SensorFields::kDisplayName.nWidth, kDefaultDisplayName);
 }
 
 bool CSensorDlg::FillListWithClasses() {
     return FillList([this](std::uint16_t, const std::uint8_t* pRecord, std::string_view) {
-        const auto nClass = RecordField::Get<std::int32_t>(pRecord, SensorFields::kClassOffset);
+        const auto nClass = RecordField::Get<std::int32_t>(pRecord, SensorFields::kClass.nOffset);
         return nClass >= 1 && nClass <= CSensorClassPanel::kClassCount && m_pClasses->IsOn(nClass);
     });
 }

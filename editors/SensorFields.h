@@ -1,10 +1,13 @@
 #pragma once
 
 #include "FieldBinding.h"
+#include "RecordLayouts.h"
 
 // The 180-byte sensor record. Bytes 72 to 75 and 118 to 119 have no control and are carried
 // through; the four "Detection Curve Levels" edits show 0 and are stored nowhere.
 namespace SensorFields {
+
+inline constexpr const RecordLayout& kLayout = SensorLayout::kLayout;
 
 enum : int { kRanges, kLevels, kAttributes, kUncertain };
 
@@ -23,14 +26,13 @@ inline constexpr ComboItem kClasses[] = {
     {"CM", 0},   {"Jammer", 0},
 };
 
-inline constexpr std::uint16_t kDisplayNameOffset = 160;
-inline constexpr std::uint16_t kDisplayNameWidth = 20;
-inline constexpr std::uint16_t kClassOffset = 44;
+inline constexpr LayoutField kDisplayName = kLayout.Field("display_name");
+inline constexpr LayoutField kClass = kLayout.Field("sensor_class");
 
 constexpr FieldBinding Bit(int nId, const char* pszLabel, int nBit) {
     return {.nId = nId,
             .pszLabel = pszLabel,
-            .at = UInt16At(116),
+            .at = At(kLayout, "attributes"),
             .kind = ControlKind::CheckBit,
             .nBit = nBit,
             .nGroup = kAttributes};
@@ -43,30 +45,38 @@ constexpr FieldBinding Level(int nId, const char* pszLabel) {
 
 // The Name field holds 42 bytes; one types at most 20 characters into it.
 inline constexpr FieldBinding kFields[] = {
-    {.nId = 1119, .pszLabel = "Name", .at = TextAt(2, 42), .nTextLimit = 20},
-    {.nId = 1120,
-     .pszLabel = "Display Name",
-     .at = TextAt(kDisplayNameOffset, kDisplayNameWidth),
-     .nTextLimit = 40},
+    {.nId = 1119, .pszLabel = "Name", .at = At(kLayout, "name"), .nTextLimit = 20},
+    {.nId = 1120, .pszLabel = "Display Name", .at = At(kLayout, "display_name"), .nTextLimit = 40},
     {.nId = 1121,
      .pszLabel = "Sensor Class",
-     .at = Int32At(kClassOffset),
+     .at = At(kLayout, "sensor_class"),
      .kind = ControlKind::ComboIndex,
      .items = kClasses},
     {.nId = 1123,
      .pszLabel = "CounterDetectSensor",
-     .at = Int32At(48),
+     .at = At(kLayout, "counter_detect_sensor"),
      .kind = ControlKind::ComboIndex,
      .items = kClasses},
-    {.nId = 1122, .pszLabel = "Default Update Interval", .at = UInt32At(52)},
-    {.nId = 1124, .pszLabel = "MaxOperationAlt", .at = Int32At(96)},
-    {.nId = 1125, .pszLabel = "MinOperationAlt", .at = Int32At(100)},
-    {.nId = 1146, .pszLabel = "ConeCenter", .at = UInt32At(124)},
-    {.nId = 1126, .pszLabel = "SensorCone", .at = Int32At(128)},
-    {.nId = 1137, .pszLabel = "1:", .at = UInt32At(56), .nGroup = kRanges},
-    {.nId = 1138, .pszLabel = "2:", .at = UInt32At(60), .nGroup = kRanges},
-    {.nId = 1139, .pszLabel = "3:", .at = UInt32At(64), .nGroup = kRanges},
-    {.nId = 1140, .pszLabel = "4:", .at = UInt32At(68), .nGroup = kRanges},
+    {.nId = 1122,
+     .pszLabel = "Default Update Interval",
+     .at = At(kLayout, "default_update_interval")},
+    {.nId = 1124, .pszLabel = "MaxOperationAlt", .at = At(kLayout, "max_operation_alt")},
+    {.nId = 1125, .pszLabel = "MinOperationAlt", .at = At(kLayout, "min_operation_alt")},
+    {.nId = 1146, .pszLabel = "ConeCenter", .at = At(kLayout, "cone_center")},
+    {.nId = 1126, .pszLabel = "SensorCone", .at = At(kLayout, "sensor_cone")},
+    {.nId = 1137, .pszLabel = "1:", .at = At(kLayout, "detection_curve_ranges"), .nGroup = kRanges},
+    {.nId = 1138,
+     .pszLabel = "2:",
+     .at = At(kLayout, "detection_curve_ranges", 1),
+     .nGroup = kRanges},
+    {.nId = 1139,
+     .pszLabel = "3:",
+     .at = At(kLayout, "detection_curve_ranges", 2),
+     .nGroup = kRanges},
+    {.nId = 1140,
+     .pszLabel = "4:",
+     .at = At(kLayout, "detection_curve_ranges", 3),
+     .nGroup = kRanges},
     Level(1141, "1:"),
     Level(1142, "2:"),
     Level(1143, "3:"),
@@ -87,24 +97,54 @@ inline constexpr FieldBinding kFields[] = {
     Bit(1162, "Sensor Blindig", 13),
     Bit(1151, "Activly Updated", 14),
     Bit(1152, "unknown6", 15),
-    {.nId = 1128, .pszLabel = "Counter Det. RNG?:", .at = Int32At(76), .nGroup = kUncertain},
-    {.nId = 1136, .pszLabel = "Data07:", .at = Int16At(80), .nGroup = kUncertain},
-    {.nId = 1154, .pszLabel = "Detection Curv Levels?:", .at = Int16At(82), .nGroup = kUncertain},
-    {.nId = 1155, .pszLabel = "Data08(decoy):?", .at = Int32At(84), .nGroup = kUncertain},
-    {.nId = 1156, .pszLabel = "Data09(decoy):?", .at = Int32At(88), .nGroup = kUncertain},
-    {.nId = 1157, .pszLabel = "maxSpeed(for Sensor):?", .at = Int32At(92), .nGroup = kUncertain},
-    {.nId = 1158, .pszLabel = "SonarFreq. Min:", .at = Int32At(104), .nGroup = kUncertain},
-    {.nId = 1159, .pszLabel = "SonarFreq. Max:", .at = Int32At(108), .nGroup = kUncertain},
-    {.nId = 1160, .pszLabel = "Speed Degradtion:?", .at = Int32At(112), .nGroup = kUncertain},
-    {.nId = 1161, .pszLabel = "Data17:", .at = Int16At(120), .nGroup = kUncertain},
-    {.nId = 1174, .pszLabel = "Data17a:", .at = Int16At(122), .nGroup = kUncertain},
-    {.nId = 1163, .pszLabel = "Data19 X:", .at = Int32At(132), .nGroup = kUncertain},
-    {.nId = 1164, .pszLabel = "Data20 Y:", .at = FloatAt(136), .nGroup = kUncertain},
-    {.nId = 1165, .pszLabel = "Data21 Z:", .at = FloatAt(140), .nGroup = kUncertain},
-    {.nId = 1166, .pszLabel = "Data22:", .at = Int32At(144), .nGroup = kUncertain},
-    {.nId = 1167, .pszLabel = "Data23(allways =):", .at = Int32At(148), .nGroup = kUncertain},
-    {.nId = 1168, .pszLabel = "Data24(allways =):", .at = Int32At(152), .nGroup = kUncertain},
-    {.nId = 1169, .pszLabel = "Data25:", .at = Int32At(156), .nGroup = kUncertain},
+    {.nId = 1128,
+     .pszLabel = "Counter Det. RNG?:",
+     .at = At(kLayout, "counter_det_rng"),
+     .nGroup = kUncertain},
+    {.nId = 1136, .pszLabel = "Data07:", .at = At(kLayout, "data07"), .nGroup = kUncertain},
+    {.nId = 1154,
+     .pszLabel = "Detection Curv Levels?:",
+     .at = At(kLayout, "detection_curve_levels"),
+     .nGroup = kUncertain},
+    {.nId = 1155,
+     .pszLabel = "Data08(decoy):?",
+     .at = At(kLayout, "data08_decoy"),
+     .nGroup = kUncertain},
+    {.nId = 1156,
+     .pszLabel = "Data09(decoy):?",
+     .at = At(kLayout, "data09_decoy"),
+     .nGroup = kUncertain},
+    {.nId = 1157,
+     .pszLabel = "maxSpeed(for Sensor):?",
+     .at = At(kLayout, "max_speed"),
+     .nGroup = kUncertain},
+    {.nId = 1158,
+     .pszLabel = "SonarFreq. Min:",
+     .at = At(kLayout, "sonar_freq_min"),
+     .nGroup = kUncertain},
+    {.nId = 1159,
+     .pszLabel = "SonarFreq. Max:",
+     .at = At(kLayout, "sonar_freq_max"),
+     .nGroup = kUncertain},
+    {.nId = 1160,
+     .pszLabel = "Speed Degradtion:?",
+     .at = At(kLayout, "speed_degradation"),
+     .nGroup = kUncertain},
+    {.nId = 1161, .pszLabel = "Data17:", .at = At(kLayout, "data17"), .nGroup = kUncertain},
+    {.nId = 1174, .pszLabel = "Data17a:", .at = At(kLayout, "data17a"), .nGroup = kUncertain},
+    {.nId = 1163, .pszLabel = "Data19 X:", .at = At(kLayout, "data19_x"), .nGroup = kUncertain},
+    {.nId = 1164, .pszLabel = "Data20 Y:", .at = At(kLayout, "data20_y"), .nGroup = kUncertain},
+    {.nId = 1165, .pszLabel = "Data21 Z:", .at = At(kLayout, "data21_z"), .nGroup = kUncertain},
+    {.nId = 1166, .pszLabel = "Data22:", .at = At(kLayout, "data22"), .nGroup = kUncertain},
+    {.nId = 1167,
+     .pszLabel = "Data23(allways =):",
+     .at = At(kLayout, "data23"),
+     .nGroup = kUncertain},
+    {.nId = 1168,
+     .pszLabel = "Data24(allways =):",
+     .at = At(kLayout, "data24"),
+     .nGroup = kUncertain},
+    {.nId = 1169, .pszLabel = "Data25:", .at = At(kLayout, "data25"), .nGroup = kUncertain},
 };
 
 }  // namespace SensorFields

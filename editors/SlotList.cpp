@@ -10,13 +10,14 @@
 #include "RecordLine.h"
 #include "SlotPickerDlg.h"
 #include "SlotPickerKind.h"
+#include "VentryDoc.h"
 #include "gui/MessageBox.h"
 
 CSlotList::CSlotList(const SlotPickerKind& kind, const CVentryDoc& doc, QWidget* pParent)
     : QGroupBox(QString::fromLatin1(kind.pszGroupCaption), pParent),
       m_kind(kind),
       m_doc(doc),
-      m_slots(static_cast<std::size_t>(kind.nSlotCount), 0) {
+      m_slots(static_cast<std::size_t>(kind.SlotCount()), 0) {
     m_pList = new QListWidget(this);
     m_pList->setObjectName(QString::number(kind.nObjectListId));
     m_pList->setFixedSize(m_pList->fontMetrics().horizontalAdvance(QString(34, 'x')),
@@ -30,7 +31,7 @@ void CSlotList::Load(const std::uint8_t* pRecord) {
     for (std::size_t nSlot = 0; nSlot < m_slots.size(); ++nSlot) {
         m_slots[nSlot] = pRecord == nullptr ? std::int16_t{0}
                                             : RecordField::Get<std::int16_t>(
-                                                  pRecord, m_kind.nArrayOffset + 2 * nSlot);
+                                                  pRecord, m_kind.slotArray.ElementOffset(nSlot));
     }
     setEnabled(pRecord != nullptr);
     Refill();
@@ -38,20 +39,20 @@ void CSlotList::Load(const std::uint8_t* pRecord) {
 
 void CSlotList::Store(std::uint8_t* pImage) const {
     for (std::size_t nSlot = 0; nSlot < m_slots.size(); ++nSlot) {
-        RecordField::Set(pImage, m_kind.nArrayOffset + 2 * nSlot, m_slots[nSlot]);
+        RecordField::Set(pImage, m_kind.slotArray.ElementOffset(nSlot), m_slots[nSlot]);
     }
 }
 
 void CSlotList::Refill() {
     m_pList->clear();
+    const CRecordTable& records = m_doc.Records(m_kind.database);
     for (std::size_t nSlot = 0; nSlot < m_slots.size(); ++nSlot) {
         std::int16_t& nValue = m_slots[nSlot];
         const std::uint8_t* pRecord =
-            nValue == 0 ? nullptr : m_kind.pfnFind(m_doc, static_cast<std::uint16_t>(nValue));
+            nValue == 0 ? nullptr : records.Find(static_cast<std::uint16_t>(nValue));
         if (pRecord != nullptr) {
-            const auto* pName = reinterpret_cast<const char*>(pRecord + m_kind.nListNameOffset);
             const std::string line = RecordLine::Format(
-                nValue, std::string_view(pName, strnlen(pName, m_kind.nListNameWidth)));
+                nValue, RecordField::GetText(pRecord, records.NameOffset(), records.NameWidth()));
             m_pList->addItem(QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size())));
             continue;
         }

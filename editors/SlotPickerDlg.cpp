@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "SlotPickerKind.h"
+#include "VentryDoc.h"
 #include "core/AppServices.h"
 
 namespace {
@@ -25,7 +26,7 @@ QString Latin1Line(const char* pszText, int nLength) {
 
 CSlotPickerDlg::CSlotPickerDlg(QWidget* pParent, const CVentryDoc& doc, const SlotPickerKind& kind)
     : CDialog(kind.nTemplateId, kind.pszCaption, pParent, CloseBox::With),
-      m_slots(static_cast<std::size_t>(kind.nSlotCount), 0),
+      m_slots(static_cast<std::size_t>(kind.SlotCount()), 0),
       m_doc(doc),
       m_kind(kind) {}
 
@@ -49,9 +50,9 @@ QListWidgetItem* CSlotPickerDlg::MakeLine(int nIndex, const std::uint8_t* pRecor
         nLength = std::snprintf(line, sizeof line, "%04d: %s", 0, "empty");
         nIndex = 0;
     } else {
-        const auto* pName = reinterpret_cast<const char*>(pRecord + m_kind.nPickerNameOffset);
+        const auto* pName = reinterpret_cast<const char*>(pRecord + m_kind.pickerName.nOffset);
         nLength = std::snprintf(line, sizeof line, "%04d: %.*s", nIndex,
-                                static_cast<int>(strnlen(pName, m_kind.nPickerNameWidth)), pName);
+                                static_cast<int>(strnlen(pName, m_kind.pickerName.nWidth)), pName);
     }
     auto* pItem = new QListWidgetItem(Latin1Line(line, nLength));
     pItem->setData(Qt::UserRole, nIndex);
@@ -74,7 +75,7 @@ void CSlotPickerDlg::OnInitDialog() {
 // Records in index order under the empty line: the order of their zero-padded lines.
 void CSlotPickerDlg::FillDatabaseList() {
     m_pDatabaseList->addItem(MakeLine(0, nullptr));
-    m_kind.pfnForEach(m_doc, [this](std::uint16_t nKey, const std::uint8_t* pRecord) {
+    m_doc.Records(m_kind.database).ForEach([this](std::uint16_t nKey, const std::uint8_t* pRecord) {
         m_pDatabaseList->addItem(MakeLine(nKey, pRecord));
     });
 }
@@ -83,7 +84,8 @@ void CSlotPickerDlg::FillDatabaseList() {
 void CSlotPickerDlg::FillSlotList() {
     for (const std::int16_t nSlot : m_slots) {
         const auto nKey = static_cast<std::uint16_t>(nSlot);
-        const std::uint8_t* pRecord = nSlot == 0 ? nullptr : m_kind.pfnFind(m_doc, nKey);
+        const std::uint8_t* pRecord =
+            nSlot == 0 ? nullptr : m_doc.Records(m_kind.database).Find(nKey);
         m_pSlotList->addItem(MakeLine(nKey, pRecord));
     }
 }
@@ -95,11 +97,11 @@ void CSlotPickerDlg::BuildLayout() {
     const int nRowHeight = m_pSlotList->sizeHintForRow(0);
     const int nFrame = m_pSlotList->frameWidth();
     m_pSlotList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_pSlotList->setFixedHeight(nRowHeight * m_kind.nSlotCount + 2 * nFrame);
+    m_pSlotList->setFixedHeight(nRowHeight * m_kind.SlotCount() + 2 * nFrame);
     auto* pNumbers = new QVBoxLayout;
     pNumbers->setSpacing(0);
     pNumbers->setContentsMargins(0, nFrame, 0, nFrame);
-    for (int nSlot = 1; nSlot <= m_kind.nSlotCount; ++nSlot) {
+    for (int nSlot = 1; nSlot <= m_kind.SlotCount(); ++nSlot) {
         char number[16];
         std::snprintf(number, sizeof number, "%02d:", nSlot);
         auto* pLabel = new QLabel(QString::fromLatin1(number), this);

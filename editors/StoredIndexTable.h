@@ -13,15 +13,13 @@ class CStoredIndexTable final : public CRecordTable {
 public:
     explicit CStoredIndexTable(std::unique_ptr<CRecordTable> pKeys) : m_pKeys(std::move(pKeys)) {}
 
-    std::size_t RecordSize() const override { return m_pKeys->RecordSize(); }
-    std::size_t NameOffset() const override { return m_pKeys->NameOffset(); }
-    std::size_t NameWidth() const override { return m_pKeys->NameWidth(); }
+    const RecordLayout& Layout() const override { return m_pKeys->Layout(); }
     std::size_t Count() const override { return m_pKeys->Count(); }
-    bool IsEmpty() const override { return m_pKeys->IsEmpty(); }
     bool Contains(std::uint16_t nKey) const override {
         return m_pKeys->Contains(nKey) || IsStoredByAnother(nKey, nullptr);
     }
-    void ForEach(const Visitor& visit) override { m_pKeys->ForEach(visit); }
+    std::uint8_t* Find(std::uint16_t nKey) const override { return m_pKeys->Find(nKey); }
+    void ForEach(const Visitor& visit) const override { m_pKeys->ForEach(visit); }
     std::uint8_t* Add(std::uint16_t nKey, const std::uint8_t* pModel) override {
         return m_pKeys->Add(nKey, pModel);
     }

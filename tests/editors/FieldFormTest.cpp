@@ -15,17 +15,25 @@ using testing::ElementsAre;
 using Image = std::array<std::uint8_t, 48>;
 
 // One field of each type over a 48-byte image.
+constexpr LayoutField kLayoutFields[] = {
+    Field::UInt8("byte", 0),     Field::Int8("signed_byte", 1), Field::UInt16("word", 2),
+    Field::Int32("long", 4),     Field::UInt32("unsigned", 8),  Field::Float("float", 12),
+    Field::Text("text", 16, 12), Field::Float("float2", 38),    Field::Int16("short", 42),
+    Field::UInt16("last", 44),
+};
+constexpr RecordLayout kLayout{Database::Object, "test", 48, false, "text", kLayoutFields};
+
 constexpr FieldBinding kFields[] = {
-    {.nId = 2001, .pszLabel = "Byte:", .at = UInt8At(0)},
-    {.nId = 2002, .pszLabel = "Signed byte", .at = Int8At(1)},
-    {.nId = 2003, .pszLabel = "Word", .at = UInt16At(2)},
-    {.nId = 2004, .pszLabel = "Long", .at = Int32At(4)},
-    {.nId = 2005, .pszLabel = "Unsigned", .at = UInt32At(8)},
-    {.nId = 2006, .pszLabel = "Float", .at = FloatAt(12)},
-    {.nId = 2007, .pszLabel = "Text:", .at = TextAt(16, 12), .nTextLimit = 8},
-    {.nId = 2013, .pszLabel = "Second float", .at = FloatAt(38)},
-    {.nId = 2014, .pszLabel = "Short signed", .at = Int16At(42)},
-    {.nId = 2015, .pszLabel = "Last", .at = UInt16At(44)},
+    {.nId = 2001, .pszLabel = "Byte:", .at = At(kLayout, "byte")},
+    {.nId = 2002, .pszLabel = "Signed byte", .at = At(kLayout, "signed_byte")},
+    {.nId = 2003, .pszLabel = "Word", .at = At(kLayout, "word")},
+    {.nId = 2004, .pszLabel = "Long", .at = At(kLayout, "long")},
+    {.nId = 2005, .pszLabel = "Unsigned", .at = At(kLayout, "unsigned")},
+    {.nId = 2006, .pszLabel = "Float", .at = At(kLayout, "float")},
+    {.nId = 2007, .pszLabel = "Text:", .at = At(kLayout, "text"), .nTextLimit = 8},
+    {.nId = 2013, .pszLabel = "Second float", .at = At(kLayout, "float2")},
+    {.nId = 2014, .pszLabel = "Short signed", .at = At(kLayout, "short")},
+    {.nId = 2015, .pszLabel = "Last", .at = At(kLayout, "last")},
 };
 
 class FieldFormTest : public testing::Test {

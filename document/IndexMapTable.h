@@ -12,19 +12,18 @@ class CIndexMapTable final : public CRecordTable {
 public:
     explicit CIndexMapTable(CIndexMap<T>& map) : m_map(map) {}
 
-    std::size_t RecordSize() const override { return T::kRecordSize; }
-    std::size_t NameOffset() const override { return T::kNameOffset; }
-    std::size_t NameWidth() const override { return T::kNameWidth; }
+    const RecordLayout& Layout() const override { return T::kLayout; }
     std::size_t Count() const override { return m_map.size(); }
-    bool IsEmpty() const override { return m_map.empty(); }
     bool Contains(std::uint16_t nKey) const override { return m_map.contains(nKey); }
-
-    void ForEach(const Visitor& visit) override {
+    std::uint8_t* Find(std::uint16_t nKey) const override {
+        const auto found = m_map.find(nKey);
+        return found == m_map.end() ? nullptr : found->second->m_data.data();
+    }
+    void ForEach(const Visitor& visit) const override {
         for (auto& [nKey, pRecord] : m_map) {
             visit(nKey, pRecord->m_data.data());
         }
     }
-
     std::uint8_t* Add(std::uint16_t nKey, const std::uint8_t* pModel) override {
         auto pRecord = std::make_unique<T>();
         if (pModel != nullptr) {

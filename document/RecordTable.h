@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+
+#include "RecordLayout.h"
+
+// The records of one database as raw images under 16-bit keys, walked in the index map's
+// order. It never gives records away: New adds one to the map that owns it.
+class CRecordTable {
+public:
+    using Visitor = std::function<void(std::uint16_t nKey, std::uint8_t* pRecord)>;
+
+    virtual ~CRecordTable() = default;
+
+    virtual const RecordLayout& Layout() const = 0;
+    virtual std::size_t Count() const = 0;
+    virtual bool Contains(std::uint16_t nKey) const = 0;
+    // Null when no record has the key.
+    virtual std::uint8_t* Find(std::uint16_t nKey) const = 0;
+    virtual void ForEach(const Visitor& visit) const = 0;
+    // Enters a new record under nKey, a copy of pModel or zero-filled when there is none; a
+    // record that had the key is replaced.
+    virtual std::uint8_t* Add(std::uint16_t nKey, const std::uint8_t* pModel) = 0;
+
+    std::size_t RecordSize() const { return Layout().nRecordSize; }
+    std::size_t NameOffset() const { return Layout().NameField().nOffset; }
+    std::size_t NameWidth() const { return Layout().NameField().nWidth; }
+    bool IsEmpty() const { return Count() == 0; }
+};
