@@ -48,7 +48,9 @@ step "Debian package"
 rm -f "$build_dir"/*.deb
 (cd "$build_dir" && cpack -G DEB)
 debs=("$build_dir"/*.deb)
-[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "expected one .deb in $build_dir/"
+if [ ${#debs[@]} -ne 1 ] || [ ! -f "${debs[0]}" ]; then
+    fail "expected one .deb in $build_dir/"
+fi
 deb=${debs[0]}
 echo "$deb"
 dpkg-deb -c "$deb"
