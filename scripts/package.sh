@@ -31,7 +31,11 @@ cmake --install "$build_dir" --prefix "$stage/usr" >/dev/null
 (cd "$stage" && find . -type f | sort)
 
 step "Desktop entry and metainfo"
-desktop-file-validate "$stage/usr/share/applications/$app_id.desktop"
+# Errors fail the validator; warnings and hints fail here too.
+findings=$(desktop-file-validate "$stage/usr/share/applications/$app_id.desktop" 2>&1) ||
+    fail "$app_id.desktop is not valid:"$'\n'"$findings"
+[ -z "$findings" ] || fail "$app_id.desktop:"$'\n'"$findings"
+echo "$app_id.desktop: valid"
 appstreamcli validate --no-net "$stage/usr/share/metainfo/$app_id.metainfo.xml"
 
 step "Man pages"
