@@ -188,7 +188,7 @@ void CWinApp::ParseCommandLine(CCommandLineInfo& cmdInfo) const {
         std::fprintf(stderr, "%s\n", qPrintable(parser.errorText()));
         cmdInfo.m_nShellCommand = CCommandLineInfo::FileNothing;
         cmdInfo.m_nExitCode = 2;
-    } else if (parser.isSet(helpOption)) {
+    } else if (parser.isSet(helpOption) || parser.isSet(QStringLiteral("help-all"))) {
         std::fputs(qPrintable(parser.helpText()), stdout);
         cmdInfo.m_nShellCommand = CCommandLineInfo::FileNothing;
     } else if (parser.isSet(versionOption)) {
