@@ -34,11 +34,13 @@ bool ReadInChunks(std::size_t recordSize, std::uint64_t size, auto&& read,
 
 bool ReadRecordFile(std::size_t recordSize, const std::string& fileName, CArchive* ar,
                     const std::function<void(const std::uint8_t* record)>& onRecord,
-                    std::string& problem) {
+                    std::string& problem, std::size_t& trailingBytes) {
+    trailingBytes = 0;
     CFileStatus status;
     if (fileName.empty() || !CFile::GetStatus(fileName, status)) {
         return true;
     }
+    trailingBytes = static_cast<std::size_t>(status.m_size % recordSize);
     if (status.m_size > kMaxFileSize) {
         problem = CFileException(fileName, EFBIG).Describe();
         return false;

@@ -15,9 +15,10 @@
 // whole; the caller then drops what onRecord collected. A missing file gives no records and
 // no problem; one that exists but cannot be read sets problem to the file and the reason.
 // With an archive (the object file) the bytes come through it and read errors are thrown.
+// trailingBytes is set to the bytes after the last whole record.
 bool ReadRecordFile(std::size_t recordSize, const std::string& fileName, CArchive* ar,
                     const std::function<void(const std::uint8_t* record)>& onRecord,
-                    std::string& problem);
+                    std::string& problem, std::size_t& trailingBytes);
 
 // Creates fileName through the document and writes the records of an index map in its
 // order. Throws CFileException when the file cannot be created or written.

@@ -46,7 +46,8 @@ struct LayoutField {
 
 struct RecordLayout {
     Database database;
-    std::string_view name;  // the file's base name: "object", "3dobject"
+    std::string_view name;   // the file's base name: "object", "3dobject"
+    std::string_view title;  // what a message calls one record: "sonar profile"
     std::size_t nRecordSize;
     bool bIndexed;  // false: a record's key is its position in the file
     std::string_view nameField;

@@ -70,7 +70,8 @@ inline constexpr LayoutField kFields[] = {
     UInt8("countermeasures", 338),
     Raw("reserved_339", 339, 5),
 };
-inline constexpr RecordLayout kLayout{Database::Object, "object", 344, true, "name", kFields};
+inline constexpr RecordLayout kLayout{Database::Object, "object", "object", 344, true,
+                                      "name",           kFields};
 }  // namespace ObjectLayout
 
 namespace SensorLayout {
@@ -109,7 +110,8 @@ inline constexpr LayoutField kFields[] = {
     Int32("data25", 156),
     Text("display_name", 160, 20),
 };
-inline constexpr RecordLayout kLayout{Database::Sensor, "sensor", 180, true, "name", kFields};
+inline constexpr RecordLayout kLayout{Database::Sensor, "sensor", "sensor", 180, true,
+                                      "name",           kFields};
 }  // namespace SensorLayout
 
 namespace LauncherLayout {
@@ -143,7 +145,8 @@ inline constexpr LayoutField kFields[] = {
     Text("sound_file", 80, 20),
     Text("name", 100, 20),
 };
-inline constexpr RecordLayout kLayout{Database::Launcher, "launcher", 120, true, "name", kFields};
+inline constexpr RecordLayout kLayout{
+    Database::Launcher, "launcher", "launcher", 120, true, "name", kFields};
 }  // namespace LauncherLayout
 
 namespace AirstripLayout {
@@ -157,7 +160,8 @@ inline constexpr LayoutField kFields[] = {
     Float("taxi_middle_y", 56),  Float("taxi_middle_z", 60),  Float("taxi_end_x", 64),
     Float("taxi_end_y", 68),     Float("taxi_end_z", 72),     Text("name", 76, 20),
 };
-inline constexpr RecordLayout kLayout{Database::Airstrip, "airstrip", 96, true, "name", kFields};
+inline constexpr RecordLayout kLayout{
+    Database::Airstrip, "airstrip", "airstrip", 96, true, "name", kFields};
 }  // namespace AirstripLayout
 
 namespace EntityLayout {
@@ -168,7 +172,8 @@ inline constexpr LayoutField kFields[] = {
     Int16("data04", 30),       Int16("data05", 32),          Int16("ship_number", 34),
     Text("type_name", 36, 20), Int16("data06", 56),
 };
-inline constexpr RecordLayout kLayout{Database::Entity, "entity", 58, true, "name", kFields};
+inline constexpr RecordLayout kLayout{Database::Entity, "entity", "entity", 58, true,
+                                      "name",           kFields};
 }  // namespace EntityLayout
 
 namespace ProfileLayout {
@@ -178,7 +183,8 @@ inline constexpr LayoutField kFields[] = {
     Int16("band_100_150", 24),  Int16("band_150_500", 26),   Int16("band_350_500", 28),
     Int16("band_500_1000", 30), Int16("band_1000_2000", 32), Raw("reserved_34", 34, 10),
 };
-inline constexpr RecordLayout kLayout{Database::Profile, "profile", 44, true, "name", kFields};
+inline constexpr RecordLayout kLayout{
+    Database::Profile, "profile", "sonar profile", 44, true, "name", kFields};
 }  // namespace ProfileLayout
 
 namespace MastLayout {
@@ -192,7 +198,7 @@ inline constexpr LayoutField kFields[] = {
     Float("center_x", 80),      Float("center_y", 84), Float("center_z", 88), Int16("length", 92),
     Int16("data22", 94),
 };
-inline constexpr RecordLayout kLayout{Database::Mast, "mast", 96, true, "name", kFields};
+inline constexpr RecordLayout kLayout{Database::Mast, "mast", "mast", 96, true, "name", kFields};
 }  // namespace MastLayout
 
 namespace Object3DLayout {
@@ -203,7 +209,8 @@ inline constexpr LayoutField kFields[] = {
     Int16("free_var_1", 144),   Int16("free_var_2", 146),   Int16("free_var_3", 148),
     Int16("free_var_4", 150),   Int32("anim_parts", 152),   Raw("reserved_156", 156, 800),
 };
-inline constexpr RecordLayout kLayout{Database::Object3D, "3dobject", 956, false, "name", kFields};
+inline constexpr RecordLayout kLayout{
+    Database::Object3D, "3dobject", "3D object", 956, false, "name", kFields};
 }  // namespace Object3DLayout
 
 namespace ShipClassLayout {
@@ -212,7 +219,8 @@ inline constexpr LayoutField kFields[] = {
     UInt16("index", 0), Int16("country", 2),  Int16("data02", 4),    Int16("data03", 6),
     Int16("data04", 8), Text("name", 10, 40), Text("class", 50, 18),
 };
-inline constexpr RecordLayout kLayout{Database::ShipClass, "class", 68, true, "name", kFields};
+inline constexpr RecordLayout kLayout{
+    Database::ShipClass, "class", "ship class", 68, true, "name", kFields};
 }  // namespace ShipClassLayout
 
 namespace CountryNameLayout {
@@ -222,7 +230,7 @@ inline constexpr LayoutField kFields[] = {
     Int16("data03", 46), Int16("data04", 48), Int16("data05", 50), Text("abbreviation", 52, 4),
 };
 inline constexpr RecordLayout kLayout{
-    Database::CountryName, "countryname", 56, true, "name", kFields};
+    Database::CountryName, "countryname", "country name", 56, true, "name", kFields};
 }  // namespace CountryNameLayout
 
 // All ten, in the order of Database.

@@ -86,26 +86,30 @@ void CVentryDoc::LoadDatabase(const std::string& fileName, CIndexMap<T>& map, CA
     // Records are entered only once the whole file was read: a file that breaks off gives none.
     std::vector<std::unique_ptr<T>> records;
     std::string problem;
+    const Database database = T::kLayout.database;
     if (!ReadRecordFile(
             T::kRecordSize, fileName, ar,
             [&records](const std::uint8_t* raw) { records.push_back(std::make_unique<T>(raw)); },
-            problem)) {
+            problem, m_nTrailingBytes[static_cast<std::size_t>(database)])) {
         records.clear();
+        m_nTrailingBytes[static_cast<std::size_t>(database)] = 0;
     }
     if (!problem.empty()) {
         m_astrUnreadableFiles.push_back(problem);
     }
     bool bDuplicates = false;
+    std::map<std::uint16_t, std::size_t> positions;
     for (std::size_t i = 0; i < records.size(); ++i) {
         T& entered = *records[i];
         // The 3D object file has no index field: a record's key is its position.
-        const auto key =
-            std::is_same_v<T, C3DObjectInfo> ? static_cast<std::uint16_t>(i) : entered.GetIndex();
+        const auto key = T::kLayout.bIndexed ? entered.GetIndex() : static_cast<std::uint16_t>(i);
         auto& slot = map[key];
         if (slot) {
             bDuplicates = true;
+            m_duplicateIndices.push_back({database, key, positions[key], i});
             m_displacedRecords.push_back(std::move(slot));
         }
+        positions[key] = i;
         slot = std::move(records[i]);
         onRecord(entered);
     }
@@ -128,9 +132,19 @@ void CVentryDoc::EnterWeaponEntity(CEntityInfo& entity) {
     }
 }
 
+const std::string& CVentryDoc::FileName(Database database) const {
+    const std::string* const names[] = {
+        &m_strObjectFile,    &m_strSensorFile,     &m_strLauncherFile, &m_strAirstripFile,
+        &m_strEntityFile,    &m_strProfileFile,    &m_strMastFile,     &m_str3DObjectFile,
+        &m_strShipClassFile, &m_strCountryNameFile};
+    return *names[static_cast<std::size_t>(database)];
+}
+
 void CVentryDoc::LoadSet(CArchive& ar) {
     m_astrDuplicateIndexFiles.clear();
     m_astrUnreadableFiles.clear();
+    m_duplicateIndices.clear();
+    m_nTrailingBytes = {};
     // Objects first: entities look their objects up by name. Each file is read and turned
     // into records before the next is read, so only one file's bytes are held at a time.
     LoadDatabase(m_strObjectFile, m_mapObjects, &ar,

@@ -57,11 +57,28 @@ public:
         return m_pEditors[static_cast<std::size_t>(slot)];
     }
 
+    // The file a database is read from and written to.
+    const std::string& FileName(Database database) const;
+
+    // A record that lost its index to a later record of its file with the same index: the next
+    // save writes only the later one. Positions count the file's records from 0.
+    struct CDuplicateIndex {
+        Database database;
+        std::uint16_t nIndex;
+        std::size_t nDroppedPosition;
+        std::size_t nKeptPosition;
+    };
+
     // What the last load could not take as it stood, for telling the user afterwards.
     const std::vector<std::string>& FilesWithDuplicateIndices() const {
         return m_astrDuplicateIndexFiles;
     }
+    const std::vector<CDuplicateIndex>& DuplicateIndices() const { return m_duplicateIndices; }
     const std::vector<std::string>& UnreadableFiles() const { return m_astrUnreadableFiles; }
+    // Bytes after the last whole record of a database's file, which a save does not write.
+    std::size_t TrailingBytes(Database database) const {
+        return m_nTrailingBytes[static_cast<std::size_t>(database)];
+    }
 
     std::array<bool, kEditorCount> m_bShown{};
     std::array<std::unique_ptr<CEditorWindow>, kEditorCount> m_pEditors;
@@ -110,4 +127,6 @@ private:
     std::vector<std::unique_ptr<CObject>> m_displacedRecords;
     std::vector<std::string> m_astrDuplicateIndexFiles;
     std::vector<std::string> m_astrUnreadableFiles;
+    std::vector<CDuplicateIndex> m_duplicateIndices;
+    std::array<std::size_t, kDatabaseCount> m_nTrailingBytes{};
 };

@@ -1,0 +1,143 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "CapturedMessages.h"
+#include "DocRecords.h"
+#include "RecordField.h"
+#include "ReferenceIndex.h"
+#include "SetCheck.h"
+
+namespace {
+
+using testing::ElementsAre;
+using testing::IsEmpty;
+
+// Little-endian values written by hand at the offsets of the record descriptions.
+Bytes Record(SetFile file, std::uint16_t index, const std::string& name,
+             std::vector<std::pair<std::size_t, std::int32_t>> values = {},
+             std::vector<std::pair<std::size_t, std::int16_t>> shorts = {}) {
+    Bytes record(ShapeOf(file).size, 0);
+    if (file != SetFile::Object3D) {
+        RecordField::Set(record.data(), 0, index);
+    }
+    RecordField::SetText(record.data(), ShapeOf(file).nameOffset, ShapeOf(file).nameWidth, name);
+    for (const auto& [offset, value] : values) {
+        RecordField::Set(record.data(), offset, value);
+    }
+    for (const auto& [offset, value] : shorts) {
+        RecordField::Set(record.data(), offset, value);
+    }
+    return record;
+}
+
+Bytes Entity(std::uint16_t index, const std::string& typeName, std::int16_t shipClass) {
+    Bytes record = Record(SetFile::Entity, index, "e", {}, {{2, shipClass}});
+    RecordField::SetText(record.data(), 36, 20, typeName);
+    return record;
+}
+
+// One example of every problem the check knows, and references of every kind.
+class SetCheckTest : public testing::Test {
+protected:
+    void SetUp() override {
+        const std::string objectFile = WriteSet(
+            m_dir.Path(),
+            {{SetFile::Object, Concat({Record(SetFile::Object, 1, "Frigate", {{24, 2}, {28, 1}},
+                                              {{300, 5}, {304, 77}, {220, 3}, {288, -2}, {330, 9}}),
+                                       Record(SetFile::Object, 2, "Torpedo", {{24, 8}, {28, 2}}),
+                                       Record(SetFile::Object, 3, "Oddity", {{24, 2}, {28, 13}})})},
+             {SetFile::Sensor, Concat({Record(SetFile::Sensor, 5, "Old", {{44, 8}}),
+                                       Record(SetFile::Sensor, 5, "Radar", {{44, 8}}),
+                                       Record(SetFile::Sensor, 6, "Nothing", {{44, 0}})})},
+             {SetFile::Launcher,
+              Concat({Record(SetFile::Launcher, 3, "Frigate", {}, {{72, 10}, {74, 11}, {76, 12}}),
+                      Record(SetFile::Launcher, 4, "Nobody")})},
+             {SetFile::Entity, Concat({Entity(10, "Torpedo", 0), Entity(11, "Frigate", 7)})},
+             {SetFile::Profile, Record(SetFile::Profile, 1, "Frigate")},
+             {SetFile::Mast, Concat({Record(SetFile::Mast, 1, "Mast"), Bytes(5, 1)})},
+             {SetFile::Object3D, Record(SetFile::Object3D, 0, "Ghost")},
+             {SetFile::ShipClass, Record(SetFile::ShipClass, 1, "Frigate")},
+             {SetFile::CountryName, Record(SetFile::CountryName, 1, "Varland")}});
+        std::filesystem::remove(SetFilePath(m_dir.Path(), SetFile::Airstrip));
+        std::filesystem::create_directory(SetFilePath(m_dir.Path(), SetFile::Airstrip));
+        ASSERT_TRUE(m_doc.OnOpenDocument(objectFile));
+    }
+    std::vector<std::string> Findings() const {
+        std::vector<std::string> lines;
+        for (const CFinding& finding : CheckSet(m_doc)) {
+            lines.push_back(FormatFinding(m_doc, finding));
+        }
+        return lines;
+    }
+    static std::vector<std::string> Describe(const std::vector<CReference>& references) {
+        std::vector<std::string> lines;
+        for (const CReference& reference : references) {
+            lines.push_back(
+                std::string(LayoutOf(reference.From()).name) + " " +
+                std::to_string(reference.nFromKey) + " " + CReferenceIndex::FieldName(reference) +
+                (reference.bResolved ? " -> " + std::to_string(reference.nToKey) : " unresolved"));
+        }
+        return lines;
+    }
+
+    CapturedMessages m_messages;
+    TempDir m_dir;
+    CVentryDoc m_doc;
+};
+
+TEST_F(SetCheckTest, EveryProblemIsReportedOnceWhereItIs) {
+    const char* kSub = "; the type filter files this record as Sub";
+    EXPECT_THAT(
+        Findings(),
+        ElementsAre(
+            "object.eod: 1: sensor_slots_3: sensor 77 does not exist",
+            "object.eod: 1: airstrip_slots_5: airstrip -2 does not exist",
+            "object.eod: 1: sonar_profile: sonar profile 9 does not exist",
+            "object.eod: 3: sim_type: Sim Type 13 is outside 0 to 12: the type filter "
+            "never lists this object",
+            "sensor.esd: 5: index: records 1 and 2 of the file have this index; the next "
+            "save drops record 1",
+            "sensor.esd: 6: sensor_class: sensor class 0 is outside 1 to 11: the class "
+            "filter never lists this sensor",
+            "launcher.eld: 3: ammo_types_2: entity 11 is not a weapon entity",
+            "launcher.eld: 3: ammo_types_3: entity 12 does not exist",
+            "launcher.eld: 4: name: no object is named \"Nobody\"" + std::string(kSub),
+            "airstrip.ead: -: -: cannot be read: Is a directory",
+            "entity.epd: 11: ship_class_index: ship class 7 does not exist",
+            "mast.emd: -: -: 5 bytes after the last whole record; the next save drops "
+            "them",
+            "3dobject.e3d: 0: name: no object is named \"Ghost\"" + std::string(kSub),
+            "countryname.ecd: 1: name: no object is named \"Varland\"" + std::string(kSub)));
+    const std::vector<CFinding> findings = CheckSet(m_doc);
+    EXPECT_EQ(findings[6].strCode, "not-a-weapon");
+    EXPECT_EQ(findings[9].strCode, "unreadable-file");
+}
+
+TEST_F(SetCheckTest, TheReferenceIndexFindsEveryLinkBothWaysAsTheSetIsNow) {
+    const CReferenceIndex before(m_doc);
+    EXPECT_THAT(
+        Describe(before.From(Database::Object, 1)),
+        ElementsAre("object 1 sensor_slots_1 -> 5", "object 1 sensor_slots_3 unresolved",
+                    "object 1 launcher_slots_1 -> 3", "object 1 airstrip_slots_5 unresolved",
+                    "object 1 sonar_profile unresolved"));
+    EXPECT_THAT(Describe(before.To(Database::Object, 1)),
+                ElementsAre("launcher 3 name -> 1", "entity 11 type_name -> 1",
+                            "profile 1 name -> 1", "class 1 name -> 1"));
+    EXPECT_THAT(Describe(before.To(Database::Entity, 10)),
+                ElementsAre("launcher 3 ammo_types_1 -> 10"));
+    EXPECT_THAT(Describe(before.To(Database::Launcher, 3)),
+                ElementsAre("object 1 launcher_slots_1 -> 3"));
+
+    // A renamed object: the records that found it by its old name find nothing now.
+    RecordField::SetText(FindRecord(m_doc, SetFile::Object, 1), 2, 20, "Frigate II");
+    const CReferenceIndex after(m_doc);
+    EXPECT_THAT(Describe(after.To(Database::Object, 1)), IsEmpty());
+    EXPECT_THAT(Describe(after.From(Database::Launcher, 3)),
+                ElementsAre("launcher 3 ammo_types_1 -> 10", "launcher 3 ammo_types_2 -> 11",
+                            "launcher 3 ammo_types_3 unresolved", "launcher 3 name unresolved"));
+    EXPECT_EQ(after.Target(after.From(Database::Launcher, 3).back()), "Frigate");
+}
+
+}  // namespace
