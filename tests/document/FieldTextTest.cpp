@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "Csv.h"
 #include "FieldText.h"
 #include "RecordLayouts.h"
 #include "TestFiles.h"
@@ -91,6 +92,28 @@ TEST(FieldTextTest, ValuesThatDoNotFitAreRefusedWithTheReason) {
     EXPECT_EQ(refusal("name", "ABCDEFGHIJKLMNOPQRSTU"), "holds more than 20 characters.");
     EXPECT_EQ(refusal("reserved_339", "00"), "needs 5 hexadecimal bytes.");
     EXPECT_EQ(refusal("name_tail", "0G"), "needs at most 20 hexadecimal bytes.");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(CsvTest, CellsThatNeedQuotesAreQuotedAndSpreadsheetFilesReadTheSame) {
+    const std::vector<std::string> cells{"plain", "a,b", "say \"hi\"", "two\nlines", ""};
+    const std::string line = Csv::FormatRow(cells);
+    EXPECT_EQ(line, "plain,\"a,b\",\"say \"\"hi\"\"\",\"two\nlines\",\r\n");
+    std::vector<Csv::Row> rows;
+    std::string error;
+    ASSERT_TRUE(Csv::Parse("\xEF\xBB\xBF" + line + "x,\"y\"\n\"z\"", rows, error));
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0].cells, cells);
+    EXPECT_EQ(rows[1].nLine, 3u);  // the quoted line break counts
+    EXPECT_EQ(rows[1].cells, (std::vector<std::string>{"x", "y"}));
+    EXPECT_EQ(rows[2].cells, std::vector<std::string>{"z"});
+    EXPECT_FALSE(Csv::Parse("a,\"b\nc", rows, error));
+    EXPECT_EQ(error, "line 1: a quote is not closed");
+    EXPECT_FALSE(Csv::Parse("a\n\"b\"c", rows, error));
+    EXPECT_EQ(error, "line 2: text after a closing quote");
 }
 
 }  // namespace

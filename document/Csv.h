@@ -1,0 +1,26 @@
+#pragma once
+
+// Comma-separated values as RFC 4180 has them, in UTF-8: cells with a comma, a quote or a line
+// break are quoted, quotes doubled. Reading also takes what spreadsheets write: CRLF line ends,
+// a byte-order mark, quoted cells anywhere.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace Csv {
+
+// One line, with its CRLF.
+std::string FormatRow(const std::vector<std::string>& cells);
+
+struct Row {
+    std::size_t nLine;  // where the row starts, counted from 1
+    std::vector<std::string> cells;
+};
+
+// Every row of text; false with the line and the reason (an unterminated quote, a character
+// after a closing quote) when text is not CSV.
+bool Parse(std::string_view text, std::vector<Row>& rows, std::string& strError);
+
+}  // namespace Csv
