@@ -132,6 +132,34 @@ void CVentryDoc::EnterWeaponEntity(CEntityInfo& entity) {
     }
 }
 
+void CVentryDoc::RecordsChanged(Database database) {
+    SetModifiedFlag(true);
+    TellListeners(database);
+}
+
+int CVentryDoc::AddChangeListener(CChangeListener listener) {
+    m_listeners.emplace(m_nNextListener, std::move(listener));
+    return m_nNextListener++;
+}
+
+void CVentryDoc::RemoveChangeListener(int nListener) {
+    m_listeners.erase(nListener);
+}
+
+void CVentryDoc::TellListeners(Database database) {
+    // A listener may remove itself while it hears.
+    const auto listeners = m_listeners;
+    for (const auto& [nListener, listener] : listeners) {
+        listener(database);
+    }
+}
+
+void CVentryDoc::TellListenersOfEveryDatabase() {
+    for (const RecordLayout* layout : kRecordLayouts) {
+        TellListeners(layout->database);
+    }
+}
+
 const std::string& CVentryDoc::FileName(Database database) const {
     const std::string* const names[] = {
         &m_strObjectFile,    &m_strSensorFile,     &m_strLauncherFile, &m_strAirstripFile,
@@ -159,6 +187,7 @@ void CVentryDoc::LoadSet(CArchive& ar) {
     LoadDatabase(m_str3DObjectFile, m_map3DObjects);
     LoadDatabase(m_strShipClassFile, m_mapShipClasses);
     LoadDatabase(m_strCountryNameFile, m_mapCountryNames);
+    TellListenersOfEveryDatabase();
 }
 
 void CVentryDoc::StoreSet(CArchive& ar) {
@@ -195,4 +224,5 @@ void CVentryDoc::DeleteContents() {
         editor.reset();
     }
     CDocument::DeleteContents();
+    TellListenersOfEveryDatabase();
 }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -57,6 +58,25 @@ public:
         return m_pEditors[static_cast<std::size_t>(slot)];
     }
 
+    // Records of a database changed in memory (Apply, New, the Profile Slot store): the set
+    // counts as modified, and every listener hears of it. A load or an emptied set tells the
+    // listeners of every database.
+    void RecordsChanged(Database database);
+    using CChangeListener = std::function<void(Database database)>;
+    // Returns the listener's number, for removing it.
+    int AddChangeListener(CChangeListener listener);
+    void RemoveChangeListener(int nListener);
+
+    // Shows one record in its editor; the frame installs it, so the document's own users (the
+    // editors, the set windows) can ask without knowing the frame.
+    using CRecordOpener = std::function<void(Database database, std::uint16_t nKey)>;
+    void SetRecordOpener(CRecordOpener opener) { m_openRecord = std::move(opener); }
+    void OpenRecord(Database database, std::uint16_t nKey) const {
+        if (m_openRecord) {
+            m_openRecord(database, nKey);
+        }
+    }
+
     // The file a database is read from and written to.
     const std::string& FileName(Database database) const;
 
@@ -110,6 +130,12 @@ public:
 
 private:
     std::array<std::unique_ptr<CRecordTable>, kDatabaseCount> m_tables;
+    std::map<int, CChangeListener> m_listeners;
+    int m_nNextListener = 0;
+    CRecordOpener m_openRecord;
+
+    void TellListeners(Database database);
+    void TellListenersOfEveryDatabase();
 
     void LoadSet(CArchive& ar);
     void StoreSet(CArchive& ar);

@@ -356,7 +356,7 @@ CEditorDlg::ERecordState CEditorDlg::StoreOrCompare(bool bStore) {
     }
     std::memcpy(pStored, image.data(), nSize);
     if (bChanged) {
-        m_doc.SetModifiedFlag(true);
+        m_doc.RecordsChanged(m_pRecords->Layout().database);
     }
     // What the controls show must match the stored bytes, or a later edit back to the loaded
     // text would count as untouched.
@@ -417,7 +417,7 @@ void CEditorDlg::OnNew() {
     const auto nKey = static_cast<std::uint16_t>(nIndex);
     std::uint8_t* pRecord = m_pRecords->Add(nKey, CurrentRecord());
     PrepareNewRecord(pRecord, nKey);
-    m_doc.SetModifiedFlag(true);
+    m_doc.RecordsChanged(m_pRecords->Layout().database);
 
     char line[RecordLine::kMaxLength];
     AddLine(nKey, pRecord,

@@ -71,7 +71,7 @@ CProfileSlotDlg::ERecordState CProfileSlotDlg::StoreOrCompare(bool bStore) {
     if (bStore) {
         m_pProfile->m_data = image;
         if (bChanged) {
-            m_doc.SetModifiedFlag(true);
+            m_doc.RecordsChanged(Database::Profile);
         }
         // Keeps what the controls show in step with the stored bytes.
         LoadProfile();

@@ -203,4 +203,19 @@ TEST_F(SetLoadSaveTest, AFailedSaveLeavesTheOldSetAndNoTemporaries) {
     EXPECT_FALSE(fs::exists(m_dst.File("missing")));
 }
 
+TEST_F(SetLoadSaveTest, ListenersHearOfEveryLoadAndOfChangedRecords) {
+    std::vector<Database> heard;
+    const int nListener =
+        m_doc.AddChangeListener([&](Database database) { heard.push_back(database); });
+    ASSERT_TRUE(Load({}));
+    EXPECT_EQ(heard.size(), 20u);  // emptied, then loaded
+    EXPECT_FALSE(m_doc.IsModified());
+    m_doc.RecordsChanged(Database::Mast);
+    EXPECT_EQ(heard.back(), Database::Mast);
+    EXPECT_TRUE(m_doc.IsModified());
+    m_doc.RemoveChangeListener(nListener);
+    m_doc.RecordsChanged(Database::Object);
+    EXPECT_EQ(heard.size(), 21u);
+}
+
 }  // namespace
