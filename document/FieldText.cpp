@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "RecordField.h"
+#include "core/NumberText.h"
 
 namespace {
 
@@ -70,24 +71,16 @@ std::string FormatFloat(const std::uint8_t* pAt) {
         std::snprintf(buffer, sizeof buffer, "0x%08X", Get<std::uint32_t>(pAt, 0));
         return buffer;
     }
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
+    return NumberText::FromFloat(value);
 }
 
 template <class T>
 bool ParseNumber(std::string_view text, std::uint8_t* pAt, std::string& strReason) {
-    text = Trimmed(text);
-    if (text.size() > 1 && text.front() == '+' && text[1] != '-') {
-        text.remove_prefix(1);
-    }
+    constexpr long long nMin = std::numeric_limits<T>::min();
+    constexpr long long nMax = std::numeric_limits<T>::max();
     long long value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
-        value < std::numeric_limits<T>::min() || value > std::numeric_limits<T>::max()) {
-        strReason = "needs an integer between " +
-                    std::to_string(static_cast<long long>(std::numeric_limits<T>::min())) +
-                    " and " +
-                    std::to_string(static_cast<long long>(std::numeric_limits<T>::max())) + ".";
+    if (!NumberText::ToInteger(text, nMin, nMax, value)) {
+        strReason = NumberText::IntegerProblem(nMin, nMax);
         return false;
     }
     Set(pAt, 0, static_cast<T>(value));
@@ -104,13 +97,9 @@ bool ParseFloat(std::string_view text, std::uint8_t* pAt, std::string& strReason
             return true;
         }
     }
-    if (text.size() > 1 && text.front() == '+' && text[1] != '-') {
-        text.remove_prefix(1);
-    }
     float value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size()) {
-        strReason = "needs a number.";
+    if (!NumberText::ToFloat(text, value)) {
+        strReason = NumberText::kFloatProblem;
         return false;
     }
     Set(pAt, 0, value);

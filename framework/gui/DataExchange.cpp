@@ -3,11 +3,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <charconv>
 #include <limits>
 
 #include "DataExchangeLatin1.h"
 #include "MessageBox.h"
+#include "core/NumberText.h"
 
 namespace {
 
@@ -28,12 +28,11 @@ void ExchangeInteger(CDataExchange& dx, QLineEdit& edit, T& value) {
     if (dx.Untouched(edit, edit.text())) {
         return;
     }
-    bool bOk = false;
-    const qlonglong number = edit.text().trimmed().toLongLong(&bOk);
-    if (!bOk || number < std::numeric_limits<T>::min() || number > std::numeric_limits<T>::max()) {
-        dx.Fail(edit, QStringLiteral("needs an integer between %1 and %2.")
-                          .arg(static_cast<qlonglong>(std::numeric_limits<T>::min()))
-                          .arg(static_cast<qlonglong>(std::numeric_limits<T>::max())));
+    constexpr long long nMin = std::numeric_limits<T>::min();
+    constexpr long long nMax = std::numeric_limits<T>::max();
+    long long number = 0;
+    if (!NumberText::ToInteger(edit.text().toStdString(), nMin, nMax, number)) {
+        dx.Fail(edit, QString::fromStdString(NumberText::IntegerProblem(nMin, nMax)));
         return;
     }
     value = static_cast<T>(number);
@@ -83,7 +82,7 @@ void DDX_Text(CDataExchange& dx, QLineEdit& edit, float& value) {
         return;
     }
     if (!dx.m_bSaveAndValidate) {
-        edit.setText(FloatToText(value));
+        edit.setText(QString::fromStdString(NumberText::FromFloat(value)));
         dx.Remember(edit, edit.text());
         return;
     }
@@ -91,8 +90,8 @@ void DDX_Text(CDataExchange& dx, QLineEdit& edit, float& value) {
         return;
     }
     float parsed = 0;
-    if (!TextToFloat(edit.text(), parsed)) {
-        dx.Fail(edit, QStringLiteral("needs a number."));
+    if (!NumberText::ToFloat(edit.text().toStdString(), parsed)) {
+        dx.Fail(edit, QString::fromLatin1(NumberText::kFloatProblem));
         return;
     }
     value = parsed;
@@ -158,21 +157,4 @@ void DDX_CBData(CDataExchange& dx, QComboBox& combo, std::int64_t& value) {
     if (!dx.Untouched(combo, QString::number(selected)) && selected >= 0) {
         value = combo.itemData(selected).toLongLong();
     }
-}
-
-QString FloatToText(float value) {
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return QString::fromLatin1(buffer, result.ptr - buffer);
-}
-
-bool TextToFloat(const QString& text, float& value) {
-    const QByteArray bytes = text.trimmed().toLatin1();
-    const char* begin = bytes.constData();
-    const char* end = begin + bytes.size();
-    if (end - begin > 1 && begin[0] == '+' && begin[1] != '-') {
-        ++begin;
-    }
-    const auto result = std::from_chars(begin, end, value);
-    return result.ec == std::errc() && result.ptr == end && begin != end;
 }

@@ -55,7 +55,3 @@ void DDX_Check(CDataExchange& dx, QCheckBox& box, bool& value);
 void DDX_CBIndex(CDataExchange& dx, QComboBox& combo, int& index);
 // The value attached to the selected item; a value without an item shows no selection.
 void DDX_CBData(CDataExchange& dx, QComboBox& combo, std::int64_t& value);
-
-// The float formatting and parsing that DDX_Text uses, for lists that show floats too.
-QString FloatToText(float value);
-bool TextToFloat(const QString& text, float& value);

@@ -7,7 +7,6 @@
 #include "GuiTest.h"
 #include "RecordField.h"
 #include "TestFiles.h"
-#include "gui/DataExchange.h"
 
 namespace {
 
@@ -61,22 +60,6 @@ Image RandomImage(unsigned nSeed) {
     Image image{};
     std::copy(bytes.begin(), bytes.end(), image.begin());
     return image;
-}
-
-TEST_F(FieldFormTest, FloatsShowTheShortestTextThatReadsBack) {
-    const std::pair<float, const char*> cases[] = {
-        {0.1f, "0.1"}, {-2.5f, "-2.5"}, {1e-45f, "1e-45"}, {3.4028235e38f, "3.4028235e+38"},
-        {-0.0f, "-0"}, {100.0f, "100"}, {0.3f, "0.3"},     {16777217.0f, "16777216"},
-    };
-    for (const auto& [value, pszText] : cases) {
-        Image image{};
-        RecordField::Set(image.data(), 12, value);
-        m_form.Load(image.data(), image.size());
-        EXPECT_EQ(Edit(2006).text(), pszText);
-        float parsed = 0;
-        ASSERT_TRUE(TextToFloat(QString::fromLatin1(pszText), parsed));
-        EXPECT_EQ(std::memcmp(&parsed, &value, 4), 0) << pszText;
-    }
 }
 
 TEST_F(FieldFormTest, NumbersOutOfRangeOrNotNumbersAreRefusedWithTheFieldName) {

@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstring>
 
 #include "CapturedMessages.h"
 #include "TestFiles.h"
 #include "core/Archive.h"
 #include "core/Document.h"
 #include "core/File.h"
+#include "core/NumberText.h"
 
 namespace {
 
@@ -34,6 +36,31 @@ TEST(ArchiveTest, OddSizedWritesAndReadsCrossTheBufferIntact) {
     EXPECT_EQ(ar.Read(back.data() + 9005, 5000), data.size() - 9005);  // short at the end
     back.resize(data.size());
     EXPECT_EQ(back, data);
+}
+
+TEST(NumberTextTest, FloatsShowTheShortestTextThatReadsBackAndIntegersKeepTheirRange) {
+    const std::pair<float, const char*> floats[] = {
+        {0.1f, "0.1"}, {-2.5f, "-2.5"}, {1e-45f, "1e-45"},        {3.4028235e38f, "3.4028235e+38"},
+        {-0.0f, "-0"}, {100.0f, "100"}, {16777217.0f, "16777216"}};
+    for (const auto& [value, text] : floats) {
+        EXPECT_EQ(NumberText::FromFloat(value), text);
+        float parsed = 1;
+        ASSERT_TRUE(NumberText::ToFloat(text, parsed)) << text;
+        EXPECT_EQ(std::memcmp(&parsed, &value, 4), 0) << text;
+    }
+    float parsed = 0;
+    for (const char* refused : {"1,5", "1e39", "+-1", "", "2x"}) {
+        EXPECT_FALSE(NumberText::ToFloat(refused, parsed)) << refused;
+    }
+    EXPECT_TRUE(NumberText::ToFloat(" +7.5\t", parsed));
+    EXPECT_EQ(parsed, 7.5f);
+    long long value = 0;
+    EXPECT_TRUE(NumberText::ToInteger(" +7 ", -128, 127, value));
+    EXPECT_EQ(value, 7);
+    EXPECT_TRUE(NumberText::ToInteger("-128", -128, 127, value));
+    EXPECT_FALSE(NumberText::ToInteger("128", -128, 127, value));
+    EXPECT_FALSE(NumberText::ToInteger("-129", -128, 127, value));
+    EXPECT_EQ(NumberText::IntegerProblem(0, 255), "needs an integer between 0 and 255.");
 }
 
 // A document whose load always fails half-way, after it was emptied.

@@ -1,65 +1,30 @@
 #include "DocRecords.h"
 
-#include <cstring>
 #include <stdexcept>
 
 #include "RecordField.h"
 
 namespace {
 
-// Calls visit with the index map that holds the records of file.
-template <class Visit>
-decltype(auto) WithMap(CVentryDoc& doc, SetFile file, Visit&& visit) {
-    switch (file) {
-        case SetFile::Object:
-            return visit(doc.m_mapObjects);
-        case SetFile::Sensor:
-            return visit(doc.m_mapSensors);
-        case SetFile::Launcher:
-            return visit(doc.m_mapLaunchers);
-        case SetFile::Airstrip:
-            return visit(doc.m_mapAirstrips);
-        case SetFile::Entity:
-            return visit(doc.m_mapEntities);
-        case SetFile::Profile:
-            return visit(doc.m_mapProfiles);
-        case SetFile::Mast:
-            return visit(doc.m_mapMasts);
-        case SetFile::Object3D:
-            return visit(doc.m_map3DObjects);
-        case SetFile::ShipClass:
-            return visit(doc.m_mapShipClasses);
-        case SetFile::CountryName:
-            return visit(doc.m_mapCountryNames);
-        case SetFile::ShipBasedAircraft:
-            break;
-    }
-    throw std::logic_error("no records in that file");
+CRecordTable& Table(CVentryDoc& doc, SetFile file) {
+    return doc.Records(static_cast<Database>(file));
 }
 
 }  // namespace
 
 std::uint8_t* AddRecord(CVentryDoc& doc, SetFile file, std::uint16_t key, const Bytes& image) {
-    return WithMap(doc, file, [&](auto& map) {
-        using Record = typename std::decay_t<decltype(map)>::mapped_type::element_type;
-        if (image.size() != Record::kRecordSize) {
-            throw std::logic_error("record image of the wrong size");
-        }
-        auto& slot = map[key];
-        slot = std::make_unique<Record>(image.data());
-        return slot->m_data.data();
-    });
+    if (image.size() != Table(doc, file).RecordSize()) {
+        throw std::logic_error("record image of the wrong size");
+    }
+    return Table(doc, file).Add(key, image.data());
 }
 
 std::uint8_t* FindRecord(CVentryDoc& doc, SetFile file, std::uint16_t key) {
-    return WithMap(doc, file, [&](auto& map) -> std::uint8_t* {
-        const auto found = map.find(key);
-        return found == map.end() ? nullptr : found->second->m_data.data();
-    });
+    return Table(doc, file).Find(key);
 }
 
 std::size_t RecordCount(CVentryDoc& doc, SetFile file) {
-    return WithMap(doc, file, [](auto& map) { return map.size(); });
+    return Table(doc, file).Count();
 }
 
 Bytes RecordBytes(CVentryDoc& doc, SetFile file, std::uint16_t key) {

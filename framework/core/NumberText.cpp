@@ -1,0 +1,57 @@
+#include "NumberText.h"
+
+#include <charconv>
+
+namespace NumberText {
+
+namespace {
+
+std::string_view Trimmed(std::string_view text) {
+    constexpr std::string_view kBlanks = " \t\n\r\f\v";
+    const std::size_t first = text.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+}
+
+// from_chars takes a minus but no plus.
+std::string_view WithoutPlus(std::string_view text) {
+    if (text.size() > 1 && text.front() == '+' && text[1] != '-') {
+        text.remove_prefix(1);
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string FromFloat(float value) {
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+bool ToFloat(std::string_view text, float& value) {
+    text = WithoutPlus(Trimmed(text));
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return !text.empty() && error == std::errc() && end == text.data() + text.size();
+}
+
+bool ToInteger(std::string_view text, long long nMin, long long nMax, long long& value) {
+    text = WithoutPlus(Trimmed(text));
+    long long parsed = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), parsed);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() || parsed < nMin ||
+        parsed > nMax) {
+        return false;
+    }
+    value = parsed;
+    return true;
+}
+
+std::string IntegerProblem(long long nMin, long long nMax) {
+    return "needs an integer between " + std::to_string(nMin) + " and " + std::to_string(nMax) +
+           ".";
+}
+
+}  // namespace NumberText
