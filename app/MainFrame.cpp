@@ -4,9 +4,12 @@
 #include <QEvent>
 #include <QSplitter>
 #include <QToolBar>
+#include <algorithm>
 #include <optional>
 
+#include "EditorDlg.h"
 #include "EditorFactory.h"
+#include "ExtrasWindows.h"
 #include "MainFrameResource.h"
 #include "Resource.h"
 #include "VentryDoc.h"
@@ -22,19 +25,20 @@ namespace {
 struct EditorCommand {
     unsigned nID;
     EditorSlot slot;
+    Database database;
 };
 
 constexpr EditorCommand kEditorCommands[] = {
-    {ID_VIEW_OBJECTS, EditorSlot::Object},
-    {ID_VIEW_SENSORS, EditorSlot::Sensor},
-    {ID_VIEW_LAUNCHERS, EditorSlot::Launcher},
-    {ID_VIEW_PROFILES, EditorSlot::Profile},
-    {ID_VIEW_MASTS, EditorSlot::Mast},
-    {ID_VIEW_ENTITIES, EditorSlot::Entity},
-    {ID_VIEW_3DOBJECTS, EditorSlot::Object3D},
-    {ID_VIEW_AIRSTRIPS, EditorSlot::Airstrip},
-    {ID_VIEW_SHIPCLASSES, EditorSlot::ShipClass},
-    {ID_VIEW_COUNTRYNAMES, EditorSlot::CountryName},
+    {ID_VIEW_OBJECTS, EditorSlot::Object, Database::Object},
+    {ID_VIEW_SENSORS, EditorSlot::Sensor, Database::Sensor},
+    {ID_VIEW_LAUNCHERS, EditorSlot::Launcher, Database::Launcher},
+    {ID_VIEW_PROFILES, EditorSlot::Profile, Database::Profile},
+    {ID_VIEW_MASTS, EditorSlot::Mast, Database::Mast},
+    {ID_VIEW_ENTITIES, EditorSlot::Entity, Database::Entity},
+    {ID_VIEW_3DOBJECTS, EditorSlot::Object3D, Database::Object3D},
+    {ID_VIEW_AIRSTRIPS, EditorSlot::Airstrip, Database::Airstrip},
+    {ID_VIEW_SHIPCLASSES, EditorSlot::ShipClass, Database::ShipClass},
+    {ID_VIEW_COUNTRYNAMES, EditorSlot::CountryName, Database::CountryName},
 };
 
 std::optional<EditorSlot> EditorSlotOf(unsigned nID) {
@@ -44,6 +48,13 @@ std::optional<EditorSlot> EditorSlotOf(unsigned nID) {
         }
     }
     return std::nullopt;
+}
+
+EditorSlot EditorSlotOf(Database database) {
+    return std::find_if(
+               std::begin(kEditorCommands), std::end(kEditorCommands),
+               [database](const EditorCommand& command) { return command.database == database; })
+        ->slot;
 }
 
 CMainFrame::CEditorFactory& EditorFactory() {
@@ -62,6 +73,15 @@ std::string MessageLines(const std::vector<std::string>& lines) {
 
 }  // namespace
 
+CMainFrame::CMainFrame() = default;
+
+// The document outlives the frame.
+CMainFrame::~CMainFrame() {
+    if (CVentryDoc* doc = GetDocument()) {
+        doc->SetRecordOpener({});
+    }
+}
+
 CMainFrame::CEditorFactory CMainFrame::SetEditorFactory(CEditorFactory factory) {
     CEditorFactory previous = std::move(EditorFactory());
     EditorFactory() = factory ? std::move(factory) : CEditorFactory(CreateEditor);
@@ -78,13 +98,29 @@ bool CMainFrame::OnCommand(unsigned nID) {
         OnEditorCommand(*slot);
         return true;
     }
-    return CFrameWnd::OnCommand(nID);
+    switch (nID) {
+        case ID_EXTRAS_CHECK_SET:
+            m_pExtras->ShowSetCheck();
+            return true;
+        case ID_EXTRAS_TABLE_VIEW:
+            m_pExtras->ShowTableView();
+            return true;
+        case ID_EXTRAS_WHERE_USED:
+            OnWhereUsed();
+            return true;
+        default:
+            return CFrameWnd::OnCommand(nID);
+    }
 }
 
 bool CMainFrame::OnUpdateCommand(CCmdUI& cmdUI) {
     if (const std::optional<EditorSlot> slot = EditorSlotOf(cmdUI.m_nID)) {
         const CVentryDoc* doc = GetDocument();
         cmdUI.SetCheck(doc && doc->m_bShown[static_cast<std::size_t>(*slot)]);
+        return true;
+    }
+    if (cmdUI.m_nID == ID_EXTRAS_WHERE_USED) {
+        cmdUI.Enable(ActiveEditor() != nullptr);
         return true;
     }
     return CFrameWnd::OnUpdateCommand(cmdUI);
@@ -98,6 +134,13 @@ bool CMainFrame::OnCreate() {
     icon.addFile(QString::fromLatin1(MainFrameResource::kSmallIcon));
     // The program icon, for the About box and every other window too.
     QApplication::setWindowIcon(icon);
+    CVentryDoc* doc = GetDocument();
+    if (!doc) {
+        return false;
+    }
+    m_pExtras = std::make_unique<CExtrasWindows>(*this, *doc);
+    doc->SetRecordOpener(
+        [this](Database database, std::uint16_t nKey) { OpenRecord(database, nKey); });
     return true;
 }
 
@@ -127,6 +170,8 @@ bool CMainFrame::OnCreateClient(const CCreateContext& context) {
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Show || event->type() == QEvent::Hide) {
         UpdateCmdUI();
+    } else if (event->type() == QEvent::WindowActivate) {
+        NoteActivation(watched);
     }
     return CFrameWnd::eventFilter(watched, event);
 }
@@ -135,10 +180,10 @@ CVentryDoc* CMainFrame::GetDocument() const {
     return dynamic_cast<CVentryDoc*>(GetActiveDocument());
 }
 
-void CMainFrame::OnEditorCommand(EditorSlot slot) {
+QWidget* CMainFrame::EditorWindow(EditorSlot slot) {
     CVentryDoc* doc = GetDocument();
     if (!doc) {
-        return;
+        return nullptr;
     }
     std::unique_ptr<CEditorWindow>& editor = doc->Editor(slot);
     if (!editor) {
@@ -147,14 +192,65 @@ void CMainFrame::OnEditorCommand(EditorSlot slot) {
             window->installEventFilter(this);
         }
     }
-    auto* window = dynamic_cast<QWidget*>(editor.get());
+    return dynamic_cast<QWidget*>(editor.get());
+}
+
+void CMainFrame::OnEditorCommand(EditorSlot slot) {
+    QWidget* window = EditorWindow(slot);
     if (!window) {
         return;
     }
     // The flag first: showing or hiding runs the update pass, which reads it.
     const bool bShow = !window->isVisible();
-    doc->Shown(slot) = bShow;
+    GetDocument()->Shown(slot) = bShow;
     window->setVisible(bShow);
+}
+
+void CMainFrame::OpenRecord(Database database, std::uint16_t nKey) {
+    const EditorSlot slot = EditorSlotOf(database);
+    QWidget* window = EditorWindow(slot);
+    if (!window) {
+        return;
+    }
+    GetDocument()->Shown(slot) = true;
+    window->show();
+    window->raise();
+    window->activateWindow();
+    if (auto* editor = dynamic_cast<CEditorDlg*>(window)) {
+        editor->ShowRecord(nKey);
+    }
+}
+
+CEditorDlg* CMainFrame::ActiveEditor() const {
+    const CVentryDoc* doc = GetDocument();
+    if (!doc || !m_lastActiveEditor) {
+        return nullptr;
+    }
+    auto* editor = dynamic_cast<CEditorDlg*>(
+        doc->m_pEditors[static_cast<std::size_t>(*m_lastActiveEditor)].get());
+    return editor && editor->isVisible() ? editor : nullptr;
+}
+
+void CMainFrame::NoteActivation(QObject* pWindow) {
+    const CVentryDoc* doc = GetDocument();
+    if (!doc) {
+        return;
+    }
+    for (const EditorCommand& command : kEditorCommands) {
+        const CEditorWindow* editor = doc->m_pEditors[static_cast<std::size_t>(command.slot)].get();
+        if (dynamic_cast<const QObject*>(editor) == pWindow && m_lastActiveEditor != command.slot) {
+            m_lastActiveEditor = command.slot;
+            UpdateCmdUI();
+        }
+    }
+}
+
+void CMainFrame::OnWhereUsed() {
+    if (CEditorDlg* editor = ActiveEditor()) {
+        if (const std::optional<std::uint16_t> nKey = editor->CurrentKey()) {
+            m_pExtras->ShowWhereUsed(editor->RecordDatabase(), *nKey);
+        }
+    }
 }
 
 void CMainFrame::ReportLoadProblems() const {

@@ -1,20 +1,29 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "EditorWindow.h"
+#include "RecordLayout.h"
 #include "gui/FrameWnd.h"
 
+class CEditorDlg;
+class CExtrasWindows;
 class CVentryDoc;
 
 // The main window: menu, toolbar, the tree and form panes side by side, and the ten
 // commands that show and hide the record editors. An editor is made on its command's first
-// use and belongs to the document; a command's button is pressed while its editor shows.
+// use and belongs to the document; a command's button is pressed while its editor shows. The
+// frame opens records in their editors for the document, and runs the Extras windows.
 class CMainFrame : public CFrameWnd {
     DECLARE_DYNCREATE(CMainFrame)
 
 public:
+    CMainFrame();
+    ~CMainFrame() override;
+
     using CEditorFactory =
         std::function<std::unique_ptr<CEditorWindow>(EditorSlot, QWidget*, CVentryDoc&)>;
     // Where editors come from; an empty factory restores the program's own. Returns the
@@ -34,6 +43,17 @@ protected:
 
 private:
     CVentryDoc* GetDocument() const;
+    // The editor's window, made on first use; null when the factory gives no window.
+    QWidget* EditorWindow(EditorSlot slot);
     void OnEditorCommand(EditorSlot slot);
+    // Shows the editor of the database with the record current.
+    void OpenRecord(Database database, std::uint16_t nKey);
+    // The editor that was activated last, while it is still shown.
+    CEditorDlg* ActiveEditor() const;
+    void NoteActivation(QObject* pWindow);
+    void OnWhereUsed();
     void ReportLoadProblems() const;
+
+    std::unique_ptr<CExtrasWindows> m_pExtras;
+    std::optional<EditorSlot> m_lastActiveEditor;
 };

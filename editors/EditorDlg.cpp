@@ -450,6 +450,44 @@ void CEditorDlg::OnSpin(int nStep) {
     LoadRecord();
 }
 
+std::optional<std::uint16_t> CEditorDlg::CurrentKey() const {
+    const QListWidgetItem* pItem = m_pList->item(m_nCurrent);
+    return pItem == nullptr ? std::nullopt : std::optional(KeyOf(*pItem));
+}
+
+int CEditorDlg::RowOf(std::uint16_t nKey) const {
+    for (int nRow = 0; nRow < m_pList->count(); ++nRow) {
+        if (KeyOf(*m_pList->item(nRow)) == nKey) {
+            return nRow;
+        }
+    }
+    return -1;
+}
+
+bool CEditorDlg::ShowRecord(std::uint16_t nKey) {
+    const std::uint8_t* pRecord = m_pRecords->Find(nKey);
+    if (pRecord == nullptr) {
+        AfxShowMessageBox(EditorTexts::NoSuchRecord(m_pRecords->Layout().title, nKey));
+        return false;
+    }
+    int nRow = RowOf(nKey);
+    if (nRow < 0) {
+        if (const std::string strReason = NeverListedReason(nKey, pRecord); !strReason.empty()) {
+            AfxShowMessageBox(strReason);
+            return false;
+        }
+        ListEverything();
+        nRow = RowOf(nKey);
+    }
+    if (nRow < 0) {
+        return false;
+    }
+    m_nCurrent = nRow;
+    SelectCurrent();
+    LoadRecord();
+    return true;
+}
+
 void CEditorDlg::OnListDoubleClick(QListWidgetItem* pItem) {
     m_nCurrent = m_pList->row(pItem);
     LoadRecord();

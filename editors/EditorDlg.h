@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -27,6 +28,14 @@ public:
     CEditorDlg(QWidget* pParent, CVentryDoc& doc, const EditorDescription& description,
                std::unique_ptr<CRecordTable> pRecords);
     ~CEditorDlg() override;
+
+    // The database the editor shows, and the key of its current record (none: empty list).
+    Database RecordDatabase() const { return m_pRecords->Layout().database; }
+    std::optional<std::uint16_t> CurrentKey() const;
+    // Makes the record under nKey current, listing every record first when the list's filter
+    // hides it. False, after telling the user why, when there is no such record or no filter of
+    // the editor lists it.
+    bool ShowRecord(std::uint16_t nKey);
 
 protected:
     enum class ERecordState { Unchanged, Changed, Unreadable };
@@ -60,6 +69,10 @@ protected:
     virtual int CurrentLineNumber() const;
     // The first key that New tries; taken keys after it are skipped.
     virtual std::uint32_t FirstNewKey() const;
+    // Fills the list with every record a filter of the editor can show: an empty search.
+    virtual void ListEverything() { FillListWithText({}); }
+    // Why no filter of the editor can ever list the record; empty when one can.
+    virtual std::string NeverListedReason(std::uint16_t, const std::uint8_t*) const { return {}; }
 
     // Rebuilds the list from the records that keep accepts; true when it lists any.
     bool FillList(const LineFilter& keep);
@@ -93,6 +106,7 @@ private:
     void BuildControls();
     QPushButton* AddButton(int nId, const char* pszCaption);
     void SelectCurrent();
+    int RowOf(std::uint16_t nKey) const;
     void UpdateRecordControls();
     static void SetItemData(QListWidgetItem& item, std::uint16_t nKey, std::uint8_t* pRecord);
     void AddLine(std::uint16_t nKey, std::uint8_t* pRecord, std::string_view line);

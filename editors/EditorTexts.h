@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "gui/DataExchangeLatin1.h"
 
@@ -15,6 +17,11 @@ inline constexpr const char* kNoFreeIndex =
 // name holds a record's single-byte text.
 inline std::string RetainQuestion(const std::string& name) {
     return "Do you wish to retain changes made to " + Latin1::ToQString(name).toStdString() + " ?";
+}
+
+// title is what a message calls one record of the database: "sonar profile".
+inline std::string NoSuchRecord(std::string_view title, std::uint16_t nKey) {
+    return "There is no " + std::string(title) + " " + std::to_string(nKey) + ".";
 }
 
 }  // namespace EditorTexts

@@ -6,6 +6,7 @@
 #include "FieldForm.h"
 #include "IndexMapTable.h"
 #include "LauncherFields.h"
+#include "OpenReferenceAction.h"
 
 namespace {
 
@@ -42,12 +43,33 @@ void CLauncherDlg::OnInitDialog() {
 }
 
 void CLauncherDlg::FillAmmoCombos() {
-    for (const int nId : LauncherFields::kAmmoIds) {
-        auto* pCombo = static_cast<QComboBox*>(m_pForm->Control(nId));
+    for (std::size_t nElement = 0; nElement < std::size(LauncherFields::kAmmoIds); ++nElement) {
+        auto* pCombo =
+            static_cast<QComboBox*>(m_pForm->Control(LauncherFields::kAmmoIds[nElement]));
+        AddOpenReferenceAction(*pCombo, m_doc, Database::Entity,
+                               [this, nElement] { return AmmoEntity(nElement); });
         pCombo->addItem(QString(), QVariant::fromValue<qlonglong>(0));
         for (const auto& [nIndex, pEntity] : m_doc.m_mapWeaponEntities) {
             pCombo->addItem(QString::fromLatin1(pEntity->GetName()),
                             QVariant::fromValue<qlonglong>(nIndex));
         }
     }
+}
+
+std::optional<std::uint16_t> CLauncherDlg::AmmoEntity(std::size_t nElement) const {
+    const auto* pCombo =
+        static_cast<const QComboBox*>(m_pForm->Control(LauncherFields::kAmmoIds[nElement]));
+    if (pCombo->currentIndex() > 0) {
+        return static_cast<std::uint16_t>(pCombo->currentData().toLongLong());
+    }
+    const std::uint8_t* pRecord = CurrentRecord();
+    if (pRecord == nullptr) {
+        return std::nullopt;
+    }
+    const auto nStored = RecordField::Get<std::uint16_t>(
+        pRecord, LauncherFields::kLayout.Field("ammo_types").ElementOffset(nElement));
+    if (nStored == 0 || pCombo->findData(QVariant::fromValue<qlonglong>(nStored)) >= 0) {
+        return std::nullopt;
+    }
+    return nStored;
 }

@@ -92,6 +92,20 @@ void CSensorDlg::ApplyClassFilter() {
     }
 }
 
+void CSensorDlg::ListEverything() {
+    m_pClasses->SetAll(true);
+    FillListWithClasses();
+}
+
+std::string CSensorDlg::NeverListedReason(std::uint16_t nKey, const std::uint8_t* pRecord) const {
+    const auto nClass = RecordField::Get<std::int32_t>(pRecord, SensorFields::kClass.nOffset);
+    if (nClass >= 1 && nClass <= CSensorClassPanel::kClassCount) {
+        return {};
+    }
+    return "Sensor " + std::to_string(nKey) + " has the sensor class " + std::to_string(nClass) +
+           ": the sensor list shows only the classes 1 to 11.";
+}
+
 void CSensorDlg::OnApplyFilter() {
     m_nCurrent = 0;
     ApplyClassFilter();

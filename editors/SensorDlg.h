@@ -16,6 +16,8 @@ protected:
     void FillStartList() override;
     std::size_t FormatLine(int nIndex, const std::uint8_t* pRecord, char* pBuffer) const override;
     void PrepareNewRecord(std::uint8_t* pRecord, std::uint16_t nKey) const override;
+    void ListEverything() override;
+    std::string NeverListedReason(std::uint16_t nKey, const std::uint8_t* pRecord) const override;
 
 private:
     bool FillListWithClasses();

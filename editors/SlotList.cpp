@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "OpenReferenceAction.h"
 #include "RecordField.h"
 #include "RecordLine.h"
 #include "SlotPickerDlg.h"
@@ -25,6 +26,17 @@ CSlotList::CSlotList(const SlotPickerKind& kind, const CVentryDoc& doc, QWidget*
     auto* pLayout = new QVBoxLayout(this);
     pLayout->addWidget(m_pList);
     connect(m_pList, &QListWidget::itemDoubleClicked, this, [this] { OnDoubleClick(); });
+    AddOpenReferenceAction(*m_pList, m_doc, kind.database, [this] { return CurrentSlotKey(); });
+}
+
+std::optional<std::uint16_t> CSlotList::CurrentSlotKey() const {
+    const int nRow = m_pList->currentRow();
+    // Refill has emptied every slot whose record is missing.
+    if (nRow < 0 || nRow >= static_cast<int>(m_slots.size()) ||
+        m_slots[static_cast<std::size_t>(nRow)] == 0) {
+        return std::nullopt;
+    }
+    return static_cast<std::uint16_t>(m_slots[static_cast<std::size_t>(nRow)]);
 }
 
 void CSlotList::Load(const std::uint8_t* pRecord) {

@@ -2,6 +2,7 @@
 
 #include <QGroupBox>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 class CVentryDoc;
@@ -10,7 +11,8 @@ struct SlotPickerKind;
 
 // One slot array of the object being edited: the working copy that Apply writes back, shown
 // in its list, and the picker that a double-click runs on it. A slot that names no record
-// of its database is reported, shown empty and emptied in the working copy.
+// of its database is reported, shown empty and emptied in the working copy. Its context menu
+// opens the record of the current slot.
 class CSlotList final : public QGroupBox {
 public:
     CSlotList(const SlotPickerKind& kind, const CVentryDoc& doc, QWidget* pParent);
@@ -22,6 +24,7 @@ public:
 
 private:
     void Refill();
+    std::optional<std::uint16_t> CurrentSlotKey() const;
     void OnDoubleClick();
 
     const SlotPickerKind& m_kind;

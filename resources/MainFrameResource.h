@@ -25,6 +25,12 @@ inline constexpr CMenuItemResource kViewMenu[] = {
     {ID_VIEW_ENTITIES, "&Entities\tStrg+E"},
 };
 
+inline constexpr CMenuItemResource kExtrasMenu[] = {
+    {ID_EXTRAS_CHECK_SET, "&Check Set..."},
+    {ID_EXTRAS_TABLE_VIEW, "&Table View..."},
+    {ID_EXTRAS_WHERE_USED, "&Where Used..."},
+};
+
 inline constexpr CMenuItemResource kHelpMenu[] = {
     {ID_APP_ABOUT, "Inf&o über Ventry..."},
 };
@@ -32,6 +38,7 @@ inline constexpr CMenuItemResource kHelpMenu[] = {
 inline constexpr CPopupMenuResource kMenu[] = {
     {"&Datei", kFileMenu},
     {"&View", kViewMenu},
+    {"&Extras", kExtrasMenu},
     {"&?", kHelpMenu},
 };
 

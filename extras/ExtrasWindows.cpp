@@ -1,0 +1,40 @@
+#include "ExtrasWindows.h"
+
+#include "SetCheckDlg.h"
+#include "TableViewDlg.h"
+#include "WhereUsedDlg.h"
+
+namespace {
+
+template <class T>
+T& Made(T*& pWindow, QWidget& frame, CVentryDoc& doc) {
+    if (pWindow == nullptr) {
+        pWindow = new T(doc, &frame);
+        pWindow->Create();
+    }
+    return *pWindow;
+}
+
+void Present(QWidget& window) {
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+}  // namespace
+
+void CExtrasWindows::ShowSetCheck() {
+    CSetCheckDlg& window = Made(m_pSetCheck, m_frame, m_doc);
+    window.Check();
+    Present(window);
+}
+
+void CExtrasWindows::ShowTableView() {
+    Present(Made(m_pTableView, m_frame, m_doc));
+}
+
+void CExtrasWindows::ShowWhereUsed(Database database, std::uint16_t nKey) {
+    CWhereUsedDlg& window = Made(m_pWhereUsed, m_frame, m_doc);
+    window.ShowFor(database, nKey);
+    Present(window);
+}

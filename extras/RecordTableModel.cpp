@@ -1,0 +1,191 @@
+#include "RecordTableModel.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+#include "Csv.h"
+#include "RecordLayouts.h"
+#include "VentryDoc.h"
+#include "gui/MessageBox.h"
+
+CRecordTableModel::CRecordTableModel(CVentryDoc& doc, QObject* pParent)
+    : QAbstractTableModel(pParent),
+      m_doc(doc),
+      m_nListener(doc.AddChangeListener([this](Database database) {
+          // An edit of the table's own is shown where it was made, not sorted away.
+          if (database == m_database && !m_bStoring) {
+              Reload();
+          }
+      })) {
+    SetDatabase(Database::Object);
+}
+
+CRecordTableModel::~CRecordTableModel() {
+    m_doc.RemoveChangeListener(m_nListener);
+}
+
+void CRecordTableModel::SetDatabase(Database database) {
+    beginResetModel();
+    m_database = database;
+    m_columns.clear();
+    for (FieldColumn& column : ColumnsOf(LayoutOf(database))) {
+        if (column.IsValue()) {
+            m_columns.push_back(std::move(column));
+        }
+    }
+    m_nSortColumn = -1;
+    CollectRows();
+    m_shown = ArrangedRows();
+    endResetModel();
+}
+
+void CRecordTableModel::SetFilter(const QString& text) {
+    std::string strFolded;
+    const bool bMatchesNothing = !FoldFilterText(text.toStdString(), strFolded);
+    if (strFolded != m_strFilter || bMatchesNothing != m_bFilterMatchesNothing) {
+        m_strFilter = std::move(strFolded);
+        m_bFilterMatchesNothing = bMatchesNothing;
+        Reload();
+    }
+}
+
+bool CRecordTableModel::IsIndexColumn(int nColumn) const {
+    return LayoutOf(m_database).bIndexed &&
+           m_columns[static_cast<std::size_t>(nColumn)].pField->name == "index";
+}
+
+std::string CRecordTableModel::Text(int nRow, int nColumn) const {
+    return FormatColumn(m_columns[static_cast<std::size_t>(nColumn)], Row(nRow).pRecord);
+}
+
+std::string CRecordTableModel::Csv(const std::vector<int>& rows,
+                                   const std::vector<int>& columns) const {
+    std::vector<std::string> cells;
+    for (const int nColumn : columns) {
+        cells.push_back(m_columns[static_cast<std::size_t>(nColumn)].name);
+    }
+    std::string csv = Csv::FormatRow(cells);
+    for (const int nRow : rows) {
+        cells.clear();
+        for (const int nColumn : columns) {
+            cells.push_back(Text(nRow, nColumn));
+        }
+        csv += Csv::FormatRow(cells);
+    }
+    return csv;
+}
+
+int CRecordTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(m_shown.size());
+}
+
+int CRecordTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(m_columns.size());
+}
+
+QVariant CRecordTableModel::data(const QModelIndex& index, int nRole) const {
+    if (!index.isValid()) {
+        return {};
+    }
+    if (nRole == Qt::DisplayRole || nRole == Qt::EditRole) {
+        return QString::fromStdString(Text(index.row(), index.column()));
+    }
+    if (nRole == Qt::TextAlignmentRole &&
+        m_columns[static_cast<std::size_t>(index.column())].pField->IsNumber()) {
+        return QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
+    }
+    return {};
+}
+
+QVariant CRecordTableModel::headerData(int nSection, Qt::Orientation orientation, int nRole) const {
+    if (nRole != Qt::DisplayRole) {
+        return {};
+    }
+    // A row is headed by its record's key, which stays with it through sorting.
+    if (orientation == Qt::Vertical) {
+        return KeyOf(nSection);
+    }
+    return QString::fromStdString(m_columns[static_cast<std::size_t>(nSection)].name);
+}
+
+Qt::ItemFlags CRecordTableModel::flags(const QModelIndex& index) const {
+    const Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+    return !index.isValid() || IsIndexColumn(index.column()) ? flags : flags | Qt::ItemIsEditable;
+}
+
+bool CRecordTableModel::setData(const QModelIndex& index, const QVariant& value, int nRole) {
+    if (nRole != Qt::EditRole || !index.isValid() || IsIndexColumn(index.column())) {
+        return false;
+    }
+    const FieldColumn& column = m_columns[static_cast<std::size_t>(index.column())];
+    std::uint8_t* pRecord = Row(index.row()).pRecord;
+    std::vector<std::uint8_t> image(pRecord, pRecord + LayoutOf(m_database).nRecordSize);
+    std::string strReason;
+    if (!ParseColumn(column, value.toString().toStdString(), image.data(), strReason)) {
+        AfxShowMessageBox("The field \"" + column.name + "\" " + strReason);
+        return false;
+    }
+    const auto first = image.begin() + column.pField->ElementOffset(column.nElement);
+    const auto last = first + column.pField->nWidth;
+    std::uint8_t* pField = pRecord + (first - image.begin());
+    if (std::equal(first, last, pField)) {
+        return true;
+    }
+    std::copy(first, last, pField);
+    m_bStoring = true;
+    m_doc.RecordsChanged(m_database);
+    m_bStoring = false;
+    emit dataChanged(index, index);
+    return true;
+}
+
+void CRecordTableModel::sort(int nColumn, Qt::SortOrder order) {
+    m_nSortColumn = nColumn < columnCount() ? nColumn : -1;
+    m_sortOrder = order;
+    Reload();
+}
+
+void CRecordTableModel::CollectRows() {
+    m_rows.clear();
+    m_rows.reserve(m_doc.Records(m_database).Count());
+    m_doc.Records(m_database).ForEach([this](std::uint16_t nKey, std::uint8_t* pRecord) {
+        m_rows.push_back({nKey, pRecord});
+    });
+}
+
+std::vector<std::uint32_t> CRecordTableModel::ArrangedRows() const {
+    if (m_bFilterMatchesNothing) {
+        return {};
+    }
+    std::vector<std::uint32_t> positions = FilterRows(m_rows, m_columns, m_strFilter);
+    if (m_nSortColumn >= 0) {
+        SortRows(positions, m_rows, m_columns[static_cast<std::size_t>(m_nSortColumn)],
+                 m_sortOrder == Qt::DescendingOrder);
+    }
+    return positions;
+}
+
+void CRecordTableModel::Reload() {
+    emit layoutAboutToBeChanged();
+    const QModelIndexList held = persistentIndexList();
+    std::vector<std::uint16_t> heldKeys;
+    for (const QModelIndex& index : held) {
+        heldKeys.push_back(KeyOf(index.row()));
+    }
+    CollectRows();
+    m_shown = ArrangedRows();
+    QModelIndexList moved;
+    if (!held.isEmpty()) {
+        std::unordered_map<std::uint16_t, int> rowOfKey;
+        for (std::size_t nRow = 0; nRow < m_shown.size(); ++nRow) {
+            rowOfKey.emplace(m_rows[m_shown[nRow]].nKey, static_cast<int>(nRow));
+        }
+        for (qsizetype i = 0; i < held.size(); ++i) {
+            const auto found = rowOfKey.find(heldKeys[static_cast<std::size_t>(i)]);
+            moved.append(found == rowOfKey.end() ? QModelIndex()
+                                                 : index(found->second, held[i].column()));
+        }
+    }
+    changePersistentIndexList(held, moved);
+    emit layoutChanged();
+}

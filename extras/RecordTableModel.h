@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "FieldText.h"
+#include "RowOrder.h"
+
+class CVentryDoc;
+
+// The records of one database as a table: a row per record, in index-map order until sorted,
+// and a column per value column of its layout. Cells are formatted from the record bytes when
+// asked for. An edit parses like the editors do and writes only its field's bytes into the
+// record; the index is read-only. The table follows the document's changes of its database.
+class CRecordTableModel final : public QAbstractTableModel {
+public:
+    CRecordTableModel(CVentryDoc& doc, QObject* pParent);
+    ~CRecordTableModel() override;
+
+    void SetDatabase(Database database);
+    Database GetDatabase() const { return m_database; }
+    // Keeps the rows whose text fields hold text, whatever the letter case; empty keeps all.
+    void SetFilter(const QString& text);
+    std::uint16_t KeyOf(int nRow) const { return Row(nRow).nKey; }
+    bool IsIndexColumn(int nColumn) const;
+    // The cells of rows and columns as CSV, the column names first.
+    std::string Csv(const std::vector<int>& rows, const std::vector<int>& columns) const;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int nRole) const override;
+    QVariant headerData(int nSection, Qt::Orientation orientation, int nRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int nRole) override;
+    // A column of -1 goes back to the index-map order.
+    void sort(int nColumn, Qt::SortOrder order) override;
+
+private:
+    const CTableRow& Row(int nRow) const { return m_rows[m_shown[static_cast<std::size_t>(nRow)]]; }
+    std::string Text(int nRow, int nColumn) const;
+    // Takes the records as they are now and shows them filtered and sorted; the cells that
+    // views hold on to stay with their records.
+    void Reload();
+    void CollectRows();
+    std::vector<std::uint32_t> ArrangedRows() const;
+
+    CVentryDoc& m_doc;
+    int m_nListener;
+    Database m_database = Database::Object;
+    std::vector<FieldColumn> m_columns;
+    std::vector<CTableRow> m_rows;       // every record, in index-map order
+    std::vector<std::uint32_t> m_shown;  // positions in m_rows, as the table shows them
+    std::string m_strFilter;             // folded
+    bool m_bFilterMatchesNothing = false;
+    int m_nSortColumn = -1;
+    Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
+    bool m_bStoring = false;
+};

@@ -1,0 +1,70 @@
+#include "SetCheckDlg.h"
+
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "VentryDoc.h"
+
+namespace {
+
+constexpr int kTemplateId = 170;
+constexpr int kListId = 1300;
+constexpr int kCheckAgainId = 1301;
+constexpr int kCloseId = 1302;
+
+QPushButton* AddButton(QDialog& dialog, QHBoxLayout& row, int nId, const QString& caption) {
+    auto* pButton = new QPushButton(caption, &dialog);
+    pButton->setObjectName(QString::number(nId));
+    pButton->setAutoDefault(false);
+    row.addWidget(pButton);
+    return pButton;
+}
+
+}  // namespace
+
+CSetCheckDlg::CSetCheckDlg(CVentryDoc& doc, QWidget* pParent)
+    : CDialog(kTemplateId, "Set Check", pParent, CloseBox::With), m_doc(doc) {}
+
+void CSetCheckDlg::OnInitDialog() {
+    auto* pLayout = new QVBoxLayout(this);
+    m_pList = new QListWidget(this);
+    m_pList->setObjectName(QString::number(kListId));
+    m_pList->setUniformItemSizes(true);
+    m_pList->setMinimumSize(m_pList->fontMetrics().horizontalAdvance(QString(80, 'x')),
+                            m_pList->fontMetrics().height() * 16);
+    pLayout->addWidget(m_pList);
+    connect(m_pList, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* pItem) { OnDoubleClick(m_pList->row(pItem)); });
+    auto* pButtons = new QHBoxLayout;
+    pLayout->addLayout(pButtons);
+    pButtons->addStretch(1);
+    connect(AddButton(*this, *pButtons, kCheckAgainId, QStringLiteral("Check Again")),
+            &QPushButton::clicked, this, [this] { Check(); });
+    connect(AddButton(*this, *pButtons, kCloseId, QStringLiteral("Close")), &QPushButton::clicked,
+            this, [this] { hide(); });
+}
+
+void CSetCheckDlg::Check() {
+    Create();
+    m_findings = CheckSet(m_doc);
+    m_pList->clear();
+    for (const CFinding& finding : m_findings) {
+        m_pList->addItem(QString::fromStdString(FormatFinding(m_doc, finding)));
+    }
+    if (m_findings.empty()) {
+        m_pList->addItem(QStringLiteral("No problems found."));
+    }
+}
+
+void CSetCheckDlg::OnDoubleClick(int nRow) const {
+    if (nRow < 0 || static_cast<std::size_t>(nRow) >= m_findings.size()) {
+        return;
+    }
+    const CFinding& finding = m_findings[static_cast<std::size_t>(nRow)];
+    // A finding of a whole file names no record.
+    if (finding.nIndex >= 0) {
+        m_doc.OpenRecord(finding.database, static_cast<std::uint16_t>(finding.nIndex));
+    }
+}

@@ -1,0 +1,100 @@
+#include "WhereUsedDlg.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QVBoxLayout>
+
+#include "RecordField.h"
+#include "RecordLayouts.h"
+#include "ReferenceIndex.h"
+#include "VentryDoc.h"
+
+namespace {
+
+constexpr int kTemplateId = 172;
+constexpr int kListId = 1320;
+
+// "object 12: Frigate", the name as stored.
+QString RecordTitle(const CVentryDoc& doc, Database database, std::uint16_t nKey) {
+    const CRecordTable& records = doc.Records(database);
+    const std::uint8_t* pRecord = records.Find(nKey);
+    const std::string name =
+        pRecord == nullptr
+            ? std::string()
+            : RecordField::GetText(pRecord, records.NameOffset(), records.NameWidth());
+    return QStringLiteral("%1 %2: %3")
+        .arg(QString::fromLatin1(LayoutOf(database).name))
+        .arg(nKey)
+        .arg(QString::fromLatin1(name));
+}
+
+}  // namespace
+
+CWhereUsedDlg::CWhereUsedDlg(CVentryDoc& doc, QWidget* pParent)
+    : CDialog(kTemplateId, "Where Used", pParent, CloseBox::With),
+      m_doc(doc),
+      m_nListener(doc.AddChangeListener([this](Database) {
+          // A load tells every database at once: one refill afterwards is enough.
+          if (!isVisible() || m_bRefillPending) {
+              return;
+          }
+          m_bRefillPending = true;
+          QMetaObject::invokeMethod(
+              this,
+              [this] {
+                  m_bRefillPending = false;
+                  Refill();
+              },
+              Qt::QueuedConnection);
+      })) {}
+
+CWhereUsedDlg::~CWhereUsedDlg() {
+    m_doc.RemoveChangeListener(m_nListener);
+}
+
+void CWhereUsedDlg::OnInitDialog() {
+    auto* pLayout = new QVBoxLayout(this);
+    m_pTarget = new QLabel(this);
+    pLayout->addWidget(m_pTarget);
+    m_pList = new QListWidget(this);
+    m_pList->setObjectName(QString::number(kListId));
+    m_pList->setMinimumSize(m_pList->fontMetrics().horizontalAdvance(QString(60, 'x')),
+                            m_pList->fontMetrics().height() * 12);
+    pLayout->addWidget(m_pList);
+    connect(m_pList, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* pItem) { OnDoubleClick(m_pList->row(pItem)); });
+}
+
+void CWhereUsedDlg::ShowFor(Database database, std::uint16_t nKey) {
+    Create();
+    m_database = database;
+    m_nKey = nKey;
+    Refill();
+}
+
+void CWhereUsedDlg::Refill() {
+    m_pList->clear();
+    m_referrers.clear();
+    for (const CReference& reference : CReferenceIndex(m_doc).To(m_database, m_nKey)) {
+        const CRecordTable& from = m_doc.Records(reference.From());
+        const std::uint8_t* pRecord = from.Find(reference.nFromKey);
+        m_pList->addItem(QStringLiteral("%1: %2: %3 (%4)")
+                             .arg(QString::fromLatin1(from.Layout().name))
+                             .arg(reference.nFromKey)
+                             .arg(QString::fromLatin1(RecordField::GetText(
+                                 pRecord, from.NameOffset(), from.NameWidth())))
+                             .arg(QString::fromStdString(CReferenceIndex::FieldName(reference))));
+        m_referrers.emplace_back(reference.From(), reference.nFromKey);
+    }
+    const QString target = RecordTitle(m_doc, m_database, m_nKey);
+    m_pTarget->setText(m_referrers.empty()
+                           ? QStringLiteral("No record refers to %1.").arg(target)
+                           : QStringLiteral("Records that refer to %1:").arg(target));
+}
+
+void CWhereUsedDlg::OnDoubleClick(int nRow) const {
+    if (nRow >= 0 && static_cast<std::size_t>(nRow) < m_referrers.size()) {
+        const auto& [database, nKey] = m_referrers[static_cast<std::size_t>(nRow)];
+        m_doc.OpenRecord(database, nKey);
+    }
+}
