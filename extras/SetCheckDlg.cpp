@@ -3,7 +3,10 @@
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "VentryDoc.h"
 
@@ -56,6 +59,24 @@ void CSetCheckDlg::Check() {
     if (m_findings.empty()) {
         m_pList->addItem(QStringLiteral("No problems found."));
     }
+    FitToLines();
+}
+
+// Wide enough for the longest line, as far as the screen allows; never narrower than it is.
+void CSetCheckDlg::FitToLines() {
+    int nLongest = 0;
+    for (int nRow = 0; nRow < m_pList->count(); ++nRow) {
+        nLongest = std::max(nLongest,
+                            m_pList->fontMetrics().horizontalAdvance(m_pList->item(nRow)->text()));
+    }
+    const QMargins margins = layout()->contentsMargins();
+    // 8: the items' own margins.
+    const int nWanted = nLongest + 8 + 2 * m_pList->frameWidth() +
+                        style()->pixelMetric(QStyle::PM_ScrollBarExtent) + margins.left() +
+                        margins.right();
+    const QSize current = isVisible() ? size() : sizeHint();
+    const int nScreen = screen()->availableGeometry().width() * 9 / 10;
+    resize(std::max(current.width(), std::min(nWanted, nScreen)), current.height());
 }
 
 void CSetCheckDlg::OnDoubleClick(int nRow) const {

@@ -21,6 +21,7 @@ protected:
 
 private:
     void OnDoubleClick(int nRow) const;
+    void FitToLines();
 
     CVentryDoc& m_doc;
     std::vector<CFinding> m_findings;
