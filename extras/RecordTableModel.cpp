@@ -1,7 +1,6 @@
 #include "RecordTableModel.h"
 
 #include <algorithm>
-#include <unordered_map>
 
 #include "Csv.h"
 #include "RecordLayouts.h"
@@ -14,7 +13,7 @@ CRecordTableModel::CRecordTableModel(CVentryDoc& doc, QObject* pParent)
       m_nListener(doc.AddChangeListener([this](Database database) {
           // An edit of the table's own is shown where it was made, not sorted away.
           if (database == m_database && !m_bStoring) {
-              Reload();
+              Rearrange(true);
           }
       })) {
     SetDatabase(Database::Object);
@@ -45,7 +44,7 @@ void CRecordTableModel::SetFilter(const QString& text) {
     if (strFolded != m_strFilter || bMatchesNothing != m_bFilterMatchesNothing) {
         m_strFilter = std::move(strFolded);
         m_bFilterMatchesNothing = bMatchesNothing;
-        Reload();
+        Rearrange(false);
     }
 }
 
@@ -142,7 +141,7 @@ bool CRecordTableModel::setData(const QModelIndex& index, const QVariant& value,
 void CRecordTableModel::sort(int nColumn, Qt::SortOrder order) {
     m_nSortColumn = nColumn < columnCount() ? nColumn : -1;
     m_sortOrder = order;
-    Reload();
+    Rearrange(false);
 }
 
 void CRecordTableModel::CollectRows() {
@@ -165,27 +164,30 @@ std::vector<std::uint32_t> CRecordTableModel::ArrangedRows() const {
     return positions;
 }
 
-void CRecordTableModel::Reload() {
-    emit layoutAboutToBeChanged();
+void CRecordTableModel::Rearrange(bool bRecordsChanged) {
+    // Only rows move; the columns stay as they are.
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     const QModelIndexList held = persistentIndexList();
     std::vector<std::uint16_t> heldKeys;
+    heldKeys.reserve(static_cast<std::size_t>(held.size()));
     for (const QModelIndex& index : held) {
         heldKeys.push_back(KeyOf(index.row()));
     }
-    CollectRows();
+    if (bRecordsChanged) {
+        CollectRows();
+    }
     m_shown = ArrangedRows();
     QModelIndexList moved;
     if (!held.isEmpty()) {
-        std::unordered_map<std::uint16_t, int> rowOfKey;
+        std::vector<int> rowOfKey(std::size_t{1} << 16, -1);
         for (std::size_t nRow = 0; nRow < m_shown.size(); ++nRow) {
-            rowOfKey.emplace(m_rows[m_shown[nRow]].nKey, static_cast<int>(nRow));
+            rowOfKey[m_rows[m_shown[nRow]].nKey] = static_cast<int>(nRow);
         }
         for (qsizetype i = 0; i < held.size(); ++i) {
-            const auto found = rowOfKey.find(heldKeys[static_cast<std::size_t>(i)]);
-            moved.append(found == rowOfKey.end() ? QModelIndex()
-                                                 : index(found->second, held[i].column()));
+            const int nRow = rowOfKey[heldKeys[static_cast<std::size_t>(i)]];
+            moved.append(nRow < 0 ? QModelIndex() : index(nRow, held[i].column()));
         }
     }
     changePersistentIndexList(held, moved);
-    emit layoutChanged();
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }

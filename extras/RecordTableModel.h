@@ -40,9 +40,9 @@ public:
 private:
     const CTableRow& Row(int nRow) const { return m_rows[m_shown[static_cast<std::size_t>(nRow)]]; }
     std::string Text(int nRow, int nColumn) const;
-    // Takes the records as they are now and shows them filtered and sorted; the cells that
-    // views hold on to stay with their records.
-    void Reload();
+    // Shows the rows filtered and sorted, first taking the records anew when they changed; the
+    // cells that views hold on to stay with their records.
+    void Rearrange(bool bRecordsChanged);
     void CollectRows();
     std::vector<std::uint32_t> ArrangedRows() const;
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 #include "RecordField.h"
@@ -38,15 +39,58 @@ double NumberAt(const FieldColumn& column, const std::uint8_t* pRecord) {
     return 0;
 }
 
-std::string FoldedText(const LayoutField& field, const std::uint8_t* pRecord) {
-    std::string text = RecordField::GetText(pRecord, field.nOffset, field.nWidth);
-    RecordLine::MakeLower(text);
-    return text;
+// A text's sort key: its first sixteen folded bytes as two numbers, the rest compared as bytes.
+struct TextKey {
+    std::uint64_t nHigh;
+    std::uint64_t nLow;
+    std::uint32_t nPosition;
+};
+constexpr std::size_t kPrefix = 16;
+
+std::uint64_t BigEndian(const unsigned char* pBytes) {
+    std::uint64_t nValue = 0;
+    for (std::size_t n = 0; n < 8; ++n) {
+        nValue = nValue << 8 | pBytes[n];
+    }
+    return nValue;
 }
 
-template <class Key>
-void SortByKeys(std::vector<std::uint32_t>& positions, const std::vector<Key>& keys,
-                bool bDescending) {
+void SortTexts(std::vector<std::uint32_t>& positions, const std::vector<CTableRow>& rows,
+               const LayoutField& field, bool bDescending) {
+    // Each folded text zero-padded to the field's width, so shorter texts sort first.
+    const std::size_t nWidth = std::max<std::size_t>(field.nWidth, kPrefix);
+    std::vector<unsigned char> texts(rows.size() * nWidth, 0);
+    std::vector<TextKey> keys;
+    keys.reserve(positions.size());
+    for (const std::uint32_t i : positions) {
+        unsigned char* pText = &texts[i * nWidth];
+        const auto* pAt = reinterpret_cast<const char*>(rows[i].pRecord + field.nOffset);
+        std::transform(pAt, pAt + strnlen(pAt, field.nWidth), pText, RecordLine::ToLower);
+        keys.push_back({BigEndian(pText), BigEndian(pText + 8), i});
+    }
+    const auto less = [&](const TextKey& a, const TextKey& b) {
+        if (a.nHigh != b.nHigh) {
+            return a.nHigh < b.nHigh;
+        }
+        if (a.nLow != b.nLow) {
+            return a.nLow < b.nLow;
+        }
+        return std::memcmp(&texts[a.nPosition * nWidth + kPrefix],
+                           &texts[b.nPosition * nWidth + kPrefix], nWidth - kPrefix) < 0;
+    };
+    if (bDescending) {
+        std::stable_sort(keys.begin(), keys.end(),
+                         [&less](const TextKey& a, const TextKey& b) { return less(b, a); });
+    } else {
+        std::stable_sort(keys.begin(), keys.end(), less);
+    }
+    for (std::size_t n = 0; n < keys.size(); ++n) {
+        positions[n] = keys[n].nPosition;
+    }
+}
+
+void SortNumbers(std::vector<std::uint32_t>& positions, const std::vector<double>& keys,
+                 bool bDescending) {
     if (bDescending) {
         std::stable_sort(positions.begin(), positions.end(),
                          [&keys](std::uint32_t a, std::uint32_t b) { return keys[b] < keys[a]; });
@@ -97,17 +141,13 @@ std::vector<std::uint32_t> FilterRows(const std::vector<CTableRow>& rows,
 
 void SortRows(std::vector<std::uint32_t>& positions, const std::vector<CTableRow>& rows,
               const FieldColumn& column, bool bDescending) {
-    if (column.pField->IsNumber()) {
-        std::vector<double> keys(rows.size());
-        for (const std::uint32_t i : positions) {
-            keys[i] = NumberAt(column, rows[i].pRecord);
-        }
-        SortByKeys(positions, keys, bDescending);
+    if (!column.pField->IsNumber()) {
+        SortTexts(positions, rows, *column.pField, bDescending);
         return;
     }
-    std::vector<std::string> keys(rows.size());
+    std::vector<double> keys(rows.size());
     for (const std::uint32_t i : positions) {
-        keys[i] = FoldedText(*column.pField, rows[i].pRecord);
+        keys[i] = NumberAt(column, rows[i].pRecord);
     }
-    SortByKeys(positions, keys, bDescending);
+    SortNumbers(positions, keys, bDescending);
 }

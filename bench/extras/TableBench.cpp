@@ -1,0 +1,114 @@
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTableView>
+#include <cstdio>
+
+#include "RecordTableModel.h"
+#include "SyntheticSet.h"
+#include "TableViewDlg.h"
+#include "VentryDoc.h"
+#include "gui/MessageBox.h"
+
+namespace {
+
+// The Table View window on 65,536 objects, shown, so each step includes what the table and its
+// headers do with the new order and the repaint.
+class CMaximalTable {
+public:
+    CMaximalTable() : m_window(m_doc, nullptr) {
+        CSyntheticSetBuilder(m_doc, CSyntheticSetBuilder::kMaxCount).Build();
+        m_window.Create();
+        m_window.show();
+        QApplication::processEvents();
+    }
+
+    CRecordTableModel& Model() const { return *static_cast<CRecordTableModel*>(Table().model()); }
+    QTableView& Table() const { return *m_window.findChild<QTableView*>(QStringLiteral("1310")); }
+    QLineEdit& Filter() const { return *m_window.findChild<QLineEdit*>(QStringLiteral("1312")); }
+    int Column(const char* pszName) const {
+        for (int nColumn = 0; nColumn < Model().columnCount(); ++nColumn) {
+            if (Model().headerData(nColumn, Qt::Horizontal, Qt::DisplayRole).toString() ==
+                QLatin1String(pszName)) {
+                return nColumn;
+            }
+        }
+        return -1;
+    }
+
+private:
+    CVentryDoc m_doc;
+    CTableViewDlg m_window;
+};
+
+CMaximalTable* g_pTable = nullptr;
+
+// A click on the column's header, alternating between ascending and descending.
+void RunSort(benchmark::State& state, const char* pszColumn) {
+    CMaximalTable& table = *g_pTable;
+    const int nColumn = table.Column(pszColumn);
+    bool bDescending = false;
+    for (auto _ : state) {
+        table.Table().sortByColumn(nColumn, bDescending ? Qt::DescendingOrder : Qt::AscendingOrder);
+        QApplication::processEvents();
+        bDescending = !bDescending;
+    }
+    table.Table().sortByColumn(-1, Qt::AscendingOrder);
+    state.counters["rows"] = table.Model().rowCount();
+}
+
+// Typing one more letter of a filter, then taking it back.
+void RunFilter(benchmark::State& state, const char* pszText) {
+    CMaximalTable& table = *g_pTable;
+    const QString text = QString::fromLatin1(pszText);
+    bool bWhole = true;
+    int nShown = 0;
+    for (auto _ : state) {
+        table.Filter().setText(bWhole ? text : text.chopped(1));
+        QApplication::processEvents();
+        nShown = bWhole ? table.Model().rowCount() : nShown;
+        bWhole = !bWhole;
+    }
+    table.Filter().clear();
+    state.counters["shown"] = nShown;
+}
+
+struct TableBenchmark {
+    const char* pszName;
+    void (*pfnRun)(benchmark::State& state, const char* pszArgument);
+    const char* pszArgument;
+};
+constexpr TableBenchmark kBenchmarks[] = {
+    {"BM_SortNumbers", RunSort, "max_speed"},
+    {"BM_SortFloats", RunSort, "length_x10"},
+    {"BM_SortTexts", RunSort, "name"},
+    {"BM_FilterSome", RunFilter, "-001"},
+    {"BM_FilterNone", RunFilter, "no such textx"},
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    AfxSetMessageBoxHandler([](const std::string& text, unsigned) {
+        std::fprintf(stderr, "unexpected message: %s\n", text.c_str());
+        return static_cast<int>(IDOK);
+    });
+    for (const TableBenchmark& entry : kBenchmarks) {
+        benchmark::RegisterBenchmark(entry.pszName, entry.pfnRun, entry.pszArgument)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime()
+            ->Repetitions(5)
+            ->DisplayAggregatesOnly();
+    }
+    benchmark::Initialize(&argc, argv);
+    CMaximalTable table;
+    g_pTable = &table;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
