@@ -40,14 +40,15 @@ void CLauncherDlg::OnInitDialog() {
     CEditorDlg::OnInitDialog();
     FillAmmoCombos();
     LoadRecord();
+    for (std::size_t nElement = 0; nElement < std::size(LauncherFields::kAmmoIds); ++nElement) {
+        AddOpenReferenceAction(*m_pForm->Control(LauncherFields::kAmmoIds[nElement]), m_doc,
+                               Database::Entity, [this, nElement] { return AmmoEntity(nElement); });
+    }
 }
 
 void CLauncherDlg::FillAmmoCombos() {
-    for (std::size_t nElement = 0; nElement < std::size(LauncherFields::kAmmoIds); ++nElement) {
-        auto* pCombo =
-            static_cast<QComboBox*>(m_pForm->Control(LauncherFields::kAmmoIds[nElement]));
-        AddOpenReferenceAction(*pCombo, m_doc, Database::Entity,
-                               [this, nElement] { return AmmoEntity(nElement); });
+    for (const int nId : LauncherFields::kAmmoIds) {
+        auto* pCombo = static_cast<QComboBox*>(m_pForm->Control(nId));
         pCombo->addItem(QString(), QVariant::fromValue<qlonglong>(0));
         for (const auto& [nIndex, pEntity] : m_doc.m_mapWeaponEntities) {
             pCombo->addItem(QString::fromLatin1(pEntity->GetName()),
