@@ -168,10 +168,12 @@ bool CMainFrame::OnCreateClient(const CCreateContext& context) {
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Show || event->type() == QEvent::Hide) {
-        UpdateCmdUI();
-    } else if (event->type() == QEvent::WindowActivate) {
+    // A shown editor comes to the front, whether or not a window manager activates it.
+    const bool bActivated =
+        (event->type() == QEvent::Show || event->type() == QEvent::WindowActivate) &&
         NoteActivation(watched);
+    if (bActivated || event->type() == QEvent::Show || event->type() == QEvent::Hide) {
+        UpdateCmdUI();
     }
     return CFrameWnd::eventFilter(watched, event);
 }
@@ -231,18 +233,18 @@ CEditorDlg* CMainFrame::ActiveEditor() const {
     return editor && editor->isVisible() ? editor : nullptr;
 }
 
-void CMainFrame::NoteActivation(QObject* pWindow) {
+bool CMainFrame::NoteActivation(QObject* pWindow) {
     const CVentryDoc* doc = GetDocument();
-    if (!doc) {
-        return;
-    }
     for (const EditorCommand& command : kEditorCommands) {
-        const CEditorWindow* editor = doc->m_pEditors[static_cast<std::size_t>(command.slot)].get();
-        if (dynamic_cast<const QObject*>(editor) == pWindow && m_lastActiveEditor != command.slot) {
+        const CEditorWindow* editor =
+            doc ? doc->m_pEditors[static_cast<std::size_t>(command.slot)].get() : nullptr;
+        if (editor && dynamic_cast<const QObject*>(editor) == pWindow) {
+            const bool bChanged = m_lastActiveEditor != command.slot;
             m_lastActiveEditor = command.slot;
-            UpdateCmdUI();
+            return bChanged;
         }
     }
+    return false;
 }
 
 void CMainFrame::OnWhereUsed() {

@@ -48,9 +48,10 @@ private:
     void OnEditorCommand(EditorSlot slot);
     // Shows the editor of the database with the record current.
     void OpenRecord(Database database, std::uint16_t nKey);
-    // The editor that was activated last, while it is still shown.
+    // The editor that was activated or shown last, while it is still shown.
     CEditorDlg* ActiveEditor() const;
-    void NoteActivation(QObject* pWindow);
+    // True when pWindow is an editor other than the one that was active.
+    bool NoteActivation(QObject* pWindow);
     void OnWhereUsed();
     void ReportLoadProblems() const;
 

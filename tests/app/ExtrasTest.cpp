@@ -138,6 +138,7 @@ TEST_F(ExtrasTest, AFindingOpensItsRecordInItsEditorWhateverTheFilter) {
 TEST_F(ExtrasTest, WhereUsedAndTheContextEntriesFollowReferencesBothWays) {
     EXPECT_FALSE(MenuAction(32802)->isEnabled());
     Command(32774);
+    Command(32776);  // shown last, then the object editor is activated
     QDialog& object = Window(130);
     object.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&object));
@@ -153,7 +154,6 @@ TEST_F(ExtrasTest, WhereUsedAndTheContextEntriesFollowReferencesBothWays) {
     sensors.setCurrentIndex(sensors.model()->index(0, 0));
     Find<QAction>(sensors, 32803)->trigger();
     EXPECT_EQ(CurrentLine(139, 1118), "005: Radar (R5)");
-    Command(32776);
     Find<QAction>(*Find<QComboBox>(Window(141), 1155), 32803)->trigger();
     EXPECT_EQ(CurrentLine(156, 1196), "010: Torpedo Load");
     EXPECT_TRUE(m_messages.m_entries.empty());
