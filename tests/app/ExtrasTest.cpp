@@ -41,8 +41,7 @@ Bytes Entity(std::uint16_t index, const std::string& name, const std::string& ty
 class ExtrasTest : public AppTest {
 protected:
     void SetUp() override {
-        const Bytes sensor = Record(SetFile::Sensor, 5, "Radar", {{44, 8}});
-        Bytes radar = sensor;
+        Bytes radar = Record(SetFile::Sensor, 5, "Radar", {{44, 8}});
         RecordField::SetText(radar.data(), 160, 20, "R5");
         WriteSet(
             Cwd(),
@@ -163,12 +162,9 @@ TEST_F(ExtrasTest, TheTableFollowsTheEditorsAndOpensItsRecords) {
     Command(32801);
     EXPECT_EQ(Window(171).windowTitle(), "Table View");
     auto* databases = Find<QComboBox>(Window(171), 1311);
-    QStringList names;
-    for (int i = 0; i < databases->count(); ++i) {
-        names << databases->itemText(i);
-    }
-    EXPECT_EQ(names.join(' '),
-              "object sensor launcher airstrip entity profile mast 3dobject class countryname");
+    EXPECT_THAT(Lines(*databases->view()),
+                ElementsAre("object", "sensor", "launcher", "airstrip", "entity", "profile", "mast",
+                            "3dobject", "class", "countryname"));
     Pick(*databases, 2);
     auto& table = static_cast<QTableView&>(View(171, 1310));
     const auto cell = [&](int nRow, int nColumn) {

