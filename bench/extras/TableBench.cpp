@@ -1,6 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QTableView>
 #include <cstdio>
@@ -44,17 +45,19 @@ private:
 
 CMaximalTable* g_pTable = nullptr;
 
-// A click on the column's header, alternating between ascending and descending.
+// What a click on the column's header does, alternating between ascending and descending.
+// (QTableView::sortByColumn would sort twice.)
 void RunSort(benchmark::State& state, const char* pszColumn) {
     CMaximalTable& table = *g_pTable;
     const int nColumn = table.Column(pszColumn);
     bool bDescending = false;
     for (auto _ : state) {
-        table.Table().sortByColumn(nColumn, bDescending ? Qt::DescendingOrder : Qt::AscendingOrder);
+        table.Table().horizontalHeader()->setSortIndicator(
+            nColumn, bDescending ? Qt::DescendingOrder : Qt::AscendingOrder);
         QApplication::processEvents();
         bDescending = !bDescending;
     }
-    table.Table().sortByColumn(-1, Qt::AscendingOrder);
+    table.Table().horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     state.counters["rows"] = table.Model().rowCount();
 }
 
