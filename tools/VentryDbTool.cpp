@@ -1,134 +1,73 @@
 #include "VentryDbTool.h"
 
+#include <CLI/CLI.hpp>
 #include <cstdio>
 #include <exception>
-#include <filesystem>
-#include <system_error>
+#include <memory>
 
-#include "DemoSet.h"
-#include "SetFileNames.h"
-#include "SetWriter.h"
-#include "SyntheticSet.h"
-#include "VentryDoc.h"
-
-namespace fs = std::filesystem;
+#include "CheckCommand.h"
+#include "CopyCommand.h"
+#include "DemoCommand.h"
+#include "DiffCommand.h"
+#include "DumpCommand.h"
+#include "ExportCommand.h"
+#include "GenerateCommand.h"
+#include "ImportCommand.h"
+#include "RefsCommand.h"
 
 namespace {
 
-// What a failure that the document layer did not report concerns.
-std::string SubjectOf(const CToolCommand& command) {
-    if (command.m_kind == CToolCommand::Kind::Copy) {
-        return command.m_strSource + " -> " + command.m_strDestination;
-    }
-    return command.m_strDirectory;
-}
+constexpr const char* kFooter =
+    "Sets are read and written through the document's own load and save: all files at once or "
+    "none.\nExit status: 0 success, 1 failure (check: problems found, diff: the sets differ), 2 "
+    "usage error, 3 a set could not be read.";
 
 }  // namespace
 
 int CVentryDbTool::Run(const std::vector<std::string>& args) {
-    std::string error;
-    const std::optional<CToolCommand> command = CCommandLine::Parse(args, error);
-    if (!command) {
-        std::fprintf(stderr, "ventry-db: %s\n%s", error.c_str(), CCommandLine::Usage());
-        return kExitUsage;
+    CLI::App app("Write, check, compare, export and import database sets.", "ventry-db");
+    app.require_subcommand(1);
+    app.footer(kFooter);
+    std::unique_ptr<CToolCommand> commands[] = {
+        std::make_unique<CDemoCommand>(),
+        std::make_unique<CGenerateCommand>(),
+        std::make_unique<CCopyCommand>(m_services),
+        std::make_unique<CCheckCommand>(),
+        std::make_unique<CDumpCommand>(m_services),
+        std::make_unique<CDiffCommand>(m_services),
+        std::make_unique<CExportCommand>(m_services),
+        std::make_unique<CImportCommand>(),
+        std::make_unique<CRefsCommand>(m_services),
+    };
+    std::vector<CLI::App*> subcommands;
+    for (const auto& command : commands) {
+        subcommands.push_back(command->Define(app));
+    }
+    try {
+        // CLI11 takes the arguments last first.
+        app.parse(std::vector<std::string>(args.rbegin(), args.rend()));
+    } catch (const CLI::CallForHelp&) {
+        std::fputs(app.help().c_str(), stdout);
+        return CToolCommand::kExitSuccess;
+    } catch (const CLI::ParseError& error) {
+        std::fprintf(stderr, "ventry-db: %s\n%s", error.what(), app.help().c_str());
+        return CToolCommand::kExitUsage;
     }
     CServicesScope scope(m_services);
-    bool bDone = false;
-    try {
-        switch (command->m_kind) {
-            case CToolCommand::Kind::Help:
-                std::fputs(CCommandLine::Usage(), stdout);
-                bDone = true;
-                break;
-            case CToolCommand::Kind::Demo:
-                bDone = RunDemo(*command);
-                break;
-            case CToolCommand::Kind::Generate:
-                bDone = RunGenerate(*command);
-                break;
-            case CToolCommand::Kind::Copy:
-                bDone = RunCopy(*command);
-                break;
+    for (std::size_t i = 0; i < subcommands.size(); ++i) {
+        if (!subcommands[i]->parsed()) {
+            continue;
         }
-    } catch (const std::exception& e) {
-        AfxMessageBox(SubjectOf(*command) + ": " + e.what());
+        int nStatus = CToolCommand::kExitFailure;
+        try {
+            nStatus = commands[i]->Run();
+        } catch (const std::exception& e) {
+            AfxMessageBox(e.what());
+        }
+        // A command that reported a failure has failed, whatever it returned.
+        return nStatus == CToolCommand::kExitSuccess && m_services.FailureCount() > 0
+                   ? CToolCommand::kExitFailure
+                   : nStatus;
     }
-    return bDone && m_services.FailureCount() == 0 ? kExitSuccess : kExitFailure;
-}
-
-bool CVentryDbTool::RunDemo(const CToolCommand& command) {
-    if (!PrepareDirectory(command.m_strDirectory)) {
-        return false;
-    }
-    CVentryDoc doc;
-    CDemoSetBuilder(doc).Build();
-    return CSetWriter::Write(doc, CSetWriter::ObjectFilePath(command.m_strDirectory, 'e'));
-}
-
-bool CVentryDbTool::RunGenerate(const CToolCommand& command) {
-    if (!PrepareDirectory(command.m_strDirectory)) {
-        return false;
-    }
-    CVentryDoc doc;
-    CSyntheticSetBuilder(doc, command.m_nCount).Build();
-    return CSetWriter::Write(
-        doc, CSetWriter::ObjectFilePath(command.m_strDirectory, command.m_chLetter));
-}
-
-bool CVentryDbTool::RunCopy(const CToolCommand& command) {
-    // The document derives every other name from the object file's directory.
-    const std::string source = fs::absolute(command.m_strSource).string();
-    const std::string destination = fs::absolute(command.m_strDestination).string();
-    if (!IsObjectFileName(source) || !IsObjectFileName(destination)) {
-        return false;
-    }
-    CVentryDoc doc;
-    if (!doc.OnOpenDocument(source)) {
-        return false;
-    }
-    for (const std::string& file : doc.FilesWithDuplicateIndices()) {
-        m_services.Warn(file + ": duplicate record indices; only the last record of each is kept");
-    }
-    for (const std::string& problem : doc.UnreadableFiles()) {
-        m_services.Warn(problem + "; that database is copied empty");
-    }
-    const std::string sourceAircraftFile = doc.m_strShipBasedAircraftFile;
-    if (!doc.OnSaveDocument(destination)) {
-        return false;
-    }
-    return CopyShipBasedAircraftFile(sourceAircraftFile, doc.m_strShipBasedAircraftFile);
-}
-
-bool CVentryDbTool::PrepareDirectory(const std::string& directory) {
-    std::error_code error;
-    fs::create_directories(directory, error);
-    if (error) {
-        AfxMessageBox(directory + ": " + error.message());
-        return false;
-    }
-    return true;
-}
-
-// Refused here already so the message names the file; the document would refuse it too.
-bool CVentryDbTool::IsObjectFileName(const std::string& path) {
-    if (SetFileNames::HasKnownObjectExtension(path)) {
-        return true;
-    }
-    AfxMessageBox(path + ": not an object file name (.eod, .god or .fod)");
-    return false;
-}
-
-// The document leaves this file alone, so it travels as plain bytes when the source has one.
-bool CVentryDbTool::CopyShipBasedAircraftFile(const std::string& source,
-                                              const std::string& destination) {
-    if (source == destination || !fs::exists(source)) {
-        return true;
-    }
-    std::error_code error;
-    fs::copy_file(source, destination, fs::copy_options::overwrite_existing, error);
-    if (error) {
-        AfxMessageBox(destination + ": " + error.message());
-        return false;
-    }
-    return true;
+    return CToolCommand::kExitUsage;
 }

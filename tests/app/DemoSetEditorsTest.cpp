@@ -13,7 +13,7 @@ namespace {
 // The program as a user gets it: the demo set in the current directory and the real editors.
 TEST_F(AppTest, EditorCommandsShowAndHideTheRealEditorsOnTheDemoSet) {
     CVentryDoc demo;
-    CDemoSetBuilder(demo).Build();
+    FillDemoSet(demo);
     ASSERT_TRUE(CSetWriter::Write(demo, SetFilePath(Cwd(), SetFile::Object)));
     CMainFrame::SetEditorFactory({});
     ASSERT_TRUE(StartApp());

@@ -1,0 +1,43 @@
+#pragma once
+
+// What several commands of ventry-db do alike: refuse names that are no object file, open a
+// set, say what its load could not take, create directories, print result lines.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "RecordLayout.h"
+
+class CToolServices;
+class CVentryDoc;
+
+namespace CommandSupport {
+
+// False, after a message naming path, when path is no object file name.
+bool IsObjectFileName(const std::string& path);
+
+// Loads the set of object file path; false after a message naming the file and the reason.
+bool OpenSet(CVentryDoc& doc, const std::string& path);
+
+// One warning per file that the load could not take as it stood; emptyNote says what then
+// happens to a database whose file could not be read ("that database is copied empty").
+void WarnAboutLoad(const CVentryDoc& doc, CToolServices& services, std::string_view emptyNote);
+
+// Creates directory and its parents when missing; false after a message.
+bool PrepareDirectory(const std::string& directory);
+
+// The file name of a database without its directory: "sensor.esd".
+std::string FileOf(const CVentryDoc& doc, Database database);
+
+// The names a command line gives databases by: "object", "3dobject".
+std::vector<std::string> DatabaseNames();
+
+// The record's name as UTF-8.
+std::string NameOf(const CVentryDoc& doc, Database database, std::uint16_t nKey);
+
+// Writes text and a line end to standard output.
+void PrintLine(std::string_view text);
+
+}  // namespace CommandSupport

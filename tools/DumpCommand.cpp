@@ -1,0 +1,100 @@
+#include "DumpCommand.h"
+
+#include <CLI/CLI.hpp>
+#include <cstdio>
+#include <nlohmann/json.hpp>
+#include <vector>
+
+#include "CommandSupport.h"
+#include "FieldText.h"
+#include "RecordLayouts.h"
+#include "ToolServices.h"
+#include "VentryDoc.h"
+
+namespace {
+
+// Output is gathered and written in large pieces: a maximal set dumps to gigabytes.
+constexpr std::size_t kFlushSize = 1 << 20;
+
+void Flush(std::string& out) {
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    out.clear();
+}
+
+}  // namespace
+
+CLI::App* CDumpCommand::Define(CLI::App& app) {
+    CLI::App* command = app.add_subcommand(
+        "dump", "print every column of every record of the set of object file SET");
+    command->add_option("SET", m_strSet, "object file (.eod, .god or .fod)")->required();
+    CLI::Option* database =
+        command->add_option("DATABASE", m_strDatabase, "only this database (file base name)")
+            ->check(CLI::IsMember(CommandSupport::DatabaseNames()));
+    command
+        ->add_option("--index", m_nIndex, "only the record with this index (3D objects: position)")
+        ->check(CLI::Range(0L, 65535L))
+        ->needs(database);
+    command->add_flag("--json", m_bJson, "one JSON object per record");
+    return command;
+}
+
+int CDumpCommand::Run() {
+    CVentryDoc doc;
+    if (!CommandSupport::OpenSet(doc, m_strSet)) {
+        return kExitUnreadable;
+    }
+    CommandSupport::WarnAboutLoad(doc, m_services, "that database is dumped empty");
+    const RecordLayout* only = m_strDatabase.empty() ? nullptr : FindLayout(m_strDatabase);
+    if (only != nullptr && m_nIndex >= 0 &&
+        !doc.Records(only->database).Contains(static_cast<std::uint16_t>(m_nIndex))) {
+        AfxMessageBox(CommandSupport::FileOf(doc, only->database) + ": no record " +
+                      std::to_string(m_nIndex));
+        return kExitFailure;
+    }
+    for (const RecordLayout* layout : kRecordLayouts) {
+        if (only == nullptr || only == layout) {
+            DumpDatabase(doc, *layout);
+        }
+    }
+    return kExitSuccess;
+}
+
+void CDumpCommand::DumpDatabase(const CVentryDoc& doc, const RecordLayout& layout) const {
+    const std::vector<FieldColumn> columns = ColumnsOf(layout);
+    const std::string file = CommandSupport::FileOf(doc, layout.database);
+    std::string out;
+    doc.Records(layout.database).ForEach([&](std::uint16_t nKey, const std::uint8_t* pRecord) {
+        if (m_nIndex >= 0 && nKey != m_nIndex) {
+            return;
+        }
+        if (m_bJson) {
+            nlohmann::ordered_json fields;
+            for (const FieldColumn& column : columns) {
+                fields[column.name] = FormatColumn(column, pRecord);
+            }
+            const nlohmann::ordered_json record{{"file", file},
+                                                {"database", std::string(layout.name)},
+                                                {"index", nKey},
+                                                {"fields", std::move(fields)}};
+            out += record.dump();
+            out += '\n';
+        } else {
+            const std::string prefix = file + ": " + std::to_string(nKey) + ": ";
+            for (const FieldColumn& column : columns) {
+                const std::string value = FormatColumn(column, pRecord);
+                // Empty tails and reserved bytes say nothing to a reader.
+                if (column.IsValue() || !value.empty()) {
+                    out += prefix;
+                    out += column.name;
+                    out += ": ";
+                    out += value;
+                    out += '\n';
+                }
+            }
+        }
+        if (out.size() >= kFlushSize) {
+            Flush(out);
+        }
+    });
+    Flush(out);
+}

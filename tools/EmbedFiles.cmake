@@ -1,0 +1,23 @@
+# Writes OUTPUT, a C++ source defining DemoCsv(Database) over the bytes of the files in
+# INPUTS (a ;-list in the order of Database), as string literals of escaped bytes.
+set(source "// Generated from resources/demo by tools/EmbedFiles.cmake.\n")
+string(APPEND source "#include \"DemoSet.h\"\n\nnamespace {\n\n")
+set(views "")
+set(n 0)
+foreach(input IN LISTS INPUTS)
+    file(READ "${input}" hex HEX)
+    string(LENGTH "${hex}" digits)
+    math(EXPR size "${digits} / 2")
+    string(REGEX REPLACE "(................................................................)"
+           "\\1\"\n    \"" hex "${hex}")
+    string(REGEX REPLACE "([0-9a-f][0-9a-f])" "\\\\x\\1" hex "${hex}")
+    string(APPEND source "constexpr std::string_view kCsv${n}{\n    \"${hex}\",\n    ${size}};\n\n")
+    string(APPEND views "kCsv${n}, ")
+    math(EXPR n "${n} + 1")
+endforeach()
+string(APPEND source "constexpr std::string_view kCsvs[] = {${views}};\n\n}  // namespace\n\n")
+string(APPEND source "std::string_view DemoCsv(Database database) {\n")
+string(APPEND source "    return kCsvs[static_cast<std::size_t>(database)];\n}\n")
+file(WRITE "${OUTPUT}.new" "${source}")
+file(COPY_FILE "${OUTPUT}.new" "${OUTPUT}" ONLY_IF_DIFFERENT)
+file(REMOVE "${OUTPUT}.new")

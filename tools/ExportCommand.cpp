@@ -1,0 +1,33 @@
+#include "ExportCommand.h"
+
+#include <CLI/CLI.hpp>
+
+#include "CommandSupport.h"
+#include "SetCsv.h"
+#include "ToolServices.h"
+#include "VentryDoc.h"
+
+CLI::App* CExportCommand::Define(CLI::App& app) {
+    CLI::App* command = app.add_subcommand(
+        "export", "write the set of object file SET as one CSV file per database into DIR");
+    command->add_option("SET", m_strSet, "object file (.eod, .god or .fod)")->required();
+    command->add_option("DIR", m_strDirectory, "created when missing")->required();
+    return command;
+}
+
+int CExportCommand::Run() {
+    CVentryDoc doc;
+    if (!CommandSupport::OpenSet(doc, m_strSet)) {
+        return kExitUnreadable;
+    }
+    CommandSupport::WarnAboutLoad(doc, m_services, "that database is exported empty");
+    std::string error;
+    if (!CommandSupport::PrepareDirectory(m_strDirectory)) {
+        return kExitFailure;
+    }
+    if (!ExportSetCsv(doc, m_strDirectory, error)) {
+        AfxMessageBox(error);
+        return kExitFailure;
+    }
+    return kExitSuccess;
+}
