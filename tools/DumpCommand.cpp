@@ -62,20 +62,30 @@ int CDumpCommand::Run() {
 void CDumpCommand::DumpDatabase(const CVentryDoc& doc, const RecordLayout& layout) const {
     const std::vector<FieldColumn> columns = ColumnsOf(layout);
     const std::string file = CommandSupport::FileOf(doc, layout.database);
+    // The records of a database share their keys: one object is built once, and only its
+    // values change from record to record.
+    nlohmann::ordered_json record{{"file", file},
+                                  {"database", std::string(layout.name)},
+                                  {"index", 0},
+                                  {"fields", nlohmann::ordered_json::object()}};
+    for (const FieldColumn& column : columns) {
+        record["fields"][column.name] = std::string();
+    }
+    std::vector<std::string*> values;
+    for (auto& [name, value] : record["fields"].items()) {
+        values.push_back(&value.get_ref<std::string&>());
+    }
+    nlohmann::ordered_json& index = record["index"];
     std::string out;
     doc.Records(layout.database).ForEach([&](std::uint16_t nKey, const std::uint8_t* pRecord) {
         if (m_nIndex >= 0 && nKey != m_nIndex) {
             return;
         }
         if (m_bJson) {
-            nlohmann::ordered_json fields;
-            for (const FieldColumn& column : columns) {
-                fields[column.name] = FormatColumn(column, pRecord);
+            index = nKey;
+            for (std::size_t i = 0; i < columns.size(); ++i) {
+                *values[i] = FormatColumn(columns[i], pRecord);
             }
-            const nlohmann::ordered_json record{{"file", file},
-                                                {"database", std::string(layout.name)},
-                                                {"index", nKey},
-                                                {"fields", std::move(fields)}};
             out += record.dump();
             out += '\n';
         } else {

@@ -7,6 +7,7 @@
 
 #include "DemoSet.h"
 #include "RecordField.h"
+#include "RecordLinks.h"
 #include "VentryDoc.h"
 
 namespace {
@@ -54,8 +55,13 @@ void CSyntheticSetBuilder::Build() {
             objectNames = std::move(names);
         }
     }
-    const LayoutField& typeName = EntityLayout::kLayout.Field("type_name");
-    m_doc.Records(Database::Entity).ForEach([&](std::uint16_t nKey, std::uint8_t* pRecord) {
-        RecordField::SetText(pRecord, typeName.nOffset, typeName.nWidth, objectNames[nKey]);
-    });
+    for (const RecordLink& link : kRecordLinks) {
+        if (!link.bByName) {
+            continue;
+        }
+        const LayoutField& field = LayoutOf(link.from).Field(link.field);
+        m_doc.Records(link.from).ForEach([&](std::uint16_t nKey, std::uint8_t* pRecord) {
+            RecordField::SetText(pRecord, field.nOffset, field.nWidth, objectNames[nKey]);
+        });
+    }
 }

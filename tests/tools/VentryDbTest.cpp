@@ -16,8 +16,9 @@ TEST(VentryDbTest, HelpUsageErrorsAndFailuresHaveTheirExitStatus) {
     const ToolRun help = RunVentryDb({"--help"});
     EXPECT_EQ(help.nExitCode, 0);
     EXPECT_EQ(help.strErr, "");
-    for (const char* command : {"demo DIR", "generate DIR N", "copy SRC DST"}) {
-        EXPECT_THAT(help.strOut, HasSubstr(command));
+    for (const char* command :
+         {"demo", "generate", "copy", "check", "dump", "diff", "export", "import", "refs"}) {
+        EXPECT_THAT(help.strOut, HasSubstr("\n  " + std::string(command) + " "));
     }
     for (const std::vector<std::string>& args :
          std::vector<std::vector<std::string>>{{},
@@ -26,10 +27,15 @@ TEST(VentryDbTest, HelpUsageErrorsAndFailuresHaveTheirExitStatus) {
                                                {"generate", "x", "-1"},
                                                {"generate", "x", "5", "--letter", "q"},
                                                {"copy", "a"},
-                                               {"demo", "a", "--bogus"}}) {
+                                               {"demo", "a", "--bogus"},
+                                               {"check"},
+                                               {"dump", "a.eod", "objects"},
+                                               {"dump", "a.eod", "--index", "3"},
+                                               {"dump", "a.eod", "mast", "--index", "x"},
+                                               {"refs", "a.eod", "mast", "-1"}}) {
         const ToolRun run = RunVentryDb(args);
         EXPECT_EQ(run.nExitCode, 2) << testing::PrintToString(args);
-        EXPECT_THAT(run.strErr, HasSubstr("usage: ventry-db"));
+        EXPECT_THAT(run.strErr, HasSubstr("Usage: ventry-db"));
         EXPECT_EQ(run.strOut, "");
     }
     TempDir dir;
@@ -111,56 +117,37 @@ TEST(VentryDbTest, GenerateFillsEveryIndexDeterministically) {
     }
 }
 
-// The demo set: every database filled, every reference resolved.
-TEST(VentryDbTest, TheDemoSetLoadsCleanlyAndEveryReferenceResolves) {
+// The demo set as a user gets it: nothing for the check to find, every database filled.
+TEST(VentryDbTest, TheDemoSetIsCleanAndComplete) {
     TempDir dir;
     const ToolRun run = RunVentryDb({"demo", dir.File("demo")});
     ASSERT_EQ(run.nExitCode, 0);
     EXPECT_EQ(run.strErr, "");
     EXPECT_EQ(fs::file_size(dir.Path() / "demo/shipbasedaircraft.ehd"), 0u);
-    CVentryDoc doc;
-    ASSERT_TRUE(doc.OnOpenDocument(dir.File("demo/object.eod")));
-    EXPECT_TRUE(doc.FilesWithDuplicateIndices().empty());
+    const ToolRun check = RunVentryDb({"check", dir.File("demo/object.eod")});
+    EXPECT_EQ(check.nExitCode, 0);
+    EXPECT_EQ(check.strOut + check.strErr, "");
     for (const RecordShape& shape : kRecordShapes) {
-        EXPECT_GT(RecordCount(doc, shape.file), 0u);
+        EXPECT_GT(fs::file_size(SetFilePath(dir.Path() / "demo", shape.file)), shape.size);
     }
-    const auto resolves = [&](SetFile file, std::int16_t index) {
-        return index == 0 || FindRecord(doc, file, static_cast<std::uint16_t>(index)) != nullptr;
-    };
-    for (const auto& [index, object] : doc.m_mapObjects) {
-        const std::uint8_t* data = object->m_data.data();
-        for (std::size_t slot = 0; slot < 30; ++slot) {
-            EXPECT_TRUE(
-                resolves(SetFile::Launcher, RecordField::Get<std::int16_t>(data, 220 + 2 * slot)));
-        }
-        for (std::size_t slot = 0; slot < 10; ++slot) {
-            EXPECT_TRUE(
-                resolves(SetFile::Airstrip, RecordField::Get<std::int16_t>(data, 280 + 2 * slot)));
-        }
-        for (std::size_t slot = 0; slot < 9; ++slot) {
-            EXPECT_TRUE(
-                resolves(SetFile::Sensor, RecordField::Get<std::int16_t>(data, 300 + 2 * slot)));
-        }
-        EXPECT_TRUE(resolves(SetFile::Profile, RecordField::Get<std::int16_t>(data, 330)));
-    }
-    for (const auto& [index, launcher] : doc.m_mapLaunchers) {
-        for (std::size_t ammo = 0; ammo < 4; ++ammo) {
-            const auto entity =
-                RecordField::Get<std::int16_t>(launcher->m_data.data(), 72 + 2 * ammo);
-            EXPECT_TRUE(entity == 0 ||
-                        doc.m_mapWeaponEntities.contains(static_cast<std::uint16_t>(entity)));
-        }
-        EXPECT_TRUE(doc.m_mapObjectsByName.contains(launcher->GetName()));
-    }
-    for (const auto& [index, entity] : doc.m_mapEntities) {
-        EXPECT_TRUE(
-            doc.m_mapObjectsByName.contains(RecordField::GetText(entity->m_data.data(), 36, 20)));
-    }
-    std::set<std::int32_t> simTypes;
-    for (const auto& [index, object] : doc.m_mapObjects) {
-        simTypes.insert(RecordField::Get<std::int32_t>(object->m_data.data(), 28));
-    }
-    EXPECT_EQ(simTypes.size(), 13u);
+    // Object 1, the submarine Narwhal: id 1001, Object Type 1, five sensors, one launcher and
+    // sonar profile 1.
+    const Bytes object = ReadBytes(dir.Path() / "demo/object.eod");
+    EXPECT_EQ(Bytes(object.begin(), object.begin() + 32),
+              Bytes({1, 0, 'N', 'a', 'r', 'w', 'h',  'a', 'l', 0, 0, 0, 0, 0, 0, 0,
+                     0, 0, 0,   0,   0,   0,   0xE9, 3,   1,   0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(Bytes(object.begin() + 300, object.begin() + 312),
+              Bytes({13, 0, 2, 0, 3, 0, 4, 0, 17, 0, 0, 0}));
+    EXPECT_EQ(RecordField::Get<std::uint32_t>(object.data(), 220), 1u);
+    EXPECT_EQ(RecordField::Get<std::uint32_t>(object.data(), 330), 1u);
+    // Launcher 1: six tubes, location (0, 30, -2), ammunition entities 1, 10 and 3.
+    const Bytes launcher = ReadBytes(dir.Path() / "demo/launcher.eld");
+    EXPECT_EQ(Bytes(launcher.begin(), launcher.begin() + 4), Bytes({1, 0, 6, 0}));
+    EXPECT_EQ(Bytes(launcher.begin() + 24, launcher.begin() + 36),
+              Bytes({0, 0, 0, 0, 0, 0, 0xF0, 0x41, 0, 0, 0, 0xC0}));
+    EXPECT_EQ(Bytes(launcher.begin() + 72, launcher.begin() + 80),
+              Bytes({1, 0, 10, 0, 3, 0, 0, 0}));
+    EXPECT_EQ(RecordField::GetText(launcher.data(), 100, 20), "Vesper Torpedo");
 }
 
 }  // namespace
