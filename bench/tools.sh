@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Builds Release and runs ventry-db's commands on a maximal set beside "ventry-db copy" of the
+# same set, medians of 5 repetitions, and prints each as a ratio to copy with its goal: check
+# and diff within 1.5x copy, dump --json within 4x, export and import within 3x, building the
+# reference index within 1x. Exits 1 when a goal is missed.
+# Environment: VENTRY_BENCH_BUILD (build directory, default build-bench), TMPDIR (where the
+# sets are written).
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${VENTRY_BENCH_BUILD:-$root/build-bench}
+
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVENTRY_BENCH=ON >/dev/null
+ninja -C "$build" -j2 ventry_bench_tools ventry-db >/dev/null
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/ventry-bench-tools-run-XXXXXX")
+trap 'rm -rf "$work"' EXIT
+
+"$build/bench/ventry_bench_tools" --benchmark_repetitions=5 \
+    --benchmark_report_aggregates_only=true \
+    --benchmark_out="$work/bench.csv" --benchmark_out_format=csv >&2
+
+awk -F, '
+$1 ~ /_median"$/ {
+    name = $1
+    gsub(/"|^BM_|\/iterations:1|\/real_time|_median/, "", name)
+    ms[name] = $3
+}
+END {
+    split("Check 1.5 check|DumpJson 4 dump --json|Diff 1.5 diff|Export 3 export|" \
+          "Import 3 import|ReferenceIndex 1 reference index", rows, "|")
+    printf "\nmedians of 5 repetitions, maximal set (65536 records per database)\n"
+    printf "  %-18s %9s %8s %6s\n", "command", "ms", "x copy", "goal"
+    printf "  %-18s %9.0f %8s %6s\n", "copy", ms["Copy"], "1.00", ""
+    missed = 0
+    for (i = 1; i <= 6; i++) {
+        split(rows[i], f, " ")
+        label = substr(rows[i], length(f[1]) + length(f[2]) + 3)
+        ratio = ms[f[1]] / ms["Copy"]
+        met = ratio <= f[2]
+        missed += !met
+        printf "  %-18s %9.0f %8.2f %5sx %s\n", label, ms[f[1]], ratio, f[2],
+               met ? "met" : "MISSED"
+    }
+    exit missed > 0
+}' "$work/bench.csv"
