@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-packages.sh g++ cmake ninja-build qt6-base-dev \
+scripts/install-packages.sh g++ cmake ninja-build qt6-base-dev libcli11-dev nlohmann-json3-dev \
     desktop-file-utils appstream man-db dpkg-dev file
 
 build_dir=build-package
