@@ -1,8 +1,8 @@
 #include "CheckCommand.h"
 
-#include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
 
+#include "ArgumentList.h"
 #include "CommandSupport.h"
 #include "SetCheck.h"
 #include "VentryDoc.h"
@@ -25,11 +25,11 @@ nlohmann::ordered_json FindingJson(const CVentryDoc& doc, const CFinding& findin
 }  // namespace
 
 CLI::App* CCheckCommand::Define(CLI::App& app) {
-    CLI::App* command = app.add_subcommand(
-        "check", "report every problem of the set of object file SET, one per line");
-    command->add_option("SET", m_strSet, "object file (.eod, .god or .fod)")->required();
-    command->add_flag("--json", m_bJson, "one JSON object per problem");
-    return command;
+    return CArgumentList(app, "check",
+                         "report every problem of the set of object file SET, one per line")
+        .Text("SET", m_strSet, "object file (.eod, .god or .fod)")
+        .Flag("--json", m_bJson, "one JSON object per problem")
+        .Command();
 }
 
 int CCheckCommand::Run() {

@@ -1,9 +1,9 @@
 #include "CopyCommand.h"
 
-#include <CLI/CLI.hpp>
 #include <filesystem>
 #include <system_error>
 
+#include "ArgumentList.h"
 #include "CommandSupport.h"
 #include "ToolServices.h"
 #include "VentryDoc.h"
@@ -11,11 +11,12 @@
 namespace fs = std::filesystem;
 
 CLI::App* CCopyCommand::Define(CLI::App& app) {
-    CLI::App* command = app.add_subcommand(
-        "copy", "load the set of object file SRC and save it as the set of object file DST");
-    command->add_option("SRC", m_strSource, "object file (.eod, .god or .fod)")->required();
-    command->add_option("DST", m_strDestination, "object file; its folder must exist")->required();
-    return command;
+    return CArgumentList(app, "copy",
+                         "load the set of object file SRC and save it as the set of object "
+                         "file DST")
+        .Text("SRC", m_strSource, "object file (.eod, .god or .fod)")
+        .Text("DST", m_strDestination, "object file; its folder must exist")
+        .Command();
 }
 
 int CCopyCommand::Run() {

@@ -1,17 +1,15 @@
 #include "DemoCommand.h"
 
-#include <CLI/CLI.hpp>
-
+#include "ArgumentList.h"
 #include "CommandSupport.h"
 #include "DemoSet.h"
 #include "SetWriter.h"
 #include "VentryDoc.h"
 
 CLI::App* CDemoCommand::Define(CLI::App& app) {
-    CLI::App* command =
-        app.add_subcommand("demo", "write the bundled demo set (letter e) into DIR");
-    command->add_option("DIR", m_strDirectory, "created when missing")->required();
-    return command;
+    return CArgumentList(app, "demo", "write the bundled demo set (letter e) into DIR")
+        .Text("DIR", m_strDirectory, "created when missing")
+        .Command();
 }
 
 int CDemoCommand::Run() {

@@ -1,8 +1,8 @@
 #include "DiffCommand.h"
 
-#include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
 
+#include "ArgumentList.h"
 #include "CommandSupport.h"
 #include "SetDiff.h"
 #include "ToolServices.h"
@@ -46,12 +46,12 @@ nlohmann::ordered_json DifferenceJson(const std::string& file, const CSetDiffere
 }  // namespace
 
 CLI::App* CDiffCommand::Define(CLI::App& app) {
-    CLI::App* command = app.add_subcommand(
-        "diff", "print what changed from the set of object file OLD to that of NEW");
-    command->add_option("OLD", m_strOld, "object file (.eod, .god or .fod)")->required();
-    command->add_option("NEW", m_strNew, "object file (.eod, .god or .fod)")->required();
-    command->add_flag("--json", m_bJson, "one JSON object per difference");
-    return command;
+    return CArgumentList(app, "diff",
+                         "print what changed from the set of object file OLD to that of NEW")
+        .Text("OLD", m_strOld, "object file (.eod, .god or .fod)")
+        .Text("NEW", m_strNew, "object file (.eod, .god or .fod)")
+        .Flag("--json", m_bJson, "one JSON object per difference")
+        .Command();
 }
 
 int CDiffCommand::Run() {

@@ -1,10 +1,10 @@
 #include "DumpCommand.h"
 
-#include <CLI/CLI.hpp>
 #include <cstdio>
 #include <nlohmann/json.hpp>
 #include <vector>
 
+#include "ArgumentList.h"
 #include "CommandSupport.h"
 #include "FieldText.h"
 #include "RecordLayouts.h"
@@ -24,18 +24,15 @@ void Flush(std::string& out) {
 }  // namespace
 
 CLI::App* CDumpCommand::Define(CLI::App& app) {
-    CLI::App* command = app.add_subcommand(
-        "dump", "print every column of every record of the set of object file SET");
-    command->add_option("SET", m_strSet, "object file (.eod, .god or .fod)")->required();
-    CLI::Option* database =
-        command->add_option("DATABASE", m_strDatabase, "only this database (file base name)")
-            ->check(CLI::IsMember(CommandSupport::DatabaseNames()));
-    command
-        ->add_option("--index", m_nIndex, "only the record with this index (3D objects: position)")
-        ->check(CLI::Range(0L, 65535L))
-        ->needs(database);
-    command->add_flag("--json", m_bJson, "one JSON object per record");
-    return command;
+    return CArgumentList(app, "dump",
+                         "print every column of every record of the set of object file SET")
+        .Text("SET", m_strSet, "object file (.eod, .god or .fod)")
+        .Choice("DATABASE", m_strDatabase, CommandSupport::DatabaseNames(),
+                "only this database (file base name)", false)
+        .Number("--index", m_nIndex, 0, 65535,
+                "only the record with this index (3D objects: position)", "DATABASE")
+        .Flag("--json", m_bJson, "one JSON object per record")
+        .Command();
 }
 
 int CDumpCommand::Run() {

@@ -1,18 +1,18 @@
 #include "ExportCommand.h"
 
-#include <CLI/CLI.hpp>
-
+#include "ArgumentList.h"
 #include "CommandSupport.h"
 #include "SetCsv.h"
 #include "ToolServices.h"
 #include "VentryDoc.h"
 
 CLI::App* CExportCommand::Define(CLI::App& app) {
-    CLI::App* command = app.add_subcommand(
-        "export", "write the set of object file SET as one CSV file per database into DIR");
-    command->add_option("SET", m_strSet, "object file (.eod, .god or .fod)")->required();
-    command->add_option("DIR", m_strDirectory, "created when missing")->required();
-    return command;
+    return CArgumentList(app, "export",
+                         "write the set of object file SET as one CSV file per database into "
+                         "DIR")
+        .Text("SET", m_strSet, "object file (.eod, .god or .fod)")
+        .Text("DIR", m_strDirectory, "created when missing")
+        .Command();
 }
 
 int CExportCommand::Run() {

@@ -13,6 +13,6 @@ public:
 
 private:
     std::string m_strDirectory;
-    std::size_t m_nCount = 0;
+    long m_nCount = 0;
     std::string m_strLetter = "e";
 };

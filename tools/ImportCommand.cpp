@@ -1,8 +1,8 @@
 #include "ImportCommand.h"
 
-#include <CLI/CLI.hpp>
 #include <filesystem>
 
+#include "ArgumentList.h"
 #include "CommandSupport.h"
 #include "SetCsv.h"
 #include "SetFileNames.h"
@@ -11,15 +11,14 @@
 #include "core/AppServices.h"
 
 CLI::App* CImportCommand::Define(CLI::App& app) {
-    CLI::App* command = app.add_subcommand(
-        "import", "build the set of object file SET from the CSV files in DIR and save it");
-    command->add_option("DIR", m_strDirectory, "folder of the ten CSV files")->required();
-    command
-        ->add_option("SET", m_strSet,
-                     "object file (.eod, .god or .fod); its folder is "
-                     "created when missing")
-        ->required();
-    return command;
+    return CArgumentList(app, "import",
+                         "build the set of object file SET from the CSV files in DIR and save "
+                         "it")
+        .Text("DIR", m_strDirectory, "folder of the ten CSV files")
+        .Text("SET", m_strSet,
+              "object file (.eod, .god or .fod); its folder is created when "
+              "missing")
+        .Command();
 }
 
 int CImportCommand::Run() {

@@ -1,8 +1,8 @@
 #include "RefsCommand.h"
 
-#include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
 
+#include "ArgumentList.h"
 #include "CommandSupport.h"
 #include "RecordLayouts.h"
 #include "ReferenceIndex.h"
@@ -32,7 +32,7 @@ CRefLine Target(const CVentryDoc& doc, const CReferenceIndex& references, const 
     } else if (r.pLink->bByName) {
         line.name = references.Target(r);
     } else {
-        line.index = std::stoi(references.Target(r));
+        line.index = static_cast<std::int16_t>(r.nToKey);  // slots hold signed indices
     }
     return line;
 }
@@ -45,14 +45,10 @@ CRefLine Source(const CVentryDoc& doc, const CReference& r) {
 void Print(const CRefLine& line, const char* pszDirection, bool bJson) {
     const std::string database(LayoutOf(line.database).name);
     if (bJson) {
-        CommandSupport::PrintLine(Json{
-            {"direction", pszDirection},
-            {"database", database},
-            {"index", line.index},
-            {"name", line.name},
-            {"field", line.strField},
-            {"resolved",
-             line.bResolved}}.dump());
+        const Json json{{"direction", pszDirection}, {"database", database},
+                        {"index", line.index},       {"name", line.name},
+                        {"field", line.strField},    {"resolved", line.bResolved}};
+        CommandSupport::PrintLine(json.dump());
         return;
     }
     const auto text = [](const Json& value) {
@@ -67,17 +63,14 @@ void Print(const CRefLine& line, const char* pszDirection, bool bJson) {
 }  // namespace
 
 CLI::App* CRefsCommand::Define(CLI::App& app) {
-    CLI::App* command =
-        app.add_subcommand("refs", "print what one record refers to and which records refer to it");
-    command->add_option("SET", m_strSet, "object file (.eod, .god or .fod)")->required();
-    command->add_option("DATABASE", m_strDatabase, "the record's database (file base name)")
-        ->required()
-        ->check(CLI::IsMember(CommandSupport::DatabaseNames()));
-    command->add_option("INDEX", m_nIndex, "the record's index (3D objects: position)")
-        ->required()
-        ->check(CLI::Range(0L, 65535L));
-    command->add_flag("--json", m_bJson, "one JSON object per reference");
-    return command;
+    return CArgumentList(app, "refs",
+                         "print what one record refers to and which records refer to it")
+        .Text("SET", m_strSet, "object file (.eod, .god or .fod)")
+        .Choice("DATABASE", m_strDatabase, CommandSupport::DatabaseNames(),
+                "the record's database (file base name)")
+        .Number("INDEX", m_nIndex, 0, 65535, "the record's index (3D objects: position)")
+        .Flag("--json", m_bJson, "one JSON object per reference")
+        .Command();
 }
 
 int CRefsCommand::Run() {
