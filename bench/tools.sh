@@ -23,7 +23,8 @@ trap 'rm -rf "$work"' EXIT
 awk -F, '
 $1 ~ /_median"$/ {
     name = $1
-    gsub(/"|^BM_|\/iterations:1|\/real_time|_median/, "", name)
+    gsub(/"/, "", name)
+    gsub(/^BM_|\/iterations:1|\/real_time|_median$/, "", name)
     ms[name] = $3
 }
 END {

@@ -50,15 +50,16 @@ bool IsBlank(const Csv::Row& row) {
 
 std::string FormatCsvProblem(const CCsvProblem& problem) {
     std::string text = problem.strFile;
-    if (problem.nLine > 0) {
-        text += ":" + std::to_string(problem.nLine);
-    }
-    if (problem.nColumn > 0) {
-        text += ":" + std::to_string(problem.nColumn);
+    for (const std::size_t nPlace : {problem.nLine, problem.nColumn}) {
+        if (nPlace > 0) {
+            text += ':';
+            text += std::to_string(nPlace);
+        }
     }
     text += ": ";
     if (!problem.strField.empty()) {
-        text += problem.strField + ": ";
+        text += problem.strField;
+        text += ": ";
     }
     return text + problem.strMessage;
 }

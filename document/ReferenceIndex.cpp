@@ -1,6 +1,8 @@
 #include "ReferenceIndex.h"
 
 #include <algorithm>
+#include <cstring>
+#include <string_view>
 #include <tuple>
 #include <unordered_map>
 
@@ -14,6 +16,19 @@ auto FromOrder(const CReference& reference) {
     return std::make_tuple(reference.From(), reference.nFromKey);
 }
 
+// The text of a field as it stands in the record, up to its terminator.
+std::string_view TextView(const std::uint8_t* pRecord, std::size_t nOffset, std::size_t nWidth) {
+    const auto* pText = reinterpret_cast<const char*>(pRecord + nOffset);
+    return {pText, strnlen(pText, nWidth)};
+}
+
+// Which keys the table has, for looking each up at once.
+std::vector<bool> KeysOf(const CRecordTable& table) {
+    std::vector<bool> keys(65536, false);
+    table.ForEach([&](std::uint16_t nKey, const std::uint8_t*) { keys[nKey] = true; });
+    return keys;
+}
+
 auto ToOrder(const CReference& reference) {
     return std::make_tuple(reference.To(), reference.nToKey, reference.From(), reference.nFromKey);
 }
@@ -21,23 +36,25 @@ auto ToOrder(const CReference& reference) {
 }  // namespace
 
 CReferenceIndex::CReferenceIndex(const CVentryDoc& doc) : m_doc(doc) {
-    // A name finds the object that has it; of several, the last by index.
+    // A name finds the object that has it; of several, the last by index. The names are read
+    // in place: the records stay where they are while the index is built.
     const CRecordTable& objects = doc.Records(Database::Object);
-    std::unordered_map<std::string, std::uint16_t> objectsByName;
+    std::unordered_map<std::string_view, std::uint16_t> objectsByName;
+    objectsByName.reserve(objects.Count());
     objects.ForEach([&](std::uint16_t nKey, const std::uint8_t* pRecord) {
-        objectsByName[RecordField::GetText(pRecord, objects.NameOffset(), objects.NameWidth())] =
-            nKey;
+        objectsByName[TextView(pRecord, objects.NameOffset(), objects.NameWidth())] = nKey;
     });
     for (const RecordLink& link : kRecordLinks) {
         const CRecordTable& from = doc.Records(link.from);
-        const CRecordTable& to = doc.Records(link.to);
         const LayoutField& field = from.Layout().Field(link.field);
+        const std::vector<bool> targets =
+            link.bByName ? std::vector<bool>() : KeysOf(doc.Records(link.to));
         from.ForEach([&](std::uint16_t nKey, const std::uint8_t* pRecord) {
             for (std::uint16_t nElement = 0; nElement < field.nCount; ++nElement) {
                 CReference reference{&link, nKey, nElement, 0, false};
                 if (link.bByName) {
-                    const auto found = objectsByName.find(
-                        RecordField::GetText(pRecord, field.nOffset, field.nWidth));
+                    const auto found =
+                        objectsByName.find(TextView(pRecord, field.nOffset, field.nWidth));
                     reference.bResolved = found != objectsByName.end();
                     reference.nToKey = reference.bResolved ? found->second : 0;
                 } else {
@@ -46,7 +63,7 @@ CReferenceIndex::CReferenceIndex(const CVentryDoc& doc) : m_doc(doc) {
                     if (reference.nToKey == 0) {
                         continue;
                     }
-                    reference.bResolved = to.Contains(reference.nToKey);
+                    reference.bResolved = targets[reference.nToKey];
                 }
                 m_references.push_back(reference);
             }
@@ -96,7 +113,8 @@ std::string CReferenceIndex::FieldName(const CReference& reference) {
     const LayoutField& field = LayoutOf(reference.From()).Field(reference.pLink->field);
     std::string name(field.name);
     if (field.nCount > 1) {
-        name += "_" + std::to_string(reference.nElement + 1);
+        name += '_';
+        name += std::to_string(reference.nElement + 1);
     }
     return name;
 }

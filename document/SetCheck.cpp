@@ -104,13 +104,17 @@ void CheckReference(const CVentryDoc& doc, const CReferenceIndex& references,
 std::vector<CFinding> CheckSet(const CVentryDoc& doc) {
     const CReferenceIndex references(doc);
     std::vector<CFinding> findings;
+    const std::vector<CReference>& all = references.All();
+    auto next = all.begin();
     for (const RecordLayout* layout : kRecordLayouts) {
         const Database database = layout->database;
         CheckFile(doc, database, findings);
         doc.Records(database).ForEach([&](std::uint16_t nKey, const std::uint8_t* pRecord) {
             CheckListed(database, nKey, pRecord, findings);
-            for (const CReference& reference : references.From(database, nKey)) {
-                CheckReference(doc, references, reference, findings);
+            // All() holds the references in the order of the databases and keys walked here.
+            for (; next != all.end() && next->From() == database && next->nFromKey == nKey;
+                 ++next) {
+                CheckReference(doc, references, *next, findings);
             }
         });
     }
