@@ -4,6 +4,7 @@
 #include "RecordFile.h"
 #include "SetFileNames.h"
 #include "core/AppServices.h"
+#include "core/SaveTransaction.h"
 
 IMPLEMENT_DYNCREATE(CVentryDoc)
 
@@ -57,7 +58,9 @@ bool CVentryDoc::OnOpenDocument(const std::string& pathName) {
         AfxMessageBox(kNamesFailedMessage);
         return false;
     }
-    return CDocument::OnOpenDocument(pathName);
+    const bool bLoaded = CDocument::OnOpenDocument(pathName);
+    FilesOnDiskChanged();
+    return bLoaded;
 }
 
 bool CVentryDoc::OnSaveDocument(const std::string& pathName) {
@@ -65,7 +68,24 @@ bool CVentryDoc::OnSaveDocument(const std::string& pathName) {
         AfxMessageBox(kNamesFailedMessage);
         return false;
     }
-    return CDocument::OnSaveDocument(pathName);
+    if (!CDocument::OnSaveDocument(pathName)) {
+        return false;
+    }
+    FilesOnDiskChanged();
+    return true;
+}
+
+void CVentryDoc::SetModifiedFlag(bool bModified) {
+    if (bModified) {
+        m_filesOnDisk.NoteAllChanged();
+    }
+    CDocument::SetModifiedFlag(bModified);
+}
+
+void CVentryDoc::FilesOnDiskChanged() const {
+    if (m_pfnFilesOnDisk) {
+        m_pfnFilesOnDisk();
+    }
 }
 
 void CVentryDoc::Serialize(CArchive& ar) {
@@ -83,6 +103,9 @@ void CVentryDoc::Serialize(CArchive& ar) {
 template <class T, class OnRecord>
 void CVentryDoc::LoadDatabase(const std::string& fileName, CIndexMap<T>& map, CArchive* ar,
                               OnRecord onRecord) {
+    // Taken before the read: a file that changes during the load counts as changed since.
+    CFileStatus before;
+    const bool bExists = ar ? ar->GetFile()->GetStatus(before) : CFile::GetStatus(fileName, before);
     // Records are entered only once the whole file was read: a file that breaks off gives none.
     std::vector<std::unique_ptr<T>> records;
     std::string problem;
@@ -97,12 +120,17 @@ void CVentryDoc::LoadDatabase(const std::string& fileName, CIndexMap<T>& map, CA
     if (!problem.empty()) {
         m_astrUnreadableFiles.push_back(problem);
     }
+    const std::size_t nRead = records.size();
     bool bDuplicates = false;
+    bool bInIndexOrder = true;
+    std::uint32_t nLowestNextKey = 0;
     std::map<std::uint16_t, std::size_t> positions;
     for (std::size_t i = 0; i < records.size(); ++i) {
         T& entered = *records[i];
         // The 3D object file has no index field: a record's key is its position.
         const auto key = T::kLayout.bIndexed ? entered.GetIndex() : static_cast<std::uint16_t>(i);
+        bInIndexOrder = bInIndexOrder && key >= nLowestNextKey;
+        nLowestNextKey = key + 1u;
         auto& slot = map[key];
         if (slot) {
             bDuplicates = true;
@@ -116,6 +144,9 @@ void CVentryDoc::LoadDatabase(const std::string& fileName, CIndexMap<T>& map, CA
     if (bDuplicates) {
         m_astrDuplicateIndexFiles.push_back(fileName);
     }
+    m_filesOnDisk.NoteLoaded(
+        database, fileName, bExists ? &before : nullptr,
+        problem.empty() && bInIndexOrder && nRead * T::kRecordSize == before.m_size);
 }
 
 void CVentryDoc::EnterWeaponEntity(CEntityInfo& entity) {
@@ -133,7 +164,8 @@ void CVentryDoc::EnterWeaponEntity(CEntityInfo& entity) {
 }
 
 void CVentryDoc::RecordsChanged(Database database) {
-    SetModifiedFlag(true);
+    m_filesOnDisk.NoteChanged(database);
+    CDocument::SetModifiedFlag(true);
     TellListeners(database);
 }
 
@@ -191,18 +223,80 @@ void CVentryDoc::LoadSet(CArchive& ar) {
 }
 
 void CVentryDoc::StoreSet(CArchive& ar) {
+    StoreObjects(ar);
+    StoreDatabase(Database::Sensor, m_strSensorFile, m_mapSensors);
+    StoreDatabase(Database::Launcher, m_strLauncherFile, m_mapLaunchers);
+    StoreDatabase(Database::Airstrip, m_strAirstripFile, m_mapAirstrips);
+    StoreDatabase(Database::Entity, m_strEntityFile, m_mapEntities);
+    StoreDatabase(Database::Profile, m_strProfileFile, m_mapProfiles);
+    StoreDatabase(Database::Mast, m_strMastFile, m_mapMasts);
+    StoreDatabase(Database::Object3D, m_str3DObjectFile, m_map3DObjects);
+    StoreDatabase(Database::ShipClass, m_strShipClassFile, m_mapShipClasses);
+    StoreDatabase(Database::CountryName, m_strCountryNameFile, m_mapCountryNames);
+}
+
+// The object file is open already: the framework made it for the archive.
+void CVentryDoc::StoreObjects(CArchive& ar) {
+    switch (m_filesOnDisk.PlanSave(Database::Object, m_strObjectFile)) {
+        case CSetFilesOnDisk::ESave::Keep:
+            LeaveFileAsItIs(m_strObjectFile);
+            return;
+        case CSetFilesOnDisk::ESave::Copy: {
+            CFile source;
+            if (m_filesOnDisk.OpenAsNoted(Database::Object, source)) {
+                ar.GetFile()->CopyFrom(source, m_filesOnDisk.Entry(Database::Object).status.m_size);
+                return;
+            }
+            break;
+        }
+        case CSetFilesOnDisk::ESave::Write:
+            break;
+    }
     for (const auto& entry : m_mapObjects) {
         entry.second->Serialize(ar);
     }
-    WriteRecordFile(*this, m_strSensorFile, m_mapSensors);
-    WriteRecordFile(*this, m_strLauncherFile, m_mapLaunchers);
-    WriteRecordFile(*this, m_strAirstripFile, m_mapAirstrips);
-    WriteRecordFile(*this, m_strEntityFile, m_mapEntities);
-    WriteRecordFile(*this, m_strProfileFile, m_mapProfiles);
-    WriteRecordFile(*this, m_strMastFile, m_mapMasts);
-    WriteRecordFile(*this, m_str3DObjectFile, m_map3DObjects);
-    WriteRecordFile(*this, m_strShipClassFile, m_mapShipClasses);
-    WriteRecordFile(*this, m_strCountryNameFile, m_mapCountryNames);
+}
+
+// Only what changed since the load is written; a file that already holds the records stays,
+// or is copied to another set.
+template <class TIndexMap>
+void CVentryDoc::StoreDatabase(Database database, const std::string& fileName,
+                               const TIndexMap& map) {
+    const CSetFilesOnDisk::ESave plan = m_filesOnDisk.PlanSave(database, fileName);
+    if (plan == CSetFilesOnDisk::ESave::Keep ||
+        (plan == CSetFilesOnDisk::ESave::Copy && CopyDatabase(database, fileName))) {
+        return;
+    }
+    WriteRecordFile(*this, fileName, map);
+}
+
+bool CVentryDoc::CopyDatabase(Database database, const std::string& fileName) {
+    CFile source;
+    if (!m_filesOnDisk.OpenAsNoted(database, source)) {
+        return false;
+    }
+    CFileException error(fileName, 0);
+    std::unique_ptr<CFile> file = GetFile(fileName, CFile::modeCreate | CFile::modeWrite, &error);
+    if (!file) {
+        throw error;
+    }
+    file->CopyFrom(source, m_filesOnDisk.Entry(database).status.m_size);
+    ReleaseFile(std::move(file), false);
+    return true;
+}
+
+void CVentryDoc::OnSaveCommitted(const CSaveTransaction& transaction) {
+    for (std::size_t i = 0; i < kDatabaseCount; ++i) {
+        const auto database = static_cast<Database>(i);
+        const std::string& path = FileName(database);
+        const CFileStatus* placed = nullptr;
+        for (const CSaveTransaction::CPlacedFile& file : transaction.PlacedFiles()) {
+            if (file.strPath == path) {
+                placed = &file.status;
+            }
+        }
+        m_filesOnDisk.NoteSaved(database, path, placed);
+    }
 }
 
 void CVentryDoc::DeleteContents() {
@@ -219,6 +313,7 @@ void CVentryDoc::DeleteContents() {
     m_mapShipClasses.clear();
     m_mapCountryNames.clear();
     m_displacedRecords.clear();
+    m_filesOnDisk.Clear();
     // The shown flags stay: a pressed button outlives its editor until the next command.
     for (auto& editor : m_pEditors) {
         editor.reset();

@@ -12,6 +12,7 @@
 #include "EditorWindow.h"
 #include "RecordTable.h"
 #include "Records.h"
+#include "SetFilesOnDisk.h"
 #include "core/Document.h"
 
 // Index maps own their records and iterate in ascending key order: lists, New and the
@@ -44,6 +45,16 @@ public:
     bool OnOpenDocument(const std::string& pathName) override;
     bool OnSaveDocument(const std::string& pathName) override;
 
+    // Told only that something changed, the next save writes every database; RecordsChanged
+    // names the one whose file it writes.
+    void SetModifiedFlag(bool bModified = true) override;
+    // The set's files as the last load or save left them.
+    const CSetFilesOnDisk& FilesOnDisk() const { return m_filesOnDisk; }
+    // Called after every load and every successful save, when FilesOnDisk is new.
+    void SetFilesOnDiskHandler(std::function<void()> handler) {
+        m_pfnFilesOnDisk = std::move(handler);
+    }
+
     // Sets every file name of the set from the object file's path; false when the name has
     // no .eod, .god or .fod extension.
     bool DeriveFileNames(const std::string& objectFilePath);
@@ -59,8 +70,8 @@ public:
     }
 
     // Records of a database changed in memory (Apply, New, the Profile Slot store): the set
-    // counts as modified, and every listener hears of it. A load or an emptied set tells the
-    // listeners of every database.
+    // counts as modified, the next save writes the database's file, and every listener hears
+    // of it. A load or an emptied set tells the listeners of every database.
     void RecordsChanged(Database database);
     using CChangeListener = std::function<void(Database database)>;
     // Returns the listener's number, for removing it.
@@ -139,6 +150,13 @@ private:
 
     void LoadSet(CArchive& ar);
     void StoreSet(CArchive& ar);
+    void StoreObjects(CArchive& ar);
+    template <class TIndexMap>
+    void StoreDatabase(Database database, const std::string& fileName, const TIndexMap& map);
+    // Copies the database's file as loaded; false when it is not that version any more.
+    bool CopyDatabase(Database database, const std::string& fileName);
+    void OnSaveCommitted(const CSaveTransaction& transaction) override;
+    void FilesOnDiskChanged() const;
     template <class T, class OnRecord>
     void LoadDatabase(const std::string& fileName, CIndexMap<T>& map, CArchive* ar,
                       OnRecord onRecord);
@@ -155,4 +173,6 @@ private:
     std::vector<std::string> m_astrUnreadableFiles;
     std::vector<CDuplicateIndex> m_duplicateIndices;
     std::array<std::size_t, kDatabaseCount> m_nTrailingBytes{};
+    CSetFilesOnDisk m_filesOnDisk;
+    std::function<void()> m_pfnFilesOnDisk;
 };

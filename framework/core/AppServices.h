@@ -13,15 +13,19 @@ enum : unsigned {
 enum : int { IDOK = 1, IDCANCEL = 2, IDYES = 6, IDNO = 7 };
 
 // What the document layer needs from the running application: a message box, the file
-// dialog and the recent-file list. The GUI application installs itself; tools and tests
-// install their own.
+// dialog, the recent-file list and how many backups a save keeps. The GUI application
+// installs itself; tools and tests install their own.
 class CAppServices {
 public:
+    static constexpr int kDefaultBackupCount = 3;
+
     virtual ~CAppServices() = default;
     virtual int DoMessageBox(const std::string& text, unsigned type) = 0;
     // Shows the open or save dialog starting at fileName; true when a usable file was chosen.
     virtual bool DoPromptFileName(std::string& fileName, bool bOpenFileDialog) = 0;
     virtual void AddToRecentFileList(const std::string& pathName) = 0;
+    // How many backups of the files it replaces a save keeps beside the set; 0: none.
+    virtual int GetBackupCount() const { return kDefaultBackupCount; }
 };
 
 // The installed services; without any, messages go to stderr and prompts are refused.

@@ -77,7 +77,9 @@ void CDocument::AbandonFailedLoad() {
 }
 
 bool CDocument::OnSaveDocument(const std::string& pathName) {
-    CSaveTransaction transaction;
+    const std::size_t slash = pathName.find_last_of('/');
+    const std::string directory = slash == std::string::npos ? "" : pathName.substr(0, slash + 1);
+    CSaveTransaction transaction(directory + "ventry-backup", AfxGetAppServices().GetBackupCount());
     m_pSaveTransaction = &transaction;
     struct EndOfSave {
         CSaveTransaction*& active;
@@ -105,6 +107,7 @@ bool CDocument::OnSaveDocument(const std::string& pathName) {
         ReportSaveLoadException(error, true);
         return false;
     }
+    OnSaveCommitted(transaction);
     SetModifiedFlag(false);
     return true;
 }
@@ -153,6 +156,14 @@ void CDocument::ReleaseFile(std::unique_ptr<CFile> file, bool bAbort) {
         file->Close();
     }
 }
+
+void CDocument::LeaveFileAsItIs(const std::string& fileName) {
+    if (m_pSaveTransaction) {
+        m_pSaveTransaction->LeaveAsItIs(fileName);
+    }
+}
+
+void CDocument::OnSaveCommitted(const CSaveTransaction&) {}
 
 std::string CDocument::ProposedSaveName(const std::string& title) {
     return title.substr(0, title.find_first_of(" #%;/\\"));

@@ -30,7 +30,8 @@ public:
     virtual bool OnNewDocument();
     // Empties the document and loads it from pathName; reports a failure to the user.
     virtual bool OnOpenDocument(const std::string& pathName);
-    // Writes the document to pathName, all or nothing; reports a failure to the user.
+    // Writes the document to pathName, all or nothing; reports a failure to the user. The
+    // files it replaces are kept in "ventry-backup" beside pathName (see CSaveTransaction).
     virtual bool OnSaveDocument(const std::string& pathName);
     // The save-as step: an empty pathName asks the user for one (starting from the current
     // path or a name proposed from the title); bReplace makes the new name the document's.
@@ -48,6 +49,10 @@ public:
 
 protected:
     virtual void ReportSaveLoadException(const CFileException& error, bool bSaving);
+    // For the serialization of a save: the named file, already asked for, stays as it is.
+    void LeaveFileAsItIs(const std::string& fileName);
+    // A save has put all its files in place; the transaction tells which, and their status.
+    virtual void OnSaveCommitted(const CSaveTransaction& transaction);
 
 private:
     // Empties the document after a load failed half-way and forgets its path.

@@ -1,5 +1,6 @@
 #include "File.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -10,11 +11,54 @@
 namespace {
 
 constexpr std::size_t kWriteBehindBytes = 64 * 1024;
+// One kernel copy call moves at most this much, so a test's fault can land between calls.
+constexpr std::uint64_t kCopyStepBytes = std::uint64_t{1} << 30;
+
+CFileFaultHandler& FaultHandler() {
+    static CFileFaultHandler handler;
+    return handler;
+}
+
+// The errno a test wants the step to fail with; 0 in the program.
+int Fault(CFileStep step, const std::string& path) {
+    const CFileFaultHandler& handler = FaultHandler();
+    return handler ? handler(step, path) : 0;
+}
+
+void ThrowOnFault(CFileStep step, const std::string& path) {
+    if (const int error = Fault(step, path)) {
+        throw CFileException(path, error);
+    }
+}
+
+void FillStatus(const struct stat& st, CFileStatus& status) {
+    status.m_size = static_cast<std::uint64_t>(st.st_size);
+    status.m_bRegular = S_ISREG(st.st_mode);
+    status.m_nDevice = static_cast<std::uint64_t>(st.st_dev);
+    status.m_nInode = static_cast<std::uint64_t>(st.st_ino);
+    status.m_nModifiedNs =
+        static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec;
+}
+
+// The kernel refuses to copy between these files, so the bytes go through our memory.
+bool NeedsUserCopy(int error) {
+    return error == EXDEV || error == EINVAL || error == ENOSYS || error == EOPNOTSUPP;
+}
 
 }  // namespace
 
+CFileFaultHandler AfxSetFileFaultHandler(CFileFaultHandler handler) {
+    CFileFaultHandler previous = std::move(FaultHandler());
+    FaultHandler() = std::move(handler);
+    return previous;
+}
+
 std::string CFileException::Describe() const {
-    return m_strFileName + ": " + std::strerror(m_lOsError);
+    std::string text = m_strFileName + ": " + std::strerror(m_lOsError);
+    if (!m_strNote.empty()) {
+        text += '\n' + m_strNote;
+    }
+    return text;
 }
 
 CFile::~CFile() {
@@ -27,10 +71,14 @@ bool CFile::Open(const std::string& fileName, unsigned flags, CFileException* er
     if (flags & modeCreate) {
         osFlags |= O_CREAT | O_TRUNC;
     }
+    int failure = (flags & modeWrite) ? Fault(CFileStep::Open, fileName) : 0;
     // Non-blocking open, so a FIFO or device in place of a record file cannot hang us; only
     // regular files are accepted.
-    const int fd = ::open(fileName.c_str(), osFlags | O_CLOEXEC | O_NONBLOCK, 0666);
-    int failure = fd < 0 ? errno : 0;
+    const int fd =
+        failure != 0 ? -1 : ::open(fileName.c_str(), osFlags | O_CLOEXEC | O_NONBLOCK, 0666);
+    if (fd < 0 && failure == 0) {
+        failure = errno;
+    }
     if (fd >= 0) {
         struct stat st {};
         if (::fstat(fd, &st) != 0) {
@@ -94,18 +142,62 @@ void CFile::FlushWrites() {
     const char* in = m_pendingWrites.data();
     std::size_t count = m_pendingWrites.size();
     while (count > 0) {
-        const ssize_t n = ::write(m_hFile, in, count);
+        const int fault = Fault(CFileStep::Write, m_strFileName);
+        const ssize_t n = fault != 0 ? -1 : ::write(m_hFile, in, count);
         if (n < 0) {
-            if (errno == EINTR) {
+            const int error = fault != 0 ? fault : errno;
+            if (error == EINTR) {
                 continue;
             }
             m_pendingWrites.clear();
-            throw CFileException(m_strFileName, errno);
+            throw CFileException(m_strFileName, error);
         }
         in += n;
         count -= static_cast<std::size_t>(n);
     }
     m_pendingWrites.clear();
+}
+
+void CFile::Flush() {
+    FlushWrites();
+    ThrowOnFault(CFileStep::Flush, m_strFileName);
+    while (::fsync(m_hFile) != 0) {
+        if (errno != EINTR) {
+            throw CFileException(m_strFileName, errno);
+        }
+    }
+}
+
+void CFile::CopyFrom(CFile& source, std::uint64_t count) {
+    FlushWrites();
+    bool bInKernel = true;
+    std::vector<char> buffer;
+    while (count > 0) {
+        ThrowOnFault(CFileStep::Copy, m_strFileName);
+        const std::uint64_t step = std::min(count, kCopyStepBytes);
+        std::uint64_t done = 0;
+        if (bInKernel) {
+            const ssize_t n = ::copy_file_range(source.m_hFile, nullptr, m_hFile, nullptr,
+                                                static_cast<std::size_t>(step), 0);
+            if (n < 0) {
+                if (errno != EINTR && !NeedsUserCopy(errno)) {
+                    throw CFileException(m_strFileName, errno);
+                }
+                bInKernel = errno == EINTR;
+                continue;
+            }
+            done = static_cast<std::uint64_t>(n);
+        } else {
+            buffer.resize(static_cast<std::size_t>(std::min<std::uint64_t>(step, 1 << 20)));
+            done = source.Read(buffer.data(), buffer.size());
+            Write(buffer.data(), static_cast<std::size_t>(done));
+        }
+        if (done == 0) {
+            throw CFileException(source.m_strFileName, ENODATA);  // shorter than it said
+        }
+        count -= done;
+    }
+    FlushWrites();
 }
 
 void CFile::Close() {
@@ -114,6 +206,7 @@ void CFile::Close() {
     }
     try {
         FlushWrites();
+        ThrowOnFault(CFileStep::Close, m_strFileName);
     } catch (const CFileException&) {
         Abort();
         throw;
@@ -133,12 +226,90 @@ void CFile::Abort() {
     }
 }
 
+bool CFile::GetStatus(CFileStatus& status) const {
+    struct stat st {};
+    if (m_hFile < 0 || ::fstat(m_hFile, &st) != 0) {
+        return false;
+    }
+    FillStatus(st, status);
+    return true;
+}
+
 bool CFile::GetStatus(const std::string& fileName, CFileStatus& status) {
     struct stat st {};
     if (::stat(fileName.c_str(), &st) != 0) {
         return false;
     }
-    status.m_size = static_cast<std::uint64_t>(st.st_size);
-    status.m_bRegular = S_ISREG(st.st_mode);
+    FillStatus(st, status);
     return true;
+}
+
+void CFile::Rename(const std::string& from, const std::string& to) {
+    ThrowOnFault(CFileStep::Rename, to);
+    if (::rename(from.c_str(), to.c_str()) != 0) {
+        throw CFileException(to, errno);
+    }
+}
+
+void CFile::Link(const std::string& existing, const std::string& newName) {
+    ThrowOnFault(CFileStep::Link, newName);
+    if (::link(existing.c_str(), newName.c_str()) != 0) {
+        throw CFileException(newName, errno);
+    }
+}
+
+void CFile::Copy(const std::string& existing, const std::string& newName) {
+    CFile source;
+    CFileException error(existing, 0);
+    CFileStatus status;
+    if (!source.Open(existing, modeRead, &error)) {
+        throw error;
+    }
+    if (!source.GetStatus(status)) {
+        throw CFileException(existing, errno);
+    }
+    CFile target;
+    if (!target.Open(newName, modeCreate | modeWrite, &error)) {
+        throw error;
+    }
+    try {
+        target.CopyFrom(source, status.m_size);
+        target.Flush();
+        target.Close();
+    } catch (const CFileException&) {
+        target.Abort();
+        Remove(newName);
+        throw;
+    }
+}
+
+void CFile::MakeDirectory(const std::string& path) {
+    ThrowOnFault(CFileStep::MakeDirectory, path);
+    if (::mkdir(path.c_str(), 0777) != 0) {
+        throw CFileException(path, errno);
+    }
+}
+
+void CFile::FlushDirectory(const std::string& path) {
+    ThrowOnFault(CFileStep::Flush, path);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+        throw CFileException(path, errno);
+    }
+    int error = 0;
+    while (::fsync(fd) != 0) {
+        // Some file systems cannot flush a directory; their entries are as durable as it gets.
+        if (errno != EINTR) {
+            error = errno == EINVAL ? 0 : errno;
+            break;
+        }
+    }
+    ::close(fd);
+    if (error != 0) {
+        throw CFileException(path, error);
+    }
+}
+
+bool CFile::Remove(const std::string& path) {
+    return ::unlink(path.c_str()) == 0;
 }

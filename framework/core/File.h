@@ -2,29 +2,54 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
-// A failure of the file layer: the file it concerns and the system's reason.
+// A failure of the file layer: the file it concerns, the system's reason, and optionally what
+// it left behind (a save that could not put everything back says where the old files are).
 class CFileException {
 public:
-    CFileException(std::string fileName, int osError)
-        : m_strFileName(std::move(fileName)), m_lOsError(osError) {}
+    CFileException(std::string fileName, int osError, std::string note = {})
+        : m_strFileName(std::move(fileName)), m_lOsError(osError), m_strNote(std::move(note)) {}
 
     const std::string& FileName() const { return m_strFileName; }
     int OsError() const { return m_lOsError; }
-    // "path: reason", for messages to the user.
+    const std::string& Note() const { return m_strNote; }
+    // "path: reason", and the note on a line of its own, for messages to the user.
     std::string Describe() const;
 
 private:
     std::string m_strFileName;
     int m_lOsError;
+    std::string m_strNote;
 };
 
 struct CFileStatus {
     std::uint64_t m_size = 0;
     bool m_bRegular = false;
+    // Which file this is and which version of it: a rename puts another file under the name, a
+    // write changes the modification time.
+    std::uint64_t m_nDevice = 0;
+    std::uint64_t m_nInode = 0;
+    std::int64_t m_nModifiedNs = 0;
+
+    bool IsSameVersion(const CFileStatus& other) const {
+        return m_nDevice == other.m_nDevice && m_nInode == other.m_nInode &&
+               m_size == other.m_size && m_nModifiedNs == other.m_nModifiedNs &&
+               m_bRegular == other.m_bRegular;
+    }
 };
+
+// The steps of the file layer that can fail on their own. Flush is an fsync, of a file or of
+// a directory.
+enum class CFileStep { Open, Write, Flush, Close, Rename, Link, Copy, MakeDirectory };
+
+// Lets tests make steps of the file layer fail: the handler sees every step before it runs
+// and returns an errno for it to fail with, or 0. An empty handler, the program's state, lets
+// every step run. Returns the previous handler.
+using CFileFaultHandler = std::function<int(CFileStep step, const std::string& path)>;
+CFileFaultHandler AfxSetFileFaultHandler(CFileFaultHandler handler);
 
 // A binary file on a POSIX descriptor. Reads and writes throw CFileException on error; written
 // bytes reach the file at the latest when Close returns.
@@ -45,6 +70,10 @@ public:
     bool Open(const std::string& fileName, unsigned flags, CFileException* error = nullptr);
     std::size_t Read(void* buffer, std::size_t count);
     void Write(const void* buffer, std::size_t count);
+    // Writes out what is gathered and waits until the file's bytes are on the disk.
+    void Flush();
+    // Appends count bytes of source, from its current position, in the kernel where it can.
+    void CopyFrom(CFile& source, std::uint64_t count);
     // Closes and reports a failed close (lost data on write) as an exception.
     void Close();
     // Closes without reporting anything; for cleanup after a failure.
@@ -53,9 +82,23 @@ public:
     // The name errors and readers see; a save's temporary carries its target's name.
     const std::string& GetFilePath() const { return m_strFileName; }
     void SetFilePath(std::string fileName) { m_strFileName = std::move(fileName); }
+    // The status of the open file, whatever has happened to its name since; false on failure.
+    bool GetStatus(CFileStatus& status) const;
 
     // False when the file does not exist or its status cannot be read.
     static bool GetStatus(const std::string& fileName, CFileStatus& status);
+
+    // The file system operations of a save. All throw CFileException naming the path they
+    // create or change.
+    static void Rename(const std::string& from, const std::string& to);
+    static void Link(const std::string& existing, const std::string& newName);
+    // Creates newName with the bytes of existing and flushes it.
+    static void Copy(const std::string& existing, const std::string& newName);
+    static void MakeDirectory(const std::string& path);
+    // Makes the directory's entries (renames, new and removed files) durable.
+    static void FlushDirectory(const std::string& path);
+    // Removes a file; false when it could not (cleanup goes on regardless).
+    static bool Remove(const std::string& path);
 
 private:
     void FlushWrites();

@@ -3,24 +3,62 @@
 #include <string>
 #include <vector>
 
+#include "File.h"
+
+class CSaveBackup;
+
 // Collects the files of one save as temporaries beside their targets and puts them in place
-// only when every one was written, so a failed save leaves the old files as they were.
+// only when every one was written, so a failed save leaves the old files as they were: the
+// temporaries are flushed to disk before the first rename, the files about to be replaced are
+// kept first (in a backup, or in links of their own while the renames run), and a failure
+// after the first rename puts back what was already replaced.
 class CSaveTransaction {
 public:
-    CSaveTransaction() = default;
+    // The replaced files go into a new directory under backupRoot, of which the newest
+    // nKeepBackups stay; 0 keeps none once the save is through.
+    CSaveTransaction(std::string backupRoot, int nKeepBackups);
     ~CSaveTransaction();  // removes the temporaries of a save that was not committed
     CSaveTransaction(const CSaveTransaction&) = delete;
     CSaveTransaction& operator=(const CSaveTransaction&) = delete;
 
     // The path to write instead of target.
     std::string AddTarget(const std::string& target);
-    // Renames every temporary onto its target; throws CFileException on the first failure.
+    // The save leaves target as it is after all: its temporary goes.
+    void LeaveAsItIs(const std::string& target);
+    // Puts every temporary in place, all or nothing; throws CFileException naming the file
+    // that failed, with a note when the old files could not all be put back.
     void Commit();
     // Removes every temporary that is still there.
     void Rollback();
 
+    // What a committed save put in place, and each file's status on disk since.
+    struct CPlacedFile {
+        std::string strPath;
+        CFileStatus status;
+    };
+    const std::vector<CPlacedFile>& PlacedFiles() const { return m_placed; }
+
     static std::string TemporaryPathFor(const std::string& target);
 
 private:
+    struct CTarget {
+        std::string strPath;
+        bool bExisted = false;
+        std::string strKept;  // where its old bytes are while the renames run
+        CFileStatus written;
+    };
+
+    std::vector<CTarget> CheckTargets() const;
+    void FlushTemporaries(std::vector<CTarget>& targets) const;
+    void KeepOldFiles(std::vector<CTarget>& targets, CSaveBackup& backup) const;
+    // Undoes the first nReplaced renames and rethrows failure, with a note when that failed.
+    [[noreturn]] void PutBack(std::vector<CTarget>& targets, std::size_t nReplaced,
+                              CSaveBackup& backup, const CFileException& failure);
+    void RemoveKeepLinks(const std::vector<CTarget>& targets) const;
+    std::vector<std::string> Directories() const;
+
+    std::string m_strBackupRoot;
+    int m_nKeepBackups;
     std::vector<std::string> m_targets;
+    std::vector<CPlacedFile> m_placed;
 };

@@ -92,6 +92,7 @@ TEST_F(ProfileSlotDlgTest, ApplyStoresInPlaceAndExitAsksAboutTheRest) {
     EXPECT_EQ(Stored(), expected);
     EXPECT_THAT(m_messages.Texts(), ElementsAre("Do you wish to retain changes made to Edited ?"));
     EXPECT_TRUE(m_doc.IsModified());
+    EXPECT_THAT(ChangedDatabases(m_doc), ElementsAre(Database::Profile));
 }
 
 TEST_F(ProfileSlotDlgTest, NoAndAFieldThatDoesNotParseStoreNothing) {

@@ -73,6 +73,7 @@ TEST_P(EveryEditorTest, UntouchedApplyAndExitKeepEveryByte) {
         EXPECT_EQ(Stored(nKey), before[nKey]) << "record " << nKey;
     }
     EXPECT_FALSE(m_doc.IsModified());
+    EXPECT_THAT(ChangedDatabases(m_doc), IsEmpty());
     EXPECT_THAT(m_messages.Texts(), IsEmpty());
     EXPECT_FALSE(Dialog().isVisible());
 }
@@ -146,6 +147,8 @@ TEST_P(EveryEditorTest, RenameMovesTheLineToTheEndAndACaseOnlyRenameKeepsIt) {
     EXPECT_THAT(ListLines(), ElementsAre(Line(0, "Alpha"), Line(1, "Bravo")));
     EXPECT_EQ(NameIn(Stored(0), GetParam().file), "ALPHA");
     EXPECT_TRUE(m_doc.IsModified());
+    // Only its own file is written by the next save.
+    EXPECT_THAT(ChangedDatabases(m_doc), ElementsAre(DatabaseOf(GetParam().file)));
 
     Type(nName, "Zulu");
     Press(kApply);
@@ -172,6 +175,7 @@ TEST_P(EveryEditorTest, NewCopiesTheCurrentRecordUnderTheNextFreeKey) {
     EXPECT_THAT(ListLines().back(), StartsWith(Line(nKey, GetParam().pszDefaultName, "")));
     EXPECT_EQ(CurrentRow(List()), 2);
     EXPECT_TRUE(m_doc.IsModified());
+    EXPECT_THAT(ChangedDatabases(m_doc), ElementsAre(DatabaseOf(GetParam().file)));
     // Everything but the index, the name (and a sensor's display name) comes from the model.
     const RecordShape& shape = ShapeOf(GetParam().file);
     for (std::size_t i = 0; i < shape.size; ++i) {

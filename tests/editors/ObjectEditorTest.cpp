@@ -195,6 +195,7 @@ TEST_F(ObjectEditorTest, SonarProfileOpensTheProfileOrSaysWhyNot) {
     EXPECT_EQ(script.m_nRuns, 1);
     EXPECT_EQ(RecordField::Get<std::int16_t>(FindRecord(m_doc, SetFile::Profile, 7), 22), -7);
     EXPECT_TRUE(m_doc.IsModified());
+    EXPECT_THAT(ChangedDatabases(m_doc), ElementsAre(Database::Profile));
     EXPECT_EQ(Stored(1), before);
 }
 

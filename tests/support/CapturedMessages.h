@@ -19,8 +19,10 @@ public:
     }
     bool DoPromptFileName(std::string&, bool) override { return false; }
     void AddToRecentFileList(const std::string&) override {}
+    int GetBackupCount() const override { return m_nBackupCount; }
 
     std::vector<std::string> m_texts;
+    int m_nBackupCount = kDefaultBackupCount;
 
 private:
     CAppServices* m_pPrevious;

@@ -53,3 +53,21 @@ std::uint8_t* AddObject(CVentryDoc& doc, std::uint16_t key, const std::string& n
     doc.m_mapObjectsByName[name] = doc.m_mapObjects.at(key).get();
     return record;
 }
+
+Database DatabaseOf(SetFile file) {
+    if (file == SetFile::ShipBasedAircraft) {
+        throw std::logic_error("no database in that file");
+    }
+    return static_cast<Database>(file);  // the files are in the databases' order
+}
+
+std::vector<Database> ChangedDatabases(const CVentryDoc& doc) {
+    std::vector<Database> changed;
+    for (std::size_t i = 0; i < kDatabaseCount; ++i) {
+        const auto database = static_cast<Database>(i);
+        if (doc.FilesOnDisk().Entry(database).bChanged) {
+            changed.push_back(database);
+        }
+    }
+    return changed;
+}

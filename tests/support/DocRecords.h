@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "TestFiles.h"
 #include "VentryDoc.h"
@@ -19,3 +20,8 @@ std::uint8_t* AddNamed(CVentryDoc& doc, SetFile file, std::uint16_t key, const s
 // An object in the index map and in the name map, as a load would enter it.
 std::uint8_t* AddObject(CVentryDoc& doc, std::uint16_t key, const std::string& name,
                         std::int32_t simType, std::int32_t objectType = 2);
+
+// The database whose records a set file holds.
+Database DatabaseOf(SetFile file);
+// The databases the document counts as changed since its last load or save.
+std::vector<Database> ChangedDatabases(const CVentryDoc& doc);

@@ -159,9 +159,15 @@ TEST_F(SetCommandsTest, ImportRefusesBadCsvAndWritesNothing) {
     const fs::path csv = m_dir.Path() / "csv";
     ASSERT_EQ(RunVentryDb({"export", m_strSet, csv.string()}).nExitCode, 0);
     ASSERT_EQ(RunVentryDb({"import", csv.string(), m_strSet}).nExitCode, 0);
+    // The import over the set kept the files it replaced in a backup folder beside them.
+    const fs::path backups = m_dir.Path() / "set" / "ventry-backup";
+    ASSERT_EQ(FileNamesIn(backups).size(), 1u);
+    EXPECT_EQ(FileNamesIn(backups / FileNamesIn(backups)[0]).size(), 10u);
     std::map<std::string, Bytes> before;
     for (const std::string& name : FileNamesIn(m_dir.Path() / "set")) {
-        before[name] = ReadBytes(m_dir.Path() / "set" / name);
+        if (!fs::is_directory(m_dir.Path() / "set" / name)) {
+            before[name] = ReadBytes(m_dir.Path() / "set" / name);
+        }
     }
     const auto replace = [](std::string from, std::string to) {
         return [=](std::string& text) { text.replace(text.find(from), from.size(), to); };
