@@ -1,9 +1,12 @@
 #include "VentryApp.h"
 
+#include <algorithm>
+
 #include "AboutDlg.h"
 #include "LeftView.h"
 #include "MainFrame.h"
 #include "Resource.h"
+#include "SetWatcher.h"
 #include "StringTable.h"
 #include "VentryDoc.h"
 #include "VentryDocManager.h"
@@ -30,17 +33,23 @@ bool CVentryApp::InitInstance() {
     LoadStdProfileSettings(4);
     m_nLanguageID = GetProfileInt(QStringLiteral("Settings"), QStringLiteral("LanguageID"), 0);
     WriteProfileInt(QStringLiteral("Settings"), QStringLiteral("LanguageID"), m_nLanguageID);
+    m_nBackupCount = std::max(0, GetProfileInt(QStringLiteral("Settings"),
+                                               QStringLiteral("BackupCount"), kDefaultBackupCount));
 
     SetDocManager(std::make_unique<CVentryDocManager>());
-    AddDocTemplate(std::make_unique<CSingleDocTemplate>(
+    auto pTemplate = std::make_unique<CSingleDocTemplate>(
         LoadResourceString(IDR_MAINFRAME), CVentryDoc::classCVentryDoc, CMainFrame::classCMainFrame,
-        CLeftView::classCLeftView));
+        CLeftView::classCLeftView);
+    CSingleDocTemplate& setTemplate = *pTemplate;
+    AddDocTemplate(std::move(pTemplate));
 
     CCommandLineInfo cmdInfo;
     ParseCommandLine(cmdInfo);
     if (!ProcessShellCommand(cmdInfo)) {
         return false;
     }
+    // The frame owns the watch, so it ends before the document goes.
+    new CSetWatcher(setTemplate, GetMainWnd());
     GetMainWnd()->ActivateFrame();
     GetMainWnd()->DragAcceptFiles();
     return true;
