@@ -128,6 +128,9 @@ TEST_F(SetLoadSaveTest, DuplicateIndicesKeepTheLaterRecordAndAreReported) {
     ASSERT_TRUE(Load({{SetFile::Object, Concat({earlier, later})},
                       {SetFile::Sensor, Concat({MakeRecord(SetFile::Sensor, 5, "A"), sensorB})}}));
     EXPECT_EQ(RecordBytes(m_doc, SetFile::Object, 5), later);
+    // The name map still refers to the earlier record, which lives until the set is emptied.
+    const std::uint8_t* pEarlier = m_doc.m_mapObjectsByName.at("Earlier")->m_data.data();
+    EXPECT_EQ(Bytes(pEarlier, pEarlier + earlier.size()), earlier);
     EXPECT_EQ(m_doc.FilesWithDuplicateIndices(),
               (std::vector<std::string>{Src(SetFile::Object), Src(SetFile::Sensor)}));
     ASSERT_TRUE(SaveTo(m_dst));
@@ -145,7 +148,7 @@ TEST_F(SetLoadSaveTest, WeaponEntitiesAreThoseNamingObjectsOfType7To11) {
     std::vector<std::uint16_t> weapons;
     for (const auto& [index, entity] : m_doc.m_mapWeaponEntities) {
         weapons.push_back(index);
-        EXPECT_EQ(entity, m_doc.m_mapEntities.at(index).get());
+        EXPECT_EQ(entity, m_doc.m_mapEntities.at(index));
     }
     EXPECT_EQ(weapons, (std::vector<std::uint16_t>{11, 12}));
 }
