@@ -1,10 +1,10 @@
 #include <benchmark/benchmark.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <cstdio>
 #include <memory>
@@ -48,7 +48,7 @@ public:
     T& Control(int nId) const {
         return *Dialog().findChild<T*>(QString::number(nId));
     }
-    int Listed() const { return Control<QListWidget>(1182).count(); }
+    int Listed() const { return Control<QAbstractItemView>(1182).model()->rowCount(); }
 
     void SetTypes(std::initializer_list<int> boxIds) {
         for (QCheckBox* pBox : Dialog().findChildren<QCheckBox*>()) {
