@@ -139,10 +139,8 @@ std::span<T> CVentryDoc::LoadDatabase(CIndexMap<T>& map, const CDatabaseReader& 
 }
 
 void CVentryDoc::EnterWeaponEntity(CEntityInfo& entity) {
-    const auto* pTypeName =
-        reinterpret_cast<const char*>(entity.m_data.data() + EntityField::kTypeName.nOffset);
-    const auto object = m_mapObjectsByName.find(
-        std::string_view(pTypeName, strnlen(pTypeName, EntityField::kTypeName.nWidth)));
+    const auto object = m_mapObjectsByName.find(RecordField::GetTextView(
+        entity.m_data.data(), EntityField::kTypeName.nOffset, EntityField::kTypeName.nWidth));
     if (object == m_mapObjectsByName.end()) {
         return;
     }
@@ -216,7 +214,8 @@ void CVentryDoc::LoadDatabases(const CDatabaseReader& read) {
     const std::span<CObjectInfo> objects = LoadDatabase(m_mapObjects, read);
     m_mapObjectsByName.reserve(objects.size());
     for (CObjectInfo& object : objects) {
-        m_mapObjectsByName[object.GetName()] = &object;
+        m_mapObjectsByName[RecordField::GetTextView(object.m_data.data(), CObjectInfo::kNameOffset,
+                                                    CObjectInfo::kNameWidth)] = &object;
     }
     for (CEntityInfo& entity : LoadDatabase(m_mapEntities, read)) {
         EnterWeaponEntity(entity);

@@ -7,12 +7,11 @@
 #include <memory>
 #include <span>
 #include <string>
-#include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "EditorWindow.h"
 #include "IndexMap.h"
+#include "NameMap.h"
 #include "RecordFile.h"
 #include "RecordTable.h"
 #include "Records.h"
@@ -20,15 +19,6 @@
 
 // The object name map and the weapon entity map only refer to records of the index maps; no
 // other database is ever looked up by name, so none has a name map.
-// Names are looked up as they stand in a record, without making a string of them first.
-struct CNameHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view name) const {
-        return std::hash<std::string_view>()(name);
-    }
-};
-template <class T>
-using CNameMap = std::unordered_map<std::string, T*, CNameHash, std::equal_to<>>;
 template <class T>
 using CRefMap = CKeyMap<T>;
 

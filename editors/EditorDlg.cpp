@@ -168,8 +168,8 @@ QWidget* CEditorDlg::CreateFilterPanel() {
     return nullptr;
 }
 
-int CEditorDlg::ObjectSimType(const std::string& strObjectName) const {
-    const auto it = m_doc.m_mapObjectsByName.find(strObjectName);
+int CEditorDlg::ObjectSimType(std::string_view objectName) const {
+    const auto it = m_doc.m_mapObjectsByName.find(objectName);
     return it == m_doc.m_mapObjectsByName.end()
                ? 0
                : RecordField::Get<std::int32_t>(it->second->m_data.data(), ObjectField::kSimType);
@@ -177,7 +177,7 @@ int CEditorDlg::ObjectSimType(const std::string& strObjectName) const {
 
 int CEditorDlg::RecordType(const std::uint8_t* pRecord) const {
     return ObjectSimType(
-        RecordField::GetText(pRecord, m_pRecords->NameOffset(), m_pRecords->NameWidth()));
+        RecordField::GetTextView(pRecord, m_pRecords->NameOffset(), m_pRecords->NameWidth()));
 }
 
 int CEditorDlg::ShownIndex(std::uint16_t, const std::uint8_t* pRecord) const {

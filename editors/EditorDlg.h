@@ -90,7 +90,7 @@ protected:
     void OnListDoubleClick(int nRow);
 
     std::uint8_t* CurrentRecord() const;
-    int ObjectSimType(const std::string& strObjectName) const;
+    int ObjectSimType(std::string_view objectName) const;
 
     CVentryDoc& m_doc;
     const EditorDescription& m_description;
