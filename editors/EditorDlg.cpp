@@ -196,10 +196,6 @@ std::size_t CEditorDlg::FormatLine(int nIndex, const std::uint8_t* pRecord, char
         nIndex, std::string_view(pName, strnlen(pName, m_pRecords->NameWidth())), pBuffer);
 }
 
-void CEditorDlg::AddLine(std::uint16_t nKey, std::uint8_t* pRecord, std::string_view line) {
-    m_pLines->Append(nKey, pRecord, line);
-}
-
 bool CEditorDlg::FillList(const LineFilter& keep) {
     char line[RecordLine::kMaxLength];
     CRecordListModel::CLines lines;
@@ -326,7 +322,7 @@ CEditorDlg::ERecordState CEditorDlg::StoreOrCompare(bool bStore) {
     const std::string strNew(line, FormatLine(nIndex, image.data(), line));
     if (!RecordLine::EqualNoCase(strOld, strNew)) {
         m_pLines->Remove(m_nCurrent);
-        AddLine(nKey, pStored, strNew);
+        m_pLines->Append(nKey, pStored, strNew);
         m_nCurrent = m_pLines->Count() - 1;
         SelectCurrent();
     }
@@ -396,8 +392,8 @@ void CEditorDlg::OnNew() {
     m_doc.RecordsChanged(m_pRecords->Layout().database);
 
     char line[RecordLine::kMaxLength];
-    AddLine(nKey, pRecord,
-            std::string_view(line, FormatLine(ShownIndex(nKey, pRecord), pRecord, line)));
+    m_pLines->Append(nKey, pRecord,
+                     std::string_view(line, FormatLine(ShownIndex(nKey, pRecord), pRecord, line)));
     m_nCurrent = m_pLines->Count() - 1;
     SelectCurrent();
     UpdateRecordControls();

@@ -109,7 +109,6 @@ private:
     void SelectCurrent();
     int RowOf(std::uint16_t nKey) const;
     void UpdateRecordControls();
-    void AddLine(std::uint16_t nKey, std::uint8_t* pRecord, std::string_view line);
     void ApplyTypeFilter();
     void ApplyTextFilter(const std::string& strFilter);
     std::string EditedName() const;
