@@ -22,8 +22,10 @@ void* Allocate(std::size_t nBytes) {
     if (pStorage == nullptr) {
         throw std::bad_alloc();
     }
-    // Only advice: without huge pages the block works all the same.
-    ::madvise(pStorage, nRounded, MADV_HUGEPAGE);
+    // Only advice: without huge pages the block works all the same. The last, partly used
+    // huge page would be cleared and held whole, so the part after the last full one stays
+    // on small pages.
+    ::madvise(pStorage, nBytes / kHugePage * kHugePage, MADV_HUGEPAGE);
     return pStorage;
 }
 
