@@ -1,6 +1,5 @@
 #pragma once
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -41,35 +40,20 @@ public:
         return record;
     }
 
-    // A record of a block that took the key of an earlier one; positions count from 0.
-    struct Replacement {
-        std::uint16_t nKey;
-        std::size_t nEarlier;
-        std::size_t nLater;
-    };
     struct Adopted {
         std::span<T> records;
-        std::vector<Replacement> replaced;  // in the order of the later records
+        std::vector<CKeyTable::Replacement> replaced;  // records that took an earlier one's key
     };
     // Takes over a block of records and enters each under keyOf(position, record), in block
     // order, as Emplace would one by one; the map holds no key yet, as after clear().
     template <class KeyOf>
     Adopted Adopt(CRecordBlock<T>&& block, KeyOf keyOf) {
-        Adopted adopted{m_records.Adopt(std::move(block)), {}};
-        const std::span<T> records = adopted.records;
-        std::vector<typename CKeyMap<T>::Entry> entries;
-        entries.reserve(records.size());
+        const std::span<T> records = m_records.Adopt(std::move(block));
+        std::vector<std::uint16_t> keys(records.size());
         for (std::size_t i = 0; i < records.size(); ++i) {
-            entries.emplace_back(keyOf(i, records[i]), &records[i]);
+            keys[i] = keyOf(i, records[i]);
         }
-        for (const auto& replaced : m_keys.AssignAll(entries)) {
-            adopted.replaced.push_back(
-                {replaced.nKey, static_cast<std::size_t>(replaced.pEarlier - records.data()),
-                 static_cast<std::size_t>(replaced.pLater - records.data())});
-        }
-        std::sort(adopted.replaced.begin(), adopted.replaced.end(),
-                  [](const Replacement& a, const Replacement& b) { return a.nLater < b.nLater; });
-        return adopted;
+        return {records, m_keys.Fill(keys, records)};
     }
 
     void clear() {

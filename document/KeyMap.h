@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
+#include <span>
 #include <stdexcept>
 #include <utility>
 #include <vector>
@@ -18,7 +19,6 @@ public:
     using mapped_type = T*;
     using value_type = std::pair<const std::uint16_t, T*>;
     using size_type = std::size_t;
-    using Entry = std::pair<std::uint16_t, T*>;
 
     class const_iterator {
     public:
@@ -75,21 +75,11 @@ public:
     bool insert_or_assign(std::uint16_t nKey, T* pValue) {
         return m_table.InsertOrAssign(nKey, pValue);
     }
-    struct Replacement {
-        std::uint16_t nKey;
-        T* pEarlier;
-        T* pLater;
-    };
-    // Sets the entries in their order, as insert_or_assign would one by one. Returns every
-    // entry that took the key of an earlier one or of one the map held.
-    std::vector<Replacement> AssignAll(const std::vector<Entry>& entries) {
-        std::vector<Replacement> replacements;
-        for (const auto& replaced :
-             m_table.AssignAll(std::vector<CKeyTable::Entry>(entries.begin(), entries.end()))) {
-            replacements.push_back({replaced.nKey, static_cast<T*>(replaced.pEarlier),
-                                    static_cast<T*>(replaced.pLater)});
-        }
-        return replacements;
+    // Fills an empty map with a run of records, records[i] under keys[i], as insert_or_assign
+    // would one by one.
+    std::vector<CKeyTable::Replacement> Fill(std::span<const std::uint16_t> keys,
+                                             std::span<T> records) {
+        return m_table.Fill(keys, records.data(), sizeof(T));
     }
     void clear() { m_table.Clear(); }
 

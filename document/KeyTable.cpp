@@ -1,14 +1,8 @@
 #include "KeyTable.h"
 
 #include <algorithm>
-
-namespace {
-
-bool KeyBefore(const CKeyTable::Entry& a, const CKeyTable::Entry& b) {
-    return a.first < b.first;
-}
-
-}  // namespace
+#include <cstddef>
+#include <stdexcept>
 
 std::size_t CKeyTable::LowerBound(std::uint16_t nKey) const {
     return static_cast<std::size_t>(std::lower_bound(m_keys.begin(), m_keys.end(), nKey) -
@@ -31,34 +25,38 @@ bool CKeyTable::InsertOrAssign(std::uint16_t nKey, void* pValue) {
     return true;
 }
 
-std::vector<CKeyTable::Replacement> CKeyTable::AssignAll(std::vector<Entry> entries) {
-    const bool bAppends =
-        std::is_sorted(entries.begin(), entries.end(), KeyBefore) &&
-        (entries.empty() || m_keys.empty() || m_keys.back() < entries.front().first);
-    if (!bAppends) {
-        // What the table holds comes first, so that the entries win over it.
-        std::vector<Entry> held;
-        held.reserve(m_keys.size() + entries.size());
-        for (std::size_t i = 0; i < m_keys.size(); ++i) {
-            held.emplace_back(m_keys[i], m_values[i]);
-        }
-        held.insert(held.end(), entries.begin(), entries.end());
-        std::stable_sort(held.begin(), held.end(), KeyBefore);
-        Clear();
-        entries = std::move(held);
+std::vector<CKeyTable::Replacement> CKeyTable::Fill(std::span<const std::uint16_t> keys,
+                                                    void* pFirst, std::size_t nStride) {
+    if (!m_keys.empty()) {
+        throw std::logic_error("only an empty key table is filled");
     }
-    m_keys.reserve(m_keys.size() + entries.size());
-    m_values.reserve(m_values.size() + entries.size());
+    // Key and position in one number: sorted, equal keys keep the order of their values.
+    std::vector<std::uint64_t> order(keys.size());
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        order[i] = std::uint64_t{keys[i]} << 32 | i;
+    }
+    if (!std::is_sorted(order.begin(), order.end())) {
+        std::sort(order.begin(), order.end());
+    }
+    m_keys.reserve(order.size());
+    m_values.reserve(order.size());
     std::vector<Replacement> replacements;
-    for (const auto& [nKey, pValue] : entries) {
+    std::size_t nHeld = 0;  // the position of the value the last key holds
+    for (const std::uint64_t item : order) {
+        const auto nKey = static_cast<std::uint16_t>(item >> 32);
+        const auto nAt = static_cast<std::size_t>(item & 0xFFFFFFFFu);
+        void* pValue = static_cast<std::byte*>(pFirst) + nAt * nStride;
         if (!m_keys.empty() && m_keys.back() == nKey) {
-            replacements.push_back({nKey, m_values.back(), pValue});
+            replacements.push_back({nKey, nHeld, nAt});
             m_values.back() = pValue;
         } else {
             m_keys.push_back(nKey);
             m_values.push_back(pValue);
         }
+        nHeld = nAt;
     }
+    std::sort(replacements.begin(), replacements.end(),
+              [](const Replacement& a, const Replacement& b) { return a.nLater < b.nLater; });
     return replacements;
 }
 

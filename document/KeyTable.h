@@ -2,7 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <utility>
+#include <span>
 #include <vector>
 
 // 16-bit keys and their pointers in two arrays sorted by key: the untyped half of CKeyMap, so
@@ -10,11 +10,11 @@
 // already, so a load enters them in one pass; a walk is a scan of two arrays.
 class CKeyTable {
 public:
-    using Entry = std::pair<std::uint16_t, void*>;
+    // A value of a run that took the key of an earlier one; positions count from 0.
     struct Replacement {
         std::uint16_t nKey;
-        void* pEarlier;
-        void* pLater;
+        std::size_t nEarlier;
+        std::size_t nLater;
     };
 
     std::size_t Size() const { return m_keys.size(); }
@@ -25,9 +25,11 @@ public:
 
     // Sets the entry of nKey; true when the key was new.
     bool InsertOrAssign(std::uint16_t nKey, void* pValue);
-    // Sets the entries in their order, as InsertOrAssign would one by one: a later entry takes
-    // the key of an earlier one. Returns every such replacement.
-    std::vector<Replacement> AssignAll(std::vector<Entry> entries);
+    // Fills an empty table with a run of values, pFirst + i * nStride under keys[i], as
+    // InsertOrAssign would one by one. Returns every replacement, in the order of the later
+    // values.
+    std::vector<Replacement> Fill(std::span<const std::uint16_t> keys, void* pFirst,
+                                  std::size_t nStride);
     void Clear();
 
 private:
