@@ -22,7 +22,7 @@ public:
 
     class const_iterator {
     public:
-        using iterator_category = std::forward_iterator_tag;
+        using iterator_category = std::input_iterator_tag;
         using value_type = CKeyMap::value_type;
         using difference_type = std::ptrdiff_t;
         using reference = value_type;
