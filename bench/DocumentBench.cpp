@@ -1,31 +1,25 @@
-// Load and save of a maximal set (65 536 records in every database) through CVentryDoc,
-// against copying the same ten files with plain reads and writes, all in one run so the
-// ratios compare like with like. The set is generated once, before the first benchmark.
+// Load, save and freeing of a set through CVentryDoc, and a load from memory that leaves the
+// disk out. Usage: ventry_bench_document OBJECT_FILE OUT_DIRECTORY [benchmark options]; the
+// set is the one bench/run.sh generates and copies with cp -r in the same run.
 
 #include <benchmark/benchmark.h>
 
-#include <cerrno>
 #include <cstdint>
-#include <cstring>
+#include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include "SetFileNames.h"
-#include "SetWriter.h"
-#include "SyntheticSet.h"
 #include "VentryDoc.h"
 #include "core/AppServices.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using SetFileNames::SetFile;
 
 // Any message during a benchmark is a failure that the run must not hide.
 class CThrowingServices final : public CAppServices {
@@ -35,177 +29,120 @@ public:
     void AddToRecentFileList(const std::string&) override {}
 };
 
-constexpr SetFile kRecordFiles[] = {
-    SetFile::Object,  SetFile::Sensor, SetFile::Launcher, SetFile::Airstrip,  SetFile::Entity,
-    SetFile::Profile, SetFile::Mast,   SetFile::Object3D, SetFile::ShipClass, SetFile::CountryName,
-};
+std::string g_strSource;
+std::string g_strDestination;
 
-// The maximal set and a directory to write copies and saves into.
-class CBenchSet {
-public:
-    CBenchSet() {
-        std::string pattern = (fs::temp_directory_path() / "ventry-bench-XXXXXX").string();
-        if (!::mkdtemp(pattern.data())) {
-            throw std::runtime_error("cannot create a temporary directory");
-        }
-        m_root = pattern;
-        fs::create_directory(m_root / "set");
-        fs::create_directory(m_root / "out");
-        fs::create_directory(m_root / "one");
-        m_strSource = CSetWriter::ObjectFilePath((m_root / "set").string(), 'e');
-        m_strDestination = CSetWriter::ObjectFilePath((m_root / "out").string(), 'e');
-        CVentryDoc doc;
-        CSyntheticSetBuilder(doc, CSyntheticSetBuilder::kMaxCount).Build();
-        if (!CSetWriter::Write(doc, m_strSource)) {
-            throw std::runtime_error("cannot write the benchmark set");
-        }
-        for (const SetFile file : kRecordFiles) {
-            m_nBytes += fs::file_size(FileIn("set", file));
-        }
+std::unique_ptr<CVentryDoc> Loaded() {
+    auto pDoc = std::make_unique<CVentryDoc>();
+    if (!pDoc->OnOpenDocument(g_strSource)) {
+        throw std::runtime_error("cannot load " + g_strSource);
     }
-    ~CBenchSet() {
-        std::error_code ignored;
-        fs::remove_all(m_root, ignored);
-    }
-    CBenchSet(const CBenchSet&) = delete;
-    CBenchSet& operator=(const CBenchSet&) = delete;
-
-    std::string FileIn(const char* directory, SetFile file) const {
-        return SetFileNames::BuildName((m_root / directory).string() + "/", file, ".e");
-    }
-
-    const std::string& Source() const { return m_strSource; }
-    const std::string& Destination() const { return m_strDestination; }
-    std::int64_t Bytes() const { return static_cast<std::int64_t>(m_nBytes); }
-
-private:
-    fs::path m_root;
-    std::string m_strSource;
-    std::string m_strDestination;
-    std::uintmax_t m_nBytes = 0;
-};
-
-const CBenchSet* g_pSet = nullptr;
-
-void Check(bool bOk, const std::string& what) {
-    if (!bOk) {
-        throw std::runtime_error(what + ": " + std::strerror(errno));
-    }
+    return pDoc;
 }
 
-// What cp does without kernel-side copying: read a block, write it, until the end.
-void CopyFile(const std::string& from, const std::string& to, std::vector<char>& buffer) {
-    const int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
-    Check(in >= 0, from);
-    const int out = ::open(to.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    Check(out >= 0, to);
-    for (;;) {
-        const ssize_t n = ::read(in, buffer.data(), buffer.size());
-        Check(n >= 0, from);
-        if (n == 0) {
-            break;
-        }
-        Check(::write(out, buffer.data(), static_cast<std::size_t>(n)) == n, to);
-    }
-    ::close(in);
-    Check(::close(out) == 0, to);
-}
-
-void BM_PlainCopy(benchmark::State& state) {
-    std::vector<char> buffer(128 * 1024);
-    for (auto _ : state) {
-        for (const SetFile file : kRecordFiles) {
-            CopyFile(g_pSet->FileIn("set", file), g_pSet->FileIn("out", file), buffer);
-        }
-    }
-    state.SetBytesProcessed(state.iterations() * g_pSet->Bytes());
-}
-
-// The destructor's freeing of 655 360 records is left out of every timing.
+// The destructor's freeing of the records is left out of every timing but its own.
 void BM_Load(benchmark::State& state) {
     for (auto _ : state) {
-        auto doc = std::make_unique<CVentryDoc>();
-        doc->OnOpenDocument(g_pSet->Source());
+        std::unique_ptr<CVentryDoc> pDoc = Loaded();
         state.PauseTiming();
-        doc.reset();
+        pDoc.reset();
         state.ResumeTiming();
     }
-    state.SetBytesProcessed(state.iterations() * g_pSet->Bytes());
 }
 
 // Every database counts as changed, so every file is written from the records.
 void BM_Save(benchmark::State& state) {
-    CVentryDoc doc;
-    doc.OnOpenDocument(g_pSet->Source());
+    const std::unique_ptr<CVentryDoc> pDoc = Loaded();
     for (auto _ : state) {
-        doc.SetModifiedFlag(true);
-        doc.OnSaveDocument(g_pSet->Destination());
+        pDoc->SetModifiedFlag(true);
+        if (!pDoc->OnSaveDocument(g_strDestination)) {
+            state.SkipWithError("save failed");
+        }
     }
-    state.SetBytesProcessed(state.iterations() * g_pSet->Bytes());
 }
 
 // What a save after one Apply to an object is measured against.
-void BM_PlainCopyObjectFile(benchmark::State& state) {
-    std::vector<char> buffer(128 * 1024);
+void BM_CopyObjectFile(benchmark::State& state) {
+    const fs::path copy = fs::path(g_strDestination).parent_path() / "object-copy";
     for (auto _ : state) {
-        CopyFile(g_pSet->FileIn("set", SetFile::Object), g_pSet->FileIn("out", SetFile::Object),
-                 buffer);
+        fs::copy_file(g_strSource, copy, fs::copy_options::overwrite_existing);
     }
 }
 
 // One object changed, the set saved over itself: only the object file is written (and
 // flushed, backed up and renamed); the other nine stay as they are.
 void BM_SaveAfterOneApply(benchmark::State& state) {
-    const std::string objectFile = g_pSet->FileIn("one", SetFile::Object);
-    CVentryDoc doc;
-    doc.OnOpenDocument(g_pSet->Source());
-    doc.OnSaveDocument(objectFile);  // a copy of the set, which the document's files are now
-    std::uint8_t* pObject = doc.m_mapObjects.begin()->second->m_data.data();
+    const fs::path directory = fs::path(g_strDestination).parent_path() / "one";
+    fs::create_directories(directory);
+    const std::string objectFile = (directory / fs::path(g_strSource).filename()).string();
+    const std::unique_ptr<CVentryDoc> pDoc = Loaded();
+    // A copy of the set, whose files are the document's from now on.
+    if (!pDoc->OnSaveDocument(objectFile)) {
+        throw std::runtime_error("cannot save " + objectFile);
+    }
+    std::uint8_t* pObject = pDoc->m_mapObjects.begin()->second->m_data.data();
     for (auto _ : state) {
         pObject[30] ^= 1;
-        doc.RecordsChanged(Database::Object);
-        doc.OnSaveDocument(objectFile);
+        pDoc->RecordsChanged(Database::Object);
+        if (!pDoc->OnSaveDocument(objectFile)) {
+            state.SkipWithError("save failed");
+        }
     }
 }
 
-void BM_LoadSave(benchmark::State& state) {
+void BM_Free(benchmark::State& state) {
     for (auto _ : state) {
-        auto doc = std::make_unique<CVentryDoc>();
-        doc->OnOpenDocument(g_pSet->Source());
-        doc->OnSaveDocument(g_pSet->Destination());
         state.PauseTiming();
-        doc.reset();
+        std::unique_ptr<CVentryDoc> pDoc = Loaded();
+        state.ResumeTiming();
+        pDoc.reset();
+    }
+}
+
+// The same records from the files' bytes in memory, read once before the first run.
+void BM_LoadFromMemory(benchmark::State& state) {
+    CVentryDoc names;
+    names.DeriveFileNames(g_strSource);
+    CSetImage bytes;
+    CSetView files;
+    for (std::size_t i = 0; i < kDatabaseCount; ++i) {
+        std::ifstream in(names.FileName(static_cast<Database>(i)), std::ios::binary);
+        bytes[i].assign(std::istreambuf_iterator<char>(in), {});
+        files[i] = bytes[i];
+    }
+    for (auto _ : state) {
+        auto pDoc = std::make_unique<CVentryDoc>();
+        pDoc->LoadFromMemory(files);
+        state.PauseTiming();
+        pDoc.reset();
         state.ResumeTiming();
     }
-    state.SetBytesProcessed(state.iterations() * g_pSet->Bytes());
 }
 
-constexpr int kIterations = 4;
+constexpr int kIterations = 3;
 
-BENCHMARK(BM_PlainCopy)->UseRealTime()->Unit(benchmark::kMillisecond)->Iterations(kIterations);
 BENCHMARK(BM_Load)->UseRealTime()->Unit(benchmark::kMillisecond)->Iterations(kIterations);
 BENCHMARK(BM_Save)->UseRealTime()->Unit(benchmark::kMillisecond)->Iterations(kIterations);
-BENCHMARK(BM_LoadSave)->UseRealTime()->Unit(benchmark::kMillisecond)->Iterations(kIterations);
-BENCHMARK(BM_PlainCopyObjectFile)
-    ->UseRealTime()
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(kIterations);
+BENCHMARK(BM_CopyObjectFile)->UseRealTime()->Unit(benchmark::kMillisecond)->Iterations(kIterations);
 BENCHMARK(BM_SaveAfterOneApply)
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond)
     ->Iterations(kIterations);
+BENCHMARK(BM_Free)->UseRealTime()->Unit(benchmark::kMillisecond)->Iterations(kIterations);
+BENCHMARK(BM_LoadFromMemory)->UseRealTime()->Unit(benchmark::kMillisecond)->Iterations(kIterations);
 
 }  // namespace
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s OBJECT_FILE OUT_DIRECTORY [benchmark options]\n", argv[0]);
+        return 2;
     }
+    g_strSource = fs::absolute(argv[1]).string();
+    g_strDestination = (fs::absolute(argv[2]) / fs::path(g_strSource).filename()).string();
     CThrowingServices services;
     AfxSetAppServices(&services);
-    const CBenchSet set;
-    g_pSet = &set;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     AfxSetAppServices(nullptr);

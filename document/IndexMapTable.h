@@ -1,8 +1,5 @@
 #pragma once
 
-#include <cstring>
-#include <memory>
-
 #include "RecordTable.h"
 #include "VentryDoc.h"
 
@@ -20,18 +17,13 @@ public:
         return found == m_map.end() ? nullptr : found->second->m_data.data();
     }
     void ForEach(const Visitor& visit) const override {
-        for (auto& [nKey, pRecord] : m_map) {
+        for (const auto& [nKey, pRecord] : m_map) {
             visit(nKey, pRecord->m_data.data());
         }
     }
     std::uint8_t* Add(std::uint16_t nKey, const std::uint8_t* pModel) override {
-        auto pRecord = std::make_unique<T>();
-        if (pModel != nullptr) {
-            std::memcpy(pRecord->m_data.data(), pModel, T::kRecordSize);
-        }
-        std::uint8_t* pData = pRecord->m_data.data();
-        m_map[nKey] = std::move(pRecord);
-        return pData;
+        return (pModel != nullptr ? m_map.Emplace(nKey, pModel) : m_map.Emplace(nKey))
+            .m_data.data();
     }
 
 private:

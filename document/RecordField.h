@@ -29,9 +29,14 @@ void Set(std::uint8_t* record, std::size_t offset, T value) {
 }
 
 // The text up to the first zero byte or the end of the field, one char per byte.
-inline std::string GetText(const std::uint8_t* record, std::size_t offset, std::size_t width) {
+inline std::string_view GetTextView(const std::uint8_t* record, std::size_t offset,
+                                    std::size_t width) {
     const auto* begin = reinterpret_cast<const char*>(record + offset);
-    return std::string(begin, strnlen(begin, width));
+    return std::string_view(begin, strnlen(begin, width));
+}
+
+inline std::string GetText(const std::uint8_t* record, std::size_t offset, std::size_t width) {
+    return std::string(GetTextView(record, offset, width));
 }
 
 // Writes text cut to the field's width, plus a terminator when there is room for one.

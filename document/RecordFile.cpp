@@ -13,18 +13,18 @@ constexpr std::uint64_t kMaxFileSize = std::uint64_t{1} << 30;
 // Whole records per read: one buffer is reused, so loading touches little fresh memory.
 constexpr std::size_t kChunkBytes = 256 * 1024;
 
-bool ReadInChunks(std::size_t recordSize, std::uint64_t size, auto&& read,
-                  const std::function<void(const std::uint8_t*)>& onRecord) {
+bool ReadInChunks(std::size_t recordSize, std::uint64_t size, auto&& read, CRecordSink& sink) {
+    sink.Expect(static_cast<std::size_t>(size / recordSize),
+                static_cast<std::size_t>(size % recordSize));
     const std::size_t chunk = std::max<std::size_t>(1, kChunkBytes / recordSize) * recordSize;
-    std::vector<std::uint8_t> buffer(chunk);
+    std::vector<std::uint8_t> buffer(
+        static_cast<std::size_t>(std::min<std::uint64_t>(chunk, size)));
     for (std::uint64_t left = size; left > 0;) {
         const auto want = static_cast<std::size_t>(std::min<std::uint64_t>(chunk, left));
         if (read(buffer.data(), want) != want) {
             return false;
         }
-        for (std::size_t at = 0; at + recordSize <= want; at += recordSize) {
-            onRecord(buffer.data() + at);
-        }
+        sink.Take(buffer.data(), want / recordSize);
         left -= want;
     }
     return true;
@@ -33,14 +33,11 @@ bool ReadInChunks(std::size_t recordSize, std::uint64_t size, auto&& read,
 }  // namespace
 
 bool ReadRecordFile(std::size_t recordSize, const std::string& fileName, CArchive* ar,
-                    const std::function<void(const std::uint8_t* record)>& onRecord,
-                    std::string& problem, std::size_t& trailingBytes) {
-    trailingBytes = 0;
+                    CRecordSink& sink, std::string& problem) {
     CFileStatus status;
     if (fileName.empty() || !CFile::GetStatus(fileName, status)) {
         return true;
     }
-    trailingBytes = static_cast<std::size_t>(status.m_size % recordSize);
     if (status.m_size > kMaxFileSize) {
         problem = CFileException(fileName, EFBIG).Describe();
         return false;
@@ -48,7 +45,7 @@ bool ReadRecordFile(std::size_t recordSize, const std::string& fileName, CArchiv
     if (ar) {
         return ReadInChunks(
             recordSize, status.m_size,
-            [ar](std::uint8_t* buffer, std::size_t n) { return ar->Read(buffer, n); }, onRecord);
+            [ar](std::uint8_t* buffer, std::size_t n) { return ar->Read(buffer, n); }, sink);
     }
     CFile file;
     CFileException error(fileName, 0);
@@ -60,7 +57,7 @@ bool ReadRecordFile(std::size_t recordSize, const std::string& fileName, CArchiv
         if (!ReadInChunks(
                 recordSize, status.m_size,
                 [&file](std::uint8_t* buffer, std::size_t n) { return file.Read(buffer, n); },
-                onRecord)) {
+                sink)) {
             problem = CFileException(fileName, ENODATA).Describe();
             return false;
         }
@@ -69,4 +66,11 @@ bool ReadRecordFile(std::size_t recordSize, const std::string& fileName, CArchiv
         return false;
     }
     return true;
+}
+
+void ReadRecordImage(std::size_t recordSize, std::span<const std::uint8_t> bytes,
+                     CRecordSink& sink) {
+    const std::size_t nRecords = bytes.size() / recordSize;
+    sink.Expect(nRecords, bytes.size() % recordSize);
+    sink.Take(bytes.data(), nRecords);
 }

@@ -1,13 +1,19 @@
 #include "SetFilesOnDisk.h"
 
 void CSetFilesOnDisk::NoteLoaded(Database database, const std::string& path,
-                                 const CFileStatus* status, bool bAsSaved) {
+                                 const CFileStatus* status) {
     CEntry& entry = EntryOf(database);
     entry.strPath = path;
     entry.bExists = status != nullptr;
     entry.status = status ? *status : CFileStatus{};
-    entry.bAsSaved = status != nullptr && bAsSaved;
+    entry.bAsSaved = false;
     entry.bChanged = false;
+}
+
+void CSetFilesOnDisk::NoteRead(Database database, std::uint64_t nBytes, bool bInSaveForm) {
+    CEntry& entry = EntryOf(database);
+    // A file that grew or shrank since its status was taken is not the version noted.
+    entry.bAsSaved = entry.bExists && bInSaveForm && nBytes == entry.status.m_size;
 }
 
 void CSetFilesOnDisk::NoteAllChanged() {

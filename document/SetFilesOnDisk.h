@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 #include "RecordLayout.h"
@@ -28,9 +29,10 @@ public:
     }
     const std::array<CEntry, kDatabaseCount>& Entries() const { return m_entries; }
 
-    // A load read path, which had status before the read (null: there was no file).
-    void NoteLoaded(Database database, const std::string& path, const CFileStatus* status,
-                    bool bAsSaved);
+    // A load is about to read path, which has status (null: there is no file); then it read
+    // nBytes from it, in the form a save writes or not.
+    void NoteLoaded(Database database, const std::string& path, const CFileStatus* status);
+    void NoteRead(Database database, std::uint64_t nBytes, bool bInSaveForm);
     void NoteChanged(Database database) { EntryOf(database).bChanged = true; }
     void NoteAllChanged();
     // A save made path hold the records: placed is what it put there, null when it left the

@@ -1,5 +1,7 @@
 #include "VentryDoc.h"
 
+#include <algorithm>
+
 #include "IndexMapTable.h"
 #include "RecordFile.h"
 #include "SetFileNames.h"
@@ -100,66 +102,81 @@ void CVentryDoc::Serialize(CArchive& ar) {
     }
 }
 
-template <class T, class OnRecord>
-void CVentryDoc::LoadDatabase(const std::string& fileName, CIndexMap<T>& map, CArchive* ar,
-                              OnRecord onRecord) {
-    // Taken before the read: a file that changes during the load counts as changed since.
-    CFileStatus before;
-    const bool bExists = ar ? ar->GetFile()->GetStatus(before) : CFile::GetStatus(fileName, before);
-    // Records are entered only once the whole file was read: a file that breaks off gives none.
-    std::vector<std::unique_ptr<T>> records;
-    std::string problem;
-    const Database database = T::kLayout.database;
-    if (!ReadRecordFile(
-            T::kRecordSize, fileName, ar,
-            [&records](const std::uint8_t* raw) { records.push_back(std::make_unique<T>(raw)); },
-            problem, m_nTrailingBytes[static_cast<std::size_t>(database)])) {
-        records.clear();
-        m_nTrailingBytes[static_cast<std::size_t>(database)] = 0;
+namespace {
+
+// Makes the records of one file in a block of their own, so that a file that breaks off can
+// be dropped whole.
+template <class T>
+class CBlockSink final : public CRecordSink {
+public:
+    void Expect(std::size_t nRecords, std::size_t nTrailingBytes) override {
+        m_block = CRecordBlock<T>(nRecords);
+        m_nTrailingBytes = nTrailingBytes;
     }
+    void Take(const std::uint8_t* pRecords, std::size_t nRecords) override {
+        for (std::size_t i = 0; i < nRecords && !m_block.IsFull(); ++i) {
+            m_block.Emplace(pRecords + i * T::kRecordSize);
+        }
+    }
+
+    CRecordBlock<T> m_block{0};
+    std::size_t m_nTrailingBytes = 0;
+};
+
+template <class T>
+void AppendRecords(const CIndexMap<T>& map, std::vector<std::uint8_t>& bytes) {
+    bytes.clear();
+    bytes.reserve(map.size() * T::kRecordSize);
+    for (const auto& [nKey, pRecord] : map) {
+        bytes.insert(bytes.end(), pRecord->m_data.begin(), pRecord->m_data.end());
+    }
+}
+
+}  // namespace
+
+template <class T>
+std::span<T> CVentryDoc::LoadDatabase(CIndexMap<T>& map, const CDatabaseReader& read) {
+    const Database database = T::kLayout.database;
+    CBlockSink<T> sink;
+    std::string problem;
+    const bool bRead = read(database, T::kRecordSize, sink, problem);
     if (!problem.empty()) {
         m_astrUnreadableFiles.push_back(problem);
     }
-    const std::size_t nRead = records.size();
-    bool bDuplicates = false;
-    bool bInIndexOrder = true;
-    std::uint32_t nLowestNextKey = 0;
-    std::map<std::uint16_t, std::size_t> positions;
-    for (std::size_t i = 0; i < records.size(); ++i) {
-        T& entered = *records[i];
-        // The 3D object file has no index field: a record's key is its position.
-        const auto key = T::kLayout.bIndexed ? entered.GetIndex() : static_cast<std::uint16_t>(i);
-        bInIndexOrder = bInIndexOrder && key >= nLowestNextKey;
-        nLowestNextKey = key + 1u;
-        auto& slot = map[key];
-        if (slot) {
-            bDuplicates = true;
-            m_duplicateIndices.push_back({database, key, positions[key], i});
-            m_displacedRecords.push_back(std::move(slot));
-        }
-        positions[key] = i;
-        slot = std::move(records[i]);
-        onRecord(entered);
+    if (!bRead) {
+        return {};
     }
-    if (bDuplicates) {
-        m_astrDuplicateIndexFiles.push_back(fileName);
+    m_nTrailingBytes[static_cast<std::size_t>(database)] = sink.m_nTrailingBytes;
+    // The 3D object file has no index field: a record's key is its position.
+    const auto adopted = map.Adopt(std::move(sink.m_block), [](std::size_t i, const T& record) {
+        return T::kLayout.bIndexed ? record.GetIndex() : static_cast<std::uint16_t>(i);
+    });
+    const bool bInIndexOrder =
+        !T::kLayout.bIndexed ||
+        std::ranges::adjacent_find(adopted.records, [](const T& earlier, const T& later) {
+            return earlier.GetIndex() >= later.GetIndex();
+        }) == adopted.records.end();
+    m_filesOnDisk.NoteRead(database, adopted.records.size() * T::kRecordSize,
+                           problem.empty() && sink.m_nTrailingBytes == 0 && bInIndexOrder);
+    for (const auto& replaced : adopted.replaced) {
+        m_duplicateIndices.push_back({database, replaced.nKey, replaced.nEarlier, replaced.nLater});
     }
-    m_filesOnDisk.NoteLoaded(
-        database, fileName, bExists ? &before : nullptr,
-        problem.empty() && bInIndexOrder && nRead * T::kRecordSize == before.m_size);
+    if (!adopted.replaced.empty()) {
+        m_astrDuplicateIndexFiles.push_back(FileName(database));
+    }
+    return adopted.records;
 }
 
 void CVentryDoc::EnterWeaponEntity(CEntityInfo& entity) {
-    const std::string typeName = RecordField::GetText(
-        entity.m_data.data(), EntityField::kTypeName.nOffset, EntityField::kTypeName.nWidth);
-    const auto object = m_mapObjectsByName.find(typeName);
+    const auto object = m_mapObjectsByName.find(RecordField::GetTextView(
+        entity.m_data.data(), EntityField::kTypeName.nOffset, EntityField::kTypeName.nWidth));
     if (object == m_mapObjectsByName.end()) {
         return;
     }
     const auto objectType =
         RecordField::Get<std::int32_t>(object->second->m_data.data(), ObjectField::kObjectType);
     if (objectType >= 7 && objectType <= 11) {
-        m_mapWeaponEntities[entity.GetIndex()] = &entity;
+        m_mapWeaponEntities.insert_or_assign(entity.GetIndex(), &entity);
     }
 }
 
@@ -201,24 +218,52 @@ const std::string& CVentryDoc::FileName(Database database) const {
 }
 
 void CVentryDoc::LoadSet(CArchive& ar) {
+    LoadDatabases([this, &ar](Database database, std::size_t recordSize, CRecordSink& sink,
+                              std::string& problem) {
+        const std::string& fileName = FileName(database);
+        CArchive* pArchive = database == Database::Object ? &ar : nullptr;
+        // Taken before the read: a file that changes during the load counts as changed since.
+        CFileStatus before;
+        const bool bExists =
+            pArchive ? pArchive->GetFile()->GetStatus(before) : CFile::GetStatus(fileName, before);
+        m_filesOnDisk.NoteLoaded(database, fileName, bExists ? &before : nullptr);
+        return ReadRecordFile(recordSize, fileName, pArchive, sink, problem);
+    });
+}
+
+void CVentryDoc::LoadFromMemory(const CSetView& files) {
+    DeleteContents();
+    LoadDatabases(
+        [&files](Database database, std::size_t recordSize, CRecordSink& sink, std::string&) {
+            ReadRecordImage(recordSize, files[static_cast<std::size_t>(database)], sink);
+            return true;
+        });
+}
+
+void CVentryDoc::LoadDatabases(const CDatabaseReader& read) {
     m_astrDuplicateIndexFiles.clear();
     m_astrUnreadableFiles.clear();
     m_duplicateIndices.clear();
     m_nTrailingBytes = {};
     // Objects first: entities look their objects up by name. Each file is read and turned
     // into records before the next is read, so only one file's bytes are held at a time.
-    LoadDatabase(m_strObjectFile, m_mapObjects, &ar,
-                 [this](CObjectInfo& r) { m_mapObjectsByName[r.GetName()] = &r; });
-    LoadDatabase(m_strEntityFile, m_mapEntities, nullptr,
-                 [this](CEntityInfo& r) { EnterWeaponEntity(r); });
-    LoadDatabase(m_strSensorFile, m_mapSensors);
-    LoadDatabase(m_strLauncherFile, m_mapLaunchers);
-    LoadDatabase(m_strProfileFile, m_mapProfiles);
-    LoadDatabase(m_strAirstripFile, m_mapAirstrips);
-    LoadDatabase(m_strMastFile, m_mapMasts);
-    LoadDatabase(m_str3DObjectFile, m_map3DObjects);
-    LoadDatabase(m_strShipClassFile, m_mapShipClasses);
-    LoadDatabase(m_strCountryNameFile, m_mapCountryNames);
+    const std::span<CObjectInfo> objects = LoadDatabase(m_mapObjects, read);
+    m_mapObjectsByName.reserve(objects.size());
+    for (CObjectInfo& object : objects) {
+        m_mapObjectsByName[RecordField::GetTextView(object.m_data.data(), CObjectInfo::kNameOffset,
+                                                    CObjectInfo::kNameWidth)] = &object;
+    }
+    for (CEntityInfo& entity : LoadDatabase(m_mapEntities, read)) {
+        EnterWeaponEntity(entity);
+    }
+    LoadDatabase(m_mapSensors, read);
+    LoadDatabase(m_mapLaunchers, read);
+    LoadDatabase(m_mapProfiles, read);
+    LoadDatabase(m_mapAirstrips, read);
+    LoadDatabase(m_mapMasts, read);
+    LoadDatabase(m_map3DObjects, read);
+    LoadDatabase(m_mapShipClasses, read);
+    LoadDatabase(m_mapCountryNames, read);
     TellListenersOfEveryDatabase();
 }
 
@@ -299,6 +344,22 @@ void CVentryDoc::OnSaveCommitted(const CSaveTransaction& transaction) {
     }
 }
 
+void CVentryDoc::StoreToMemory(CSetImage& files) const {
+    const auto bytes = [&files](Database database) -> std::vector<std::uint8_t>& {
+        return files[static_cast<std::size_t>(database)];
+    };
+    AppendRecords(m_mapObjects, bytes(Database::Object));
+    AppendRecords(m_mapSensors, bytes(Database::Sensor));
+    AppendRecords(m_mapLaunchers, bytes(Database::Launcher));
+    AppendRecords(m_mapAirstrips, bytes(Database::Airstrip));
+    AppendRecords(m_mapEntities, bytes(Database::Entity));
+    AppendRecords(m_mapProfiles, bytes(Database::Profile));
+    AppendRecords(m_mapMasts, bytes(Database::Mast));
+    AppendRecords(m_map3DObjects, bytes(Database::Object3D));
+    AppendRecords(m_mapShipClasses, bytes(Database::ShipClass));
+    AppendRecords(m_mapCountryNames, bytes(Database::CountryName));
+}
+
 void CVentryDoc::DeleteContents() {
     m_mapObjectsByName.clear();
     m_mapObjects.clear();
@@ -312,7 +373,6 @@ void CVentryDoc::DeleteContents() {
     m_map3DObjects.clear();
     m_mapShipClasses.clear();
     m_mapCountryNames.clear();
-    m_displacedRecords.clear();
     m_filesOnDisk.Clear();
     // The shown flags stay: a pressed button outlives its editor until the next command.
     for (auto& editor : m_pEditors) {

@@ -5,25 +5,28 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <span>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "EditorWindow.h"
+#include "IndexMap.h"
+#include "NameMap.h"
+#include "RecordFile.h"
 #include "RecordTable.h"
 #include "Records.h"
 #include "SetFilesOnDisk.h"
 #include "core/Document.h"
 
-// Index maps own their records and iterate in ascending key order: lists, New and the
-// written files all follow it. The object name map and the weapon entity map only refer; no
+// The object name map and the weapon entity map only refer to records of the index maps; no
 // other database is ever looked up by name, so none has a name map.
 template <class T>
-using CIndexMap = std::map<std::uint16_t, std::unique_ptr<T>>;
-template <class T>
-using CNameMap = std::unordered_map<std::string, T*>;
-template <class T>
-using CRefMap = std::map<std::uint16_t, T*>;
+using CRefMap = CKeyMap<T>;
+
+// A set's record files in memory, by database: what a load from memory reads and a store
+// into memory writes.
+using CSetView = std::array<std::span<const std::uint8_t>, kDatabaseCount>;
+using CSetImage = std::array<std::vector<std::uint8_t>, kDatabaseCount>;
 
 // The whole database set in memory, and its load and save.
 class CVentryDoc : public CDocument {
@@ -54,6 +57,11 @@ public:
     void SetFilesOnDiskHandler(std::function<void()> handler) {
         m_pfnFilesOnDisk = std::move(handler);
     }
+
+    // A load and a store of the same records as the files give and take, without a file: for
+    // the fuzzer and the benchmarks. The set's file names stay as they are.
+    void LoadFromMemory(const CSetView& files);
+    void StoreToMemory(CSetImage& files) const;
 
     // Sets every file name of the set from the object file's path; false when the name has
     // no .eod, .god or .fod extension.
@@ -148,6 +156,10 @@ private:
     void TellListeners(Database database);
     void TellListenersOfEveryDatabase();
 
+    // Hands the records of one database's file to sink; false when the file gave none.
+    using CDatabaseReader = std::function<bool(Database database, std::size_t recordSize,
+                                               CRecordSink& sink, std::string& problem)>;
+
     void LoadSet(CArchive& ar);
     void StoreSet(CArchive& ar);
     void StoreObjects(CArchive& ar);
@@ -157,18 +169,11 @@ private:
     bool CopyDatabase(Database database, const std::string& fileName);
     void OnSaveCommitted(const CSaveTransaction& transaction) override;
     void FilesOnDiskChanged() const;
-    template <class T, class OnRecord>
-    void LoadDatabase(const std::string& fileName, CIndexMap<T>& map, CArchive* ar,
-                      OnRecord onRecord);
+    void LoadDatabases(const CDatabaseReader& read);
+    // The records the file gave, whether or not a later one took their key.
     template <class T>
-    void LoadDatabase(const std::string& fileName, CIndexMap<T>& map) {
-        LoadDatabase(fileName, map, nullptr, [](T&) {});
-    }
+    std::span<T> LoadDatabase(CIndexMap<T>& map, const CDatabaseReader& read);
     void EnterWeaponEntity(CEntityInfo& entity);
-
-    // Records that lost their index to a later one with the same index; the object name map
-    // and the weapon entity map may still refer to them until the set is emptied.
-    std::vector<std::unique_ptr<CObject>> m_displacedRecords;
     std::vector<std::string> m_astrDuplicateIndexFiles;
     std::vector<std::string> m_astrUnreadableFiles;
     std::vector<CDuplicateIndex> m_duplicateIndices;

@@ -3,10 +3,9 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QSignalBlocker>
 #include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -18,6 +17,7 @@
 #include "FieldForm.h"
 #include "FilterDlg.h"
 #include "RecordLine.h"
+#include "RecordListModel.h"
 #include "TypeFilterPanel.h"
 #include "VentryDoc.h"
 #include "gui/DataExchangeLatin1.h"
@@ -29,11 +29,6 @@ constexpr int kExitId = 1116;
 constexpr int kUndoId = 1115;
 constexpr int kApplyId = 1207;
 constexpr int kSearchId = 1228;
-constexpr int kKeyRole = Qt::UserRole + 1;
-
-std::uint16_t KeyOf(const QListWidgetItem& item) {
-    return static_cast<std::uint16_t>(item.data(kKeyRole).toUInt());
-}
 
 }  // namespace
 
@@ -84,13 +79,15 @@ void CEditorDlg::BuildControls() {
     }
     auto* pListRow = new QHBoxLayout;
     pLeft->addLayout(pListRow, 1);
-    m_pList = new QListWidget(this);
+    m_pLines = new CRecordListModel(this);
+    m_pList = new QListView(this);
     m_pList->setObjectName(QString::number(m_description.nListId));
     m_pList->setUniformItemSizes(true);
+    m_pList->setModel(m_pLines);
     m_pList->setMinimumWidth(m_pList->fontMetrics().horizontalAdvance(QString(28, 'x')));
     pListRow->addWidget(m_pList);
-    connect(m_pList, &QListWidget::itemDoubleClicked, this,
-            [this](QListWidgetItem* pItem) { OnListDoubleClick(pItem); });
+    connect(m_pList, &QListView::doubleClicked, this,
+            [this](const QModelIndex& index) { OnListDoubleClick(index.row()); });
 
     // An up/down control: only the two arrows show, and each click is one step. The slider
     // goes back to the middle after every action, so neither arrow ever reaches an end.
@@ -171,8 +168,8 @@ QWidget* CEditorDlg::CreateFilterPanel() {
     return nullptr;
 }
 
-int CEditorDlg::ObjectSimType(const std::string& strObjectName) const {
-    const auto it = m_doc.m_mapObjectsByName.find(strObjectName);
+int CEditorDlg::ObjectSimType(std::string_view objectName) const {
+    const auto it = m_doc.m_mapObjectsByName.find(objectName);
     return it == m_doc.m_mapObjectsByName.end()
                ? 0
                : RecordField::Get<std::int32_t>(it->second->m_data.data(), ObjectField::kSimType);
@@ -180,7 +177,7 @@ int CEditorDlg::ObjectSimType(const std::string& strObjectName) const {
 
 int CEditorDlg::RecordType(const std::uint8_t* pRecord) const {
     return ObjectSimType(
-        RecordField::GetText(pRecord, m_pRecords->NameOffset(), m_pRecords->NameWidth()));
+        RecordField::GetTextView(pRecord, m_pRecords->NameOffset(), m_pRecords->NameWidth()));
 }
 
 int CEditorDlg::ShownIndex(std::uint16_t, const std::uint8_t* pRecord) const {
@@ -199,44 +196,20 @@ std::size_t CEditorDlg::FormatLine(int nIndex, const std::uint8_t* pRecord, char
         nIndex, std::string_view(pName, strnlen(pName, m_pRecords->NameWidth())), pBuffer);
 }
 
-void CEditorDlg::SetItemData(QListWidgetItem& item, std::uint16_t nKey, std::uint8_t* pRecord) {
-    item.setData(Qt::UserRole, QVariant::fromValue<void*>(pRecord));
-    item.setData(kKeyRole, nKey);
-}
-
-void CEditorDlg::AddLine(std::uint16_t nKey, std::uint8_t* pRecord, std::string_view line) {
-    auto* pItem =
-        new QListWidgetItem(QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size())));
-    SetItemData(*pItem, nKey, pRecord);
-    m_pList->addItem(pItem);
-}
-
 bool CEditorDlg::FillList(const LineFilter& keep) {
-    m_pList->clear();
     char line[RecordLine::kMaxLength];
-    QStringList lines;
-    std::vector<std::pair<std::uint16_t, std::uint8_t*>> entries;
-    lines.reserve(static_cast<qsizetype>(m_pRecords->Count()));
-    entries.reserve(m_pRecords->Count());
+    CRecordListModel::CLines lines;
+    lines.Reserve(m_pRecords->Count());
     m_pRecords->ForEach([&](std::uint16_t nKey, std::uint8_t* pRecord) {
         const std::string_view text(line, FormatLine(ShownIndex(nKey, pRecord), pRecord, line));
         if (keep(nKey, pRecord, text)) {
-            lines.append(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
-            entries.emplace_back(nKey, pRecord);
+            lines.Add(nKey, pRecord, text);
         }
     });
-    // One insertion for the whole list is far quicker than one per line. The item data
-    // changes nothing that a view shows, so the views need not hear of it.
-    m_pList->addItems(lines);
-    {
-        const QSignalBlocker blocker(m_pList->model());
-        for (std::size_t i = 0; i < entries.size(); ++i) {
-            SetItemData(*m_pList->item(static_cast<int>(i)), entries[i].first, entries[i].second);
-        }
-    }
+    m_pLines->Assign(std::move(lines));
     SelectCurrent();
     UpdateRecordControls();
-    return m_pList->count() > 0;
+    return m_pLines->Count() > 0;
 }
 
 bool CEditorDlg::FillListWithTypes() {
@@ -299,22 +272,21 @@ void CEditorDlg::ApplyTextFilter(const std::string& strFilter) {
 }
 
 void CEditorDlg::SelectCurrent() {
-    if (m_nCurrent >= 0 && m_nCurrent < m_pList->count()) {
-        m_pList->setCurrentRow(m_nCurrent);
+    if (m_nCurrent >= 0 && m_nCurrent < m_pLines->Count()) {
+        m_pList->setCurrentIndex(m_pLines->index(m_nCurrent));
     }
 }
 
 void CEditorDlg::UpdateRecordControls() {
-    const bool bHasRecord = m_pList->count() > 0;
+    const bool bHasRecord = m_pLines->Count() > 0;
     m_pForm->EnableFields(bHasRecord);
     m_pApply->setEnabled(bHasRecord);
     m_pUndo->setEnabled(bHasRecord);
 }
 
 std::uint8_t* CEditorDlg::CurrentRecord() const {
-    const QListWidgetItem* pItem = m_pList->item(m_nCurrent);
-    return pItem == nullptr ? nullptr
-                            : static_cast<std::uint8_t*>(pItem->data(Qt::UserRole).value<void*>());
+    return m_nCurrent >= 0 && m_nCurrent < m_pLines->Count() ? m_pLines->RecordAt(m_nCurrent)
+                                                             : nullptr;
 }
 
 void CEditorDlg::LoadRecord() {
@@ -343,15 +315,15 @@ CEditorDlg::ERecordState CEditorDlg::StoreOrCompare(bool bStore) {
     if (!bStore) {
         return bChanged ? ERecordState::Changed : ERecordState::Unchanged;
     }
-    const std::uint16_t nKey = KeyOf(*m_pList->item(m_nCurrent));
+    const std::uint16_t nKey = m_pLines->KeyAt(m_nCurrent);
     const int nIndex = CurrentLineNumber();
     char line[RecordLine::kMaxLength];
     const std::string strOld(line, FormatLine(nIndex, pStored, line));
     const std::string strNew(line, FormatLine(nIndex, image.data(), line));
     if (!RecordLine::EqualNoCase(strOld, strNew)) {
-        delete m_pList->takeItem(m_nCurrent);
-        AddLine(nKey, pStored, strNew);
-        m_nCurrent = m_pList->count() - 1;
+        m_pLines->Remove(m_nCurrent);
+        m_pLines->Append(nKey, pStored, strNew);
+        m_nCurrent = m_pLines->Count() - 1;
         SelectCurrent();
     }
     std::memcpy(pStored, image.data(), nSize);
@@ -397,12 +369,12 @@ void CEditorDlg::OnUndo() {
 }
 
 int CEditorDlg::CurrentLineNumber() const {
-    return ShownIndex(KeyOf(*m_pList->item(m_nCurrent)), CurrentRecord());
+    return ShownIndex(m_pLines->KeyAt(m_nCurrent), CurrentRecord());
 }
 
 std::uint32_t CEditorDlg::FirstNewKey() const {
-    const int nCount = m_pList->count();
-    return nCount > 0 ? KeyOf(*m_pList->item(nCount - 1)) + 1u : 1u;
+    const int nCount = m_pLines->Count();
+    return nCount > 0 ? m_pLines->KeyAt(nCount - 1) + 1u : 1u;
 }
 
 void CEditorDlg::OnNew() {
@@ -420,9 +392,9 @@ void CEditorDlg::OnNew() {
     m_doc.RecordsChanged(m_pRecords->Layout().database);
 
     char line[RecordLine::kMaxLength];
-    AddLine(nKey, pRecord,
-            std::string_view(line, FormatLine(ShownIndex(nKey, pRecord), pRecord, line)));
-    m_nCurrent = m_pList->count() - 1;
+    m_pLines->Append(nKey, pRecord,
+                     std::string_view(line, FormatLine(ShownIndex(nKey, pRecord), pRecord, line)));
+    m_nCurrent = m_pLines->Count() - 1;
     SelectCurrent();
     UpdateRecordControls();
     LoadRecord();
@@ -442,7 +414,7 @@ void CEditorDlg::OnExit() {
 
 void CEditorDlg::OnSpin(int nStep) {
     const int nPosition = m_nCurrent + nStep;
-    if (nPosition < 0 || nPosition >= m_pList->count()) {
+    if (nPosition < 0 || nPosition >= m_pLines->Count()) {
         return;
     }
     m_nCurrent = nPosition;
@@ -451,13 +423,14 @@ void CEditorDlg::OnSpin(int nStep) {
 }
 
 std::optional<std::uint16_t> CEditorDlg::CurrentKey() const {
-    const QListWidgetItem* pItem = m_pList->item(m_nCurrent);
-    return pItem == nullptr ? std::nullopt : std::optional(KeyOf(*pItem));
+    return m_nCurrent >= 0 && m_nCurrent < m_pLines->Count()
+               ? std::optional(m_pLines->KeyAt(m_nCurrent))
+               : std::nullopt;
 }
 
 int CEditorDlg::RowOf(std::uint16_t nKey) const {
-    for (int nRow = 0; nRow < m_pList->count(); ++nRow) {
-        if (KeyOf(*m_pList->item(nRow)) == nKey) {
+    for (int nRow = 0; nRow < m_pLines->Count(); ++nRow) {
+        if (m_pLines->KeyAt(nRow) == nKey) {
             return nRow;
         }
     }
@@ -488,7 +461,7 @@ bool CEditorDlg::ShowRecord(std::uint16_t nKey) {
     return true;
 }
 
-void CEditorDlg::OnListDoubleClick(QListWidgetItem* pItem) {
-    m_nCurrent = m_pList->row(pItem);
+void CEditorDlg::OnListDoubleClick(int nRow) {
+    m_nCurrent = nRow;
     LoadRecord();
 }

@@ -12,11 +12,11 @@
 #include "gui/Dialog.h"
 
 class CFieldForm;
+class CRecordListModel;
 class CTypeFilterPanel;
 class CVentryDoc;
 class QLineEdit;
-class QListWidget;
-class QListWidgetItem;
+class QListView;
 class QPushButton;
 class QScrollBar;
 
@@ -87,10 +87,10 @@ protected:
     void OnNew();
     void OnExit();
     void OnSpin(int nStep);
-    void OnListDoubleClick(QListWidgetItem* pItem);
+    void OnListDoubleClick(int nRow);
 
     std::uint8_t* CurrentRecord() const;
-    int ObjectSimType(const std::string& strObjectName) const;
+    int ObjectSimType(std::string_view objectName) const;
 
     CVentryDoc& m_doc;
     const EditorDescription& m_description;
@@ -99,7 +99,8 @@ protected:
 
     CFieldForm* m_pForm = nullptr;
     CTypeFilterPanel* m_pTypeFilter = nullptr;
-    QListWidget* m_pList = nullptr;
+    QListView* m_pList = nullptr;
+    CRecordListModel* m_pLines = nullptr;
     QScrollBar* m_pSpin = nullptr;
 
 private:
@@ -108,8 +109,6 @@ private:
     void SelectCurrent();
     int RowOf(std::uint16_t nKey) const;
     void UpdateRecordControls();
-    static void SetItemData(QListWidgetItem& item, std::uint16_t nKey, std::uint8_t* pRecord);
-    void AddLine(std::uint16_t nKey, std::uint8_t* pRecord, std::string_view line);
     void ApplyTypeFilter();
     void ApplyTextFilter(const std::string& strFilter);
     std::string EditedName() const;

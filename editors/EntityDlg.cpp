@@ -29,6 +29,6 @@ CEntityDlg::CEntityDlg(QWidget* pParent, CVentryDoc& doc)
                         std::make_unique<CIndexMapTable<CEntityInfo>>(doc.m_mapEntities)) {}
 
 int CEntityDlg::RecordType(const std::uint8_t* pRecord) const {
-    return ObjectSimType(RecordField::GetText(pRecord, EntityField::kTypeName.nOffset,
-                                              EntityField::kTypeName.nWidth));
+    return ObjectSimType(RecordField::GetTextView(pRecord, EntityField::kTypeName.nOffset,
+                                                  EntityField::kTypeName.nWidth));
 }

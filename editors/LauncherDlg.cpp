@@ -1,8 +1,9 @@
 #include "LauncherDlg.h"
 
 #include <QComboBox>
-#include <QStringList>
+#include <QListView>
 
+#include "AmmoItemModel.h"
 #include "FieldForm.h"
 #include "IndexMapTable.h"
 #include "LauncherFields.h"
@@ -47,12 +48,16 @@ void CLauncherDlg::OnInitDialog() {
 }
 
 void CLauncherDlg::FillAmmoCombos() {
+    auto* pItems = new CAmmoItemModel(m_doc, this);
     for (const int nId : LauncherFields::kAmmoIds) {
         auto* pCombo = static_cast<QComboBox*>(m_pForm->Control(nId));
-        pCombo->addItem(QString(), QVariant::fromValue<qlonglong>(0));
-        for (const auto& [nIndex, pEntity] : m_doc.m_mapWeaponEntities) {
-            pCombo->addItem(QString::fromLatin1(pEntity->GetName()),
-                            QVariant::fromValue<qlonglong>(nIndex));
+        // Measuring every item for the combo's width would take longer than the rest of
+        // the dialog; a name is at most as wide as its field.
+        pCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        pCombo->setMinimumContentsLength(static_cast<int>(CEntityInfo::kNameWidth));
+        pCombo->setModel(pItems);
+        if (auto* pView = qobject_cast<QListView*>(pCombo->view())) {
+            pView->setUniformItemSizes(true);
         }
     }
 }

@@ -1,9 +1,10 @@
 #include "ThreeDObjectDlg.h"
 
-#include <QListWidget>
+#include <charconv>
 
 #include "IndexMapTable.h"
 #include "RecordLine.h"
+#include "RecordListModel.h"
 #include "ThreeDObjectFields.h"
 
 namespace {
@@ -25,10 +26,6 @@ const EditorDescription k3DObjectEditor = {
     .groups = {},
 };
 
-const std::uint8_t* RecordOf(const QListWidgetItem& item) {
-    return static_cast<const std::uint8_t*>(item.data(Qt::UserRole).value<void*>());
-}
-
 }  // namespace
 
 C3DObjectDlg::C3DObjectDlg(QWidget* pParent, CVentryDoc& doc)
@@ -46,21 +43,21 @@ void C3DObjectDlg::PrepareNewRecord(std::uint8_t* pRecord, std::uint16_t) const 
 
 // The digits before the line's colon.
 int C3DObjectDlg::CurrentLineNumber() const {
-    return m_pList->item(m_nCurrent)->text().section(QLatin1Char(':'), 0, 0).toInt();
+    const std::string_view line = m_pLines->TextAt(m_nCurrent);
+    int nNumber = 0;
+    std::from_chars(line.data(), line.data() + line.size(), nNumber);
+    return nNumber;
 }
 
 std::uint32_t C3DObjectDlg::FirstNewKey() const {
-    return static_cast<std::uint32_t>(m_pList->count()) + 1u;
+    return static_cast<std::uint32_t>(m_pLines->Count()) + 1u;
 }
 
 bool C3DObjectDlg::FillListWithTypes() {
     const bool bListed = CEditorDlg::FillListWithTypes();
-    for (int nRow = 0; nRow < m_pList->count(); ++nRow) {
-        QListWidgetItem& item = *m_pList->item(nRow);
-        const std::string strLine = RecordLine::Format(
-            nRow, RecordField::GetText(RecordOf(item), C3DObjectInfo::kNameOffset,
-                                       C3DObjectInfo::kNameWidth));
-        item.setText(QString::fromLatin1(strLine.data(), static_cast<qsizetype>(strLine.size())));
-    }
+    char line[RecordLine::kMaxLength];
+    m_pLines->Rewrite([&](int nRow, const std::uint8_t* pRecord) {
+        return std::string_view(line, FormatLine(nRow, pRecord, line));
+    });
     return bListed;
 }

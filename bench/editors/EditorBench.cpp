@@ -1,10 +1,10 @@
 #include <benchmark/benchmark.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <cstdio>
 #include <memory>
@@ -28,17 +28,15 @@ public:
             const auto nIndex = static_cast<std::uint16_t>(i);
             char name[21];
             std::snprintf(name, sizeof name, "Profile %05d", i);
-            auto pObject = std::make_unique<CObjectInfo>();
-            RecordField::Set(pObject->m_data.data(), 0, nIndex);
-            RecordField::SetText(pObject->m_data.data(), 2, 20, name);
-            RecordField::Set<std::int32_t>(pObject->m_data.data(), ObjectField::kSimType, i % 14);
-            m_doc.m_mapObjectsByName[name] = pObject.get();
-            m_doc.m_mapObjects[nIndex] = std::move(pObject);
+            CObjectInfo& object = m_doc.m_mapObjects.Emplace(nIndex);
+            RecordField::Set(object.m_data.data(), 0, nIndex);
+            RecordField::SetText(object.m_data.data(), 2, 20, name);
+            RecordField::Set<std::int32_t>(object.m_data.data(), ObjectField::kSimType, i % 14);
+            m_doc.m_mapObjectsByName[name] = &object;
 
-            auto pProfile = std::make_unique<CProfileInfo>();
-            RecordField::Set(pProfile->m_data.data(), 0, nIndex);
-            RecordField::SetText(pProfile->m_data.data(), 2, 20, name);
-            m_doc.m_mapProfiles[nIndex] = std::move(pProfile);
+            CProfileInfo& profile = m_doc.m_mapProfiles.Emplace(nIndex);
+            RecordField::Set(profile.m_data.data(), 0, nIndex);
+            RecordField::SetText(profile.m_data.data(), 2, 20, name);
         }
         m_pEditor = CreateEditor(EditorSlot::Profile, nullptr, m_doc);
         Dialog().show();
@@ -50,7 +48,7 @@ public:
     T& Control(int nId) const {
         return *Dialog().findChild<T*>(QString::number(nId));
     }
-    int Listed() const { return Control<QListWidget>(1182).count(); }
+    int Listed() const { return Control<QAbstractItemView>(1182).model()->rowCount(); }
 
     void SetTypes(std::initializer_list<int> boxIds) {
         for (QCheckBox* pBox : Dialog().findChildren<QCheckBox*>()) {

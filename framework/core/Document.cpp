@@ -20,11 +20,23 @@ void CDocument::SetPathName(const std::string& pathName, bool bAddToMRU) {
 }
 
 void CDocument::SetTitle(const std::string& title) {
+    if (m_strTitle == title) {
+        return;
+    }
     m_strTitle = title;
+    if (m_onStateChanged) {
+        m_onStateChanged();
+    }
 }
 
 void CDocument::SetModifiedFlag(bool bModified) {
+    if (m_bModified == bModified) {
+        return;
+    }
     m_bModified = bModified;
+    if (m_onStateChanged) {
+        m_onStateChanged();
+    }
 }
 
 void CDocument::DeleteContents() {}

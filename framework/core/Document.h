@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -25,6 +26,10 @@ public:
     virtual void SetTitle(const std::string& title);
     bool IsModified() const { return m_bModified; }
     virtual void SetModifiedFlag(bool bModified = true);
+    // Called whenever the title or the modified flag changes: the frame shows both.
+    void SetStateListener(std::function<void()> onStateChanged) {
+        m_onStateChanged = std::move(onStateChanged);
+    }
 
     virtual void DeleteContents();
     virtual bool OnNewDocument();
@@ -61,5 +66,6 @@ private:
     std::string m_strPathName;
     std::string m_strTitle;
     bool m_bModified = false;
+    std::function<void()> m_onStateChanged;
     CSaveTransaction* m_pSaveTransaction = nullptr;  // set while OnSaveDocument runs
 };

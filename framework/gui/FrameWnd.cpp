@@ -1,6 +1,5 @@
 #include "FrameWnd.h"
 
-#include <QAbstractEventDispatcher>
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QMimeData>
@@ -43,18 +42,20 @@ QString DroppedFile(const QMimeData& data) {
 
 }  // namespace
 
-CFrameWnd::CFrameWnd() {
-    if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance()) {
-        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this,
-                [this] { UpdateCmdUI(); });
+CFrameWnd::CFrameWnd() = default;
+
+CFrameWnd::~CFrameWnd() {
+    if (m_pDocument) {
+        m_pDocument->SetStateListener({});
     }
 }
-
-CFrameWnd::~CFrameWnd() = default;
 
 bool CFrameWnd::LoadFrame(const QString& strTitle, const CCreateContext& context) {
     m_strTitle = strTitle;
     m_pDocument = context.m_pCurrentDoc;
+    if (m_pDocument) {
+        m_pDocument->SetStateListener([this] { OnUpdateFrameTitle(); });
+    }
     if (!OnCreate() || !OnCreateClient(context)) {
         return false;
     }
@@ -261,5 +262,9 @@ void CFrameWnd::OnUpdateFrameTitle() {
     if (windowTitle() != title) {
         setWindowTitle(title);
     }
-    setWindowModified(m_pDocument && m_pDocument->IsModified());
+    // Setting the flag talks to the window system even when it does not change.
+    const bool bModified = m_pDocument && m_pDocument->IsModified();
+    if (isWindowModified() != bModified) {
+        setWindowModified(bModified);
+    }
 }

@@ -16,9 +16,10 @@ class QToolBar;
 
 // A main window around one document: menus, accelerators and toolbars built from data,
 // commands routed by id to the frame and then to the application, and an update pass
-// that sets each command's menu item and buttons. The pass runs whenever the program goes
-// idle and after every command, so the frame's title and buttons follow the document.
-// Every menu item and button is its own QAction whose objectName is its command id.
+// that sets each command's menu item and buttons. The pass runs after every command and
+// every load, and the title follows the document's title and modified flag as they change;
+// an idle program does no work at all. Every menu item and button is its own QAction whose
+// objectName is its command id.
 class CFrameWnd : public QMainWindow, public CObject, public CCmdTarget {
 public:
     CFrameWnd();

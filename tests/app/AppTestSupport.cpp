@@ -8,9 +8,17 @@
 #include <QTimer>
 
 #include "MainFrame.h"
-#include "VentryApp.h"
 #include "VentryDoc.h"
+#include "gui/AfxRes.h"
+#include "gui/CmdUI.h"
 #include "gui/FileDialog.h"
+
+bool CCountingApp::OnUpdateCommand(CCmdUI& cmdUI) {
+    if (cmdUI.m_nID == ID_FILE_MRU_FILE1) {
+        ++m_nUpdatePasses;
+    }
+    return CVentryApp::OnUpdateCommand(cmdUI);
+}
 
 int CFakeEditor::s_nLive = 0;
 
@@ -73,7 +81,7 @@ std::string AppTest::SettingsFile() const {
 
 bool AppTest::StartApp(const QStringList& arguments) {
     m_pApp.reset();  // one application at a time
-    m_pApp = std::make_unique<CVentryApp>();
+    m_pApp = std::make_unique<CCountingApp>();
     return m_pApp->Start(QStringList{QStringLiteral("ventry")} + arguments);
 }
 
@@ -109,8 +117,8 @@ void AppTest::Command(unsigned nID) const {
     action->trigger();
 }
 
-void AppTest::RunIdle() {
+void AppTest::RunIdle(int nMilliseconds) {
     QEventLoop loop;
-    QTimer::singleShot(20, &loop, &QEventLoop::quit);
+    QTimer::singleShot(nMilliseconds, &loop, &QEventLoop::quit);
     loop.exec();
 }

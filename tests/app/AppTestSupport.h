@@ -12,11 +12,20 @@
 #include "EditorWindow.h"
 #include "GuiTest.h"
 #include "TestFiles.h"
+#include "VentryApp.h"
 
 class CFrameWnd;
-class CVentryApp;
 class CVentryDoc;
 class QAction;
+
+// The application, counting the frame's update passes: each asks it for the first recent
+// file's item.
+class CCountingApp : public CVentryApp {
+public:
+    bool OnUpdateCommand(CCmdUI& cmdUI) override;
+
+    int m_nUpdatePasses = 0;
+};
 
 // Stands in for a record editor: a hidden dialog that counts its living instances.
 class CFakeEditor : public QDialog, public CEditorWindow {
@@ -54,12 +63,12 @@ protected:
     QAction* ToolBarAction(unsigned nID) const;
     // Runs the command of a menu item, as a click would.
     void Command(unsigned nID) const;
-    // Lets the event loop go idle once, as it does between user actions.
-    static void RunIdle();
+    // Lets the event loop go idle, as it does between user actions.
+    static void RunIdle(int nMilliseconds = 20);
 
     TempDir m_dir;
     CMessageLog m_messages;
-    std::unique_ptr<CVentryApp> m_pApp;
+    std::unique_ptr<CCountingApp> m_pApp;
     std::string m_strFileToChoose;  // empty: the file dialog is cancelled
     int m_nFileDialogs = 0;
     QStringList m_lastDialog;  // title, filters, start directory and file

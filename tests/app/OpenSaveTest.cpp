@@ -120,6 +120,23 @@ TEST_F(OpenSaveTest, YesSavesFirstAndNoGoesOnWithoutSaving) {
     EXPECT_EQ(ReadBytes(m_strOther), other);
 }
 
+// The title and the buttons follow the document and the editors at once, without waiting for
+// the program to go idle; an idle program refreshes nothing, whatever came before.
+TEST_F(OpenSaveTest, TheFrameFollowsChangesAtOnceAndAnIdleProgramDoesNoWork) {
+    Change();
+    EXPECT_TRUE(Frame()->isWindowModified());
+    dynamic_cast<CFakeEditor&>(*Doc()->Editor(EditorSlot::Object)).Exit();
+    EXPECT_FALSE(ToolBarAction(32774)->isChecked());
+    for (const unsigned nID : {32774u, 32773u, 32773u, 57603u}) {
+        Command(nID);
+        const int nPasses = m_pApp->m_nUpdatePasses;
+        RunIdle(1000);
+        EXPECT_EQ(m_pApp->m_nUpdatePasses, nPasses) << nID;
+    }
+    EXPECT_TRUE(ToolBarAction(32774)->isChecked());
+    EXPECT_FALSE(Frame()->isWindowModified());  // saved
+}
+
 TEST_F(OpenSaveTest, ADroppedFileIsOpened) {
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(QString::fromStdString(m_strOther))});

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <array>
 #include <filesystem>
 
 #include "CapturedMessages.h"
@@ -124,15 +125,28 @@ TEST_F(SetLoadSaveTest, AnObjectFileThatIsADirectoryFailsTheLoadWithItsPath) {
 TEST_F(SetLoadSaveTest, DuplicateIndicesKeepTheLaterRecordAndAreReported) {
     const Bytes earlier = ObjectRecord(5, "Earlier", 1);
     const Bytes later = ObjectRecord(5, "Later", 1);
+    // Out of index order, and one index three times.
     const Bytes sensorB = MakeRecord(SetFile::Sensor, 5, "B");
+    const Bytes sensorX = MakeRecord(SetFile::Sensor, 2, "X");
     ASSERT_TRUE(Load({{SetFile::Object, Concat({earlier, later})},
-                      {SetFile::Sensor, Concat({MakeRecord(SetFile::Sensor, 5, "A"), sensorB})}}));
+                      {SetFile::Sensor, Concat({MakeRecord(SetFile::Sensor, 5, "A"), sensorX,
+                                                MakeRecord(SetFile::Sensor, 5, "C"), sensorB})}}));
     EXPECT_EQ(RecordBytes(m_doc, SetFile::Object, 5), later);
+    // The name map still refers to the earlier record, which lives until the set is emptied.
+    const std::uint8_t* pEarlier = m_doc.m_mapObjectsByName.at("Earlier")->m_data.data();
+    EXPECT_EQ(Bytes(pEarlier, pEarlier + earlier.size()), earlier);
     EXPECT_EQ(m_doc.FilesWithDuplicateIndices(),
               (std::vector<std::string>{Src(SetFile::Object), Src(SetFile::Sensor)}));
+    std::vector<std::array<std::size_t, 3>> duplicates;  // index, dropped and kept position
+    for (const CVentryDoc::CDuplicateIndex& duplicate : m_doc.DuplicateIndices()) {
+        duplicates.push_back(
+            {duplicate.nIndex, duplicate.nDroppedPosition, duplicate.nKeptPosition});
+    }
+    EXPECT_EQ(duplicates,
+              (std::vector<std::array<std::size_t, 3>>{{5, 0, 1}, {5, 0, 2}, {5, 2, 3}}));
     ASSERT_TRUE(SaveTo(m_dst));
     EXPECT_EQ(ReadBytes(Dst(SetFile::Object)), later);
-    EXPECT_EQ(ReadBytes(Dst(SetFile::Sensor)), sensorB);
+    EXPECT_EQ(ReadBytes(Dst(SetFile::Sensor)), Concat({sensorX, sensorB}));
 }
 
 TEST_F(SetLoadSaveTest, WeaponEntitiesAreThoseNamingObjectsOfType7To11) {
@@ -145,7 +159,7 @@ TEST_F(SetLoadSaveTest, WeaponEntitiesAreThoseNamingObjectsOfType7To11) {
     std::vector<std::uint16_t> weapons;
     for (const auto& [index, entity] : m_doc.m_mapWeaponEntities) {
         weapons.push_back(index);
-        EXPECT_EQ(entity, m_doc.m_mapEntities.at(index).get());
+        EXPECT_EQ(entity, m_doc.m_mapEntities.at(index));
     }
     EXPECT_EQ(weapons, (std::vector<std::uint16_t>{11, 12}));
 }

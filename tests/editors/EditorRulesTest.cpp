@@ -246,7 +246,7 @@ TEST_F(EditorRulesTest, AmmunitionCombosOfferTheWeaponEntitiesAndKeepOtherValues
         const auto nIndex = static_cast<std::uint16_t>(nKey);
         AddObject(m_doc, nIndex, pszName, 2, 8);
         AddRecord(m_doc, SetFile::Entity, nIndex, MakeRecord(SetFile::Entity, nIndex, pszName));
-        m_doc.m_mapWeaponEntities[nIndex] = m_doc.m_mapEntities.at(nIndex).get();
+        m_doc.m_mapWeaponEntities.insert_or_assign(nIndex, m_doc.m_mapEntities.at(nIndex));
     }
     std::uint8_t* pLauncher = AddNamed(1, "Tube");
     RecordField::Set<std::int16_t>(pLauncher, 72, 9);

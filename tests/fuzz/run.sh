@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Configures a clang build with libFuzzer, ASan and UBSan, builds the set loader fuzzer and
-# runs it for a bounded time (seconds, default 120) on a corpus seeded from the demo set.
+# runs it for a bounded time (seconds, default 120; 0 for no bound) on a corpus seeded from
+# the demo set. Further arguments go to libFuzzer, e.g. -runs=10000000.
 # Environment: VENTRY_FUZZ_BUILD (build directory, default build-fuzz).
 set -euo pipefail
 
@@ -13,25 +14,25 @@ CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebI
     -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link >/dev/null
 ninja -C "$build" -j2 ventry_fuzz_load_set ventry-db >/dev/null
 
-work=$(mktemp -d "${TMPDIR:-/dev/shm}/ventry-fuzz-run-XXXXXX")
+work=$(mktemp -d "${TMPDIR:-/tmp}/ventry-fuzz-run-XXXXXX")
 trap 'rm -rf "$work"' EXIT
-mkdir "$work/corpus" "$work/demo" "$work/tmp"
-# The fuzzer's set directories live in here, so the trap takes them away too.
-export TMPDIR="$work/tmp"
+mkdir "$work/corpus" "$work/demo"
 
-# One seed: the demo set in the fuzzer's input format (lengths first, then the files).
+# One seed: the first two records of every demo file in the fuzzer's input format (lengths
+# first, then the files). Small inputs reach every branch of the loader; larger ones only
+# repeat them, slower.
 "$build/tools/ventry-db" demo "$work/demo"
-files=(object.eod sensor.esd launcher.eld airstrip.ead entity.epd profile.eqd mast.emd
-       3dobject.e3d class.ebd countryname.ecd)
+files=(object.eod:344 sensor.esd:180 launcher.eld:120 airstrip.ead:96 entity.epd:58
+       profile.eqd:44 mast.emd:96 3dobject.e3d:956 class.ebd:68 countryname.ecd:56)
 seed="$work/corpus/demo"
 : >"$seed"
 for f in "${files[@]}"; do
-    n=$(stat -c %s "$work/demo/$f")
+    n=$((2 * ${f#*:}))
     printf "\\x$(printf %02x $((n & 255)))\\x$(printf %02x $((n >> 8)))" >>"$seed"
 done
 for f in "${files[@]}"; do
-    cat "$work/demo/$f" >>"$seed"
+    head -c $((2 * ${f#*:})) "$work/demo/${f%:*}" >>"$seed"
 done
 
-"$build/tests/fuzz/ventry_fuzz_load_set" -max_total_time="$seconds" -max_len=131072 \
-    -print_final_stats=1 "$work/corpus"
+"$build/tests/fuzz/ventry_fuzz_load_set" -max_total_time="$seconds" -max_len=4096 \
+    -print_final_stats=1 "${@:2}" "$work/corpus"

@@ -50,7 +50,7 @@ std::uint8_t* AddObject(CVentryDoc& doc, std::uint16_t key, const std::string& n
     std::uint8_t* record = AddNamed(doc, SetFile::Object, key, name);
     RecordField::Set(record, 24, objectType);
     RecordField::Set(record, 28, simType);
-    doc.m_mapObjectsByName[name] = doc.m_mapObjects.at(key).get();
+    doc.m_mapObjectsByName[name] = doc.m_mapObjects.at(key);
     return record;
 }
 
