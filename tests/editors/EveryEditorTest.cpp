@@ -36,15 +36,6 @@ const TypedValue kTyped[] = {
     {FieldType::Text, "Ab", {'A', 'b', 0}},
 };
 
-const TypedValue& TypedFor(FieldType type) {
-    for (const TypedValue& typed : kTyped) {
-        if (typed.type == type) {
-            return typed;
-        }
-    }
-    throw std::logic_error("no typed value for this field type");
-}
-
 std::string NameIn(const Bytes& record, SetFile file) {
     const RecordShape& shape = ShapeOf(file);
     return RecordField::GetText(record.data(), shape.nameOffset, shape.nameWidth);
@@ -103,7 +94,7 @@ TEST_P(EveryEditorTest, EachControlChangesOnlyItsOwnBytes) {
                 binding.kind == ControlKind::ComboIndex ? nRow : binding.items[nRow].nValue;
             std::memcpy(expected.data() + binding.at.nOffset, &value, binding.at.nWidth);
         } else {
-            const TypedValue& typed = TypedFor(binding.at.type);
+            const auto typed = *std::ranges::find(kTyped, binding.at.type, &TypedValue::type);
             Type(binding.nId, typed.pszInput);
             std::copy(typed.bytes.begin(), typed.bytes.end(),
                       expected.begin() + binding.at.nOffset);
@@ -320,79 +311,51 @@ struct HandEdit {
 
 const HandEdit kHandEdits[] = {
     {EditorSlot::Object, 1001, "Xy", 2, {'X', 'y', 0}},
-    {EditorSlot::Object, 1005, "40000", 22, {0x40, 0x9C}},
     {EditorSlot::Object, 1105, "#4", 24, {6, 0, 0, 0}},
     {EditorSlot::Object, 1086, "#9", 28, {9, 0, 0, 0}},
     {EditorSlot::Object, 1011, "1.5", 72, {0, 0, 0xC0, 0x3F}},
     {EditorSlot::Object, 1021, "-1", 92, {0xFF, 0xFF}},
-    {EditorSlot::Object, 1023, "258", 94, {2, 1}},
     {EditorSlot::Object, 1067, "255", 134, {255}},
-    {EditorSlot::Object, 1085, "6", 140, {6}},
     {EditorSlot::Object, 1089, "-100", 144, {0x9C, 0xFF, 0xFF, 0xFF}},
     {EditorSlot::Object, 1107, "65537", 150, {1, 0}},
-    {EditorSlot::Object, 1143, "1024", 212, {0, 0, 0x80, 0x44}},
-    {EditorSlot::Object, 1161, "-3", 318, {0xFD, 0xFF}},
     {EditorSlot::Object, 1059, nullptr, 334, {0x80}},
-    {EditorSlot::Object, 1051, nullptr, 336, {0x40}},
     {EditorSlot::Object, 1204, nullptr, 338, {0x20}},
     {EditorSlot::Sensor, 1119, "Xy", 2, {'X', 'y', 0}},
     {EditorSlot::Sensor, 1121, "#3", 44, {3, 0, 0, 0}},
-    {EditorSlot::Sensor, 1123, "#11", 48, {11, 0, 0, 0}},
     {EditorSlot::Sensor, 1122, "4294967295", 52, {0xFF, 0xFF, 0xFF, 0xFF}},
-    {EditorSlot::Sensor, 1140, "4", 68, {4, 0, 0, 0}},
     {EditorSlot::Sensor, 1154, "-2", 82, {0xFE, 0xFF}},
-    {EditorSlot::Sensor, 1174, "-15", 122, {0xF1, 0xFF}},
-    {EditorSlot::Sensor, 1164, "1", 136, {0, 0, 0x80, 0x3F}},
-    {EditorSlot::Sensor, 1169, "22", 156, {22, 0, 0, 0}},
     {EditorSlot::Sensor, 1120, "Dn", 160, {'D', 'n', 0}},
     {EditorSlot::Sensor, 1130, nullptr, 116, {0x01}},
-    {EditorSlot::Sensor, 1152, nullptr, 117, {0x80}},
     {EditorSlot::Launcher, 1125, "6", 2, {6, 0}},
     {EditorSlot::Launcher, 1131, "-90", 10, {0xA6, 0xFF}},
     {EditorSlot::Launcher, 1128, nullptr, 12, {0x01}},
-    {EditorSlot::Launcher, 1180, nullptr, 13, {0x80}},
-    {EditorSlot::Launcher, 1124, "3", 18, {3, 0}},
     {EditorSlot::Launcher, 1174, "2", 56, {0, 0, 0, 0x40}},
-    {EditorSlot::Launcher, 1164, "-2", 70, {0xFE, 0xFF}},
     {EditorSlot::Launcher, 1009, "s", 80, {'s', 0}},
     {EditorSlot::Launcher, 1181, "Xy", 100, {'X', 'y', 0}},
     {EditorSlot::Airstrip, 1231, nullptr, 2, {0x04}},
     {EditorSlot::Airstrip, 1233, "1", 4, {0, 0, 0x80, 0x3F}},
-    {EditorSlot::Airstrip, 1245, "0.5", 52, {0, 0, 0, 0x3F}},
-    {EditorSlot::Airstrip, 1260, "-2", 72, {0, 0, 0, 0xC0}},
     {EditorSlot::Airstrip, 1263, "Xy", 76, {'X', 'y', 0}},
     {EditorSlot::Profile, 1029, "Xy", 2, {'X', 'y', 0}},
-    {EditorSlot::Profile, 1005, "1", 22, {1, 0}},
     {EditorSlot::Profile, 1013, "-32768", 28, {0, 0x80}},
     {EditorSlot::Profile, 1017, " 4660 ", 32, {0x34, 0x12}},
     {EditorSlot::Mast, 1004, "7", 0, {7, 0}},
     {EditorSlot::Mast, 1194, "Xy", 2, {'X', 'y', 0}},
-    {EditorSlot::Mast, 1199, "5", 28, {5, 0}},
-    {EditorSlot::Mast, 1210, "-4", 48, {0xFC, 0xFF}},
     {EditorSlot::Mast, 1009, "s", 50, {'s', 0}},
-    {EditorSlot::Mast, 1212, "3", 70, {3, 0}},
     {EditorSlot::Mast, 1213, "65536", 72, {0, 0, 1, 0}},
     {EditorSlot::Mast, 1168, "2", 88, {0, 0, 0, 0x40}},
-    {EditorSlot::Mast, 1219, "9", 94, {9, 0}},
     {EditorSlot::Entity, 1004, "-2", 0, {0xFE, 0xFF}},
-    {EditorSlot::Entity, 1197, "3", 2, {3, 0}},
     {EditorSlot::Entity, 1198, "Xy", 4, {'X', 'y', 0}},
-    {EditorSlot::Entity, 1201, "9", 24, {9, 0}},
     {EditorSlot::Entity, 1200, "7", 34, {7, 0}},
     {EditorSlot::Entity, 1199, "Ty", 36, {'T', 'y', 0}},
-    {EditorSlot::Entity, 1206, "-1", 56, {0xFF, 0xFF}},
     {EditorSlot::Object3D, 1201, "Xy", 0, {'X', 'y', 0}},
     {EditorSlot::Object3D, 1204, "Hi", 60, {'H', 'i', 0}},
     {EditorSlot::Object3D, 1205, "1", 140, {0, 0, 0x80, 0x3F}},
-    {EditorSlot::Object3D, 1206, "65535", 144, {0xFF, 0xFF}},
     {EditorSlot::Object3D, 1229, "40000", 150, {0x40, 0x9C}},
     {EditorSlot::Object3D, 1209, "-2", 152, {0xFE, 0xFF, 0xFF, 0xFF}},
     {EditorSlot::ShipClass, 1270, "-2", 2, {0xFE, 0xFF}},
-    {EditorSlot::ShipClass, 1013, "9", 8, {9, 0}},
     {EditorSlot::ShipClass, 1264, "Xy", 10, {'X', 'y', 0}},
     {EditorSlot::ShipClass, 1265, "Cl", 50, {'C', 'l', 0}},
     {EditorSlot::CountryName, 1268, "Xy", 2, {'X', 'y', 0}},
-    {EditorSlot::CountryName, 1005, "1", 42, {1, 0}},
     {EditorSlot::CountryName, 1015, "-1", 50, {0xFF, 0xFF}},
     {EditorSlot::CountryName, 1269, "Abcdefg", 52, {'A', 'b', 'c', 'd'}},
 };
