@@ -14,20 +14,13 @@
 #include <string>
 #include <vector>
 
+#include "ThrowingServices.h"
 #include "VentryDoc.h"
 #include "core/AppServices.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-// Any message during a benchmark is a failure that the run must not hide.
-class CThrowingServices final : public CAppServices {
-public:
-    int DoMessageBox(const std::string& text, unsigned) override { throw std::runtime_error(text); }
-    bool DoPromptFileName(std::string&, bool) override { return false; }
-    void AddToRecentFileList(const std::string&) override {}
-};
 
 std::string g_strSource;
 std::string g_strDestination;

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "ReferenceIndex.h"
+#include "ThrowingServices.h"
 #include "VentryDoc.h"
 #include "core/AppServices.h"
 
@@ -24,14 +25,6 @@ extern char** environ;
 namespace {
 
 namespace fs = std::filesystem;
-
-// Any message during a benchmark is a failure that the run must not hide.
-class CThrowingServices final : public CAppServices {
-public:
-    int DoMessageBox(const std::string& text, unsigned) override { throw std::runtime_error(text); }
-    bool DoPromptFileName(std::string&, bool) override { return false; }
-    void AddToRecentFileList(const std::string&) override {}
-};
 
 // Runs ventry-db with args, its output to /dev/null; returns its exit status.
 int RunVentryDb(std::vector<std::string> args) {

@@ -14,12 +14,12 @@
 #include <filesystem>
 #include <string>
 
+#include "GuiBench.h"
 #include "Resource.h"
 #include "VentryApp.h"
 #include "VentryDoc.h"
 #include "gui/AfxRes.h"
 #include "gui/FrameWnd.h"
-#include "gui/MessageBox.h"
 #include "gui/PathString.h"
 
 namespace {
@@ -83,9 +83,7 @@ void BM_OpenEditor(benchmark::State& state, const std::string& strSet, EditorBut
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    UseOffscreenUnlessChosen();
     benchmark::Initialize(&argc, argv);
     if (argc != 3) {
         std::fprintf(stderr, "usage: %s DEMO_OBJECT_FILE MAXIMAL_OBJECT_FILE [options]\n", argv[0]);
@@ -96,11 +94,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     const QTemporaryDir settings;
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
-    // A message would stop the run on its question; none should come.
-    AfxSetMessageBoxHandler([](const std::string& text, unsigned) {
-        std::fprintf(stderr, "unexpected message: %s\n", text.c_str());
-        return static_cast<int>(IDOK);
-    });
+    ReportUnexpectedMessages();
     CVentryApp app;
     g_pApp = &app;
     if (!app.Start({QStringLiteral("ventry"), AfxPathToQString(sets[0])})) {

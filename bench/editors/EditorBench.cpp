@@ -6,13 +6,12 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
-#include <cstdio>
 #include <memory>
 
 #include "EditorFactory.h"
+#include "GuiBench.h"
 #include "VentryDoc.h"
 #include "core/AppServices.h"
-#include "gui/MessageBox.h"
 #include "gui/ModalRun.h"
 
 namespace {
@@ -141,15 +140,9 @@ BENCHMARK(BM_SearchMatchingSome)
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    UseOffscreenUnlessChosen();
     QApplication app(argc, argv);
-    // A filter that lists nothing would stop on its warning; none of these should.
-    AfxSetMessageBoxHandler([](const std::string& text, unsigned) {
-        std::fprintf(stderr, "unexpected message: %s\n", text.c_str());
-        return static_cast<int>(IDOK);
-    });
+    ReportUnexpectedMessages();
     benchmark::Initialize(&argc, argv);
     CMaximalProfiles profiles;
     g_pProfiles = &profiles;

@@ -4,13 +4,12 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QTableView>
-#include <cstdio>
 
+#include "GuiBench.h"
 #include "RecordTableModel.h"
 #include "SyntheticSet.h"
 #include "TableViewDlg.h"
 #include "VentryDoc.h"
-#include "gui/MessageBox.h"
 
 namespace {
 
@@ -93,14 +92,9 @@ constexpr TableBenchmark kBenchmarks[] = {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    UseOffscreenUnlessChosen();
     QApplication app(argc, argv);
-    AfxSetMessageBoxHandler([](const std::string& text, unsigned) {
-        std::fprintf(stderr, "unexpected message: %s\n", text.c_str());
-        return static_cast<int>(IDOK);
-    });
+    ReportUnexpectedMessages();
     for (const TableBenchmark& entry : kBenchmarks) {
         benchmark::RegisterBenchmark(entry.pszName, entry.pfnRun, entry.pszArgument)
             ->Unit(benchmark::kMillisecond)

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArray>
+#include <QtGlobal>
+#include <cstdio>
+#include <string>
+
+#include "gui/MessageBox.h"
+
+// Before the QApplication: Qt's offscreen platform unless one was chosen.
+inline void UseOffscreenUnlessChosen() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+}
+
+// Any message box is told on stderr and answered OK, so a question cannot stop the run.
+inline void ReportUnexpectedMessages() {
+    AfxSetMessageBoxHandler([](const std::string& text, unsigned) {
+        std::fprintf(stderr, "unexpected message: %s\n", text.c_str());
+        return static_cast<int>(IDOK);
+    });
+}
