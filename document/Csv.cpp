@@ -1,5 +1,7 @@
 #include "Csv.h"
 
+#include <algorithm>
+
 namespace Csv {
 
 std::string FormatRow(const std::vector<std::string>& cells) {
@@ -9,7 +11,9 @@ std::string FormatRow(const std::vector<std::string>& cells) {
             line += ',';
         }
         const std::string& cell = cells[i];
-        if (cell.find_first_of(",\"\r\n") == std::string::npos) {
+        const bool bPlain = std::ranges::none_of(
+            cell, [](char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; });
+        if (bPlain) {
             line += cell;
             continue;
         }
@@ -26,63 +30,87 @@ std::string FormatRow(const std::vector<std::string>& cells) {
     return line;
 }
 
-bool Parse(std::string_view text, std::vector<Row>& rows, std::string& strError) {
-    rows.clear();
+namespace {
+
+// The cell that starts at i, up to the comma or line end after it; i is left there.
+bool ReadCell(std::string_view text, std::size_t& i, std::size_t& nLine, std::string& cell,
+              std::string& strError) {
+    cell.clear();
+    if (i == text.size() || text[i] != '"') {
+        std::size_t nEnd = i;
+        while (nEnd < text.size() && text[nEnd] != ',' && text[nEnd] != '\r' &&
+               text[nEnd] != '\n') {
+            ++nEnd;
+        }
+        cell.append(text.substr(i, nEnd - i));
+        i = nEnd;
+        return true;
+    }
+    const std::size_t nQuoteLine = nLine;
+    for (++i;;) {
+        const std::size_t nQuote = text.find('"', i);
+        if (nQuote == std::string_view::npos) {
+            strError = "line " + std::to_string(nQuoteLine) + ": a quote is not closed";
+            return false;
+        }
+        const std::string_view part = text.substr(i, nQuote - i);
+        nLine += static_cast<std::size_t>(std::ranges::count(part, '\n'));
+        cell.append(part);
+        i = nQuote + 1;
+        if (i < text.size() && text[i] == '"') {
+            cell += '"';
+            ++i;
+            continue;
+        }
+        break;
+    }
+    if (i < text.size() && text[i] != ',' && text[i] != '\r' && text[i] != '\n') {
+        strError = "line " + std::to_string(nLine) + ": text after a closing quote";
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool ForEachRow(std::string_view text, const std::function<void(const Row&)>& onRow,
+                std::string& strError) {
     if (text.starts_with("\xEF\xBB\xBF")) {
         text.remove_prefix(3);
     }
+    Row row{1, {}};
     std::size_t nLine = 1;
     std::size_t i = 0;
     while (i < text.size()) {
-        Row row{nLine, {std::string()}};
-        bool bEnd = false;
-        while (!bEnd) {
-            std::string& cell = row.cells.back();
-            if (i < text.size() && text[i] == '"') {
-                const std::size_t nQuoteLine = nLine;
-                for (++i;; ++i) {
-                    if (i == text.size()) {
-                        strError = "line " + std::to_string(nQuoteLine) + ": a quote is not closed";
-                        return false;
-                    }
-                    if (text[i] == '"') {
-                        if (i + 1 < text.size() && text[i + 1] == '"') {
-                            cell += '"';
-                            ++i;
-                            continue;
-                        }
-                        ++i;
-                        break;
-                    }
-                    nLine += text[i] == '\n' ? 1 : 0;
-                    cell += text[i];
-                }
-                if (i < text.size() && text[i] != ',' && text[i] != '\r' && text[i] != '\n') {
-                    strError = "line " + std::to_string(nLine) + ": text after a closing quote";
-                    return false;
-                }
-            } else {
-                while (i < text.size() && text[i] != ',' && text[i] != '\r' && text[i] != '\n') {
-                    cell += text[i++];
-                }
-            }
-            if (i < text.size() && text[i] == ',') {
+        row.nLine = nLine;
+        std::size_t nCells = 0;
+        for (bool bMore = true; bMore;) {
+            if (nCells == row.cells.size()) {
                 row.cells.emplace_back();
-                ++i;
-                continue;
             }
-            if (i < text.size() && text[i] == '\r') {
-                ++i;
+            if (!ReadCell(text, i, nLine, row.cells[nCells++], strError)) {
+                return false;
             }
-            if (i < text.size() && text[i] == '\n') {
-                ++i;
-            }
-            ++nLine;
-            bEnd = true;
+            bMore = i < text.size() && text[i] == ',';
+            i += bMore ? 1 : 0;
         }
-        rows.push_back(std::move(row));
+        if (i < text.size() && text[i] == '\r') {
+            ++i;
+        }
+        if (i < text.size() && text[i] == '\n') {
+            ++i;
+        }
+        ++nLine;
+        row.cells.resize(nCells);
+        onRow(row);
     }
     return true;
+}
+
+bool Parse(std::string_view text, std::vector<Row>& rows, std::string& strError) {
+    rows.clear();
+    return ForEachRow(
+        text, [&rows](const Row& row) { rows.push_back(row); }, strError);
 }
 
 }  // namespace Csv

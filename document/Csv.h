@@ -5,6 +5,7 @@
 // a byte-order mark, quoted cells anywhere.
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,8 +20,14 @@ struct Row {
     std::vector<std::string> cells;
 };
 
-// Every row of text; false with the line and the reason (an unterminated quote, a character
-// after a closing quote) when text is not CSV.
+// Hands every row of text to onRow in order, the same Row each time with new cells, so that a
+// large file costs no allocation per cell; false with the line and the reason (an
+// unterminated quote, a character after a closing quote) when text is not CSV, after the rows
+// before the fault.
+bool ForEachRow(std::string_view text, const std::function<void(const Row&)>& onRow,
+                std::string& strError);
+
+// Every row of text, as ForEachRow reads them.
 bool Parse(std::string_view text, std::vector<Row>& rows, std::string& strError);
 
 }  // namespace Csv

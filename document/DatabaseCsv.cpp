@@ -84,79 +84,124 @@ std::string FormatDatabaseCsv(const CRecordTable& table) {
     return text;
 }
 
+namespace {
+
+// Reads the rows after the header into records, collecting problems.
+class CCsvRecordReader {
+public:
+    CCsvRecordReader(const RecordLayout& layout, const std::string& fileName,
+                     std::vector<CCsvProblem>& problems)
+        : m_layout(layout),
+          m_columns(ColumnsOf(layout)),
+          m_fileName(fileName),
+          m_problems(problems) {}
+
+    // False when the header keeps the rows from being read.
+    bool TakeHeader(const Csv::Row& header) {
+        const std::size_t nProblemsBefore = m_problems.size();
+        m_cells = CellsOfColumns(m_columns, header, m_fileName, m_problems);
+        m_nHeaderCells = header.cells.size();
+        m_nIndexCell = m_layout.bIndexed ? m_cells.front() : kNoCell;
+        return m_problems.size() == nProblemsBefore;
+    }
+
+    void TakeRow(const Csv::Row& row) {
+        if (IsBlank(row)) {
+            return;
+        }
+        if (row.cells.size() != m_nHeaderCells) {
+            Report(row.nLine, 0, {},
+                   "the row has " + std::to_string(row.cells.size()) + " cells, the header " +
+                       std::to_string(m_nHeaderCells));
+            return;
+        }
+        const std::size_t nOffset = m_records.size();
+        m_records.resize(nOffset + m_layout.nRecordSize);
+        // Columns are read in layout order whatever the header's order: a text's tail goes
+        // after its text.
+        bool bIndexRead = true;
+        for (std::size_t i = 0; i < m_columns.size(); ++i) {
+            if (!ParseColumn(m_columns[i], row.cells[m_cells[i]], m_records.data() + nOffset,
+                             m_reason)) {
+                Report(row.nLine, m_cells[i] + 1, m_columns[i].name, m_reason);
+                bIndexRead = bIndexRead && m_cells[i] != m_nIndexCell;
+            }
+        }
+        if (!m_layout.bIndexed) {
+            if (m_keys.size() == kMaxRecords) {
+                Report(row.nLine, 0, {}, "a file holds at most 65536 records");
+            }
+            m_keys.push_back(static_cast<std::uint16_t>(m_keys.size()));
+            return;
+        }
+        const auto nIndex = RecordField::Get<std::uint16_t>(m_records.data() + nOffset, 0);
+        if (bIndexRead && m_lineOfIndex[nIndex] != 0) {
+            Report(row.nLine, m_nIndexCell + 1, m_columns.front().name,
+                   "index " + std::to_string(nIndex) + " is already on line " +
+                       std::to_string(m_lineOfIndex[nIndex]));
+        } else if (bIndexRead) {
+            m_lineOfIndex[nIndex] = row.nLine;
+        }
+        m_keys.push_back(nIndex);
+    }
+
+    void AddTo(CRecordTable& table) const {
+        for (std::size_t i = 0; i < m_keys.size(); ++i) {
+            table.Add(m_keys[i], m_records.data() + i * m_layout.nRecordSize);
+        }
+    }
+
+private:
+    void Report(std::size_t nLine, std::size_t nColumn, std::string field, std::string message) {
+        m_problems.push_back({m_fileName, nLine, nColumn, std::move(field), std::move(message)});
+    }
+
+    const RecordLayout& m_layout;
+    const std::vector<FieldColumn> m_columns;
+    const std::string& m_fileName;
+    std::vector<CCsvProblem>& m_problems;
+    std::vector<std::size_t> m_cells;
+    std::size_t m_nHeaderCells = 0;
+    std::size_t m_nIndexCell = kNoCell;
+    std::vector<std::size_t> m_lineOfIndex = std::vector<std::size_t>(kMaxRecords, 0);
+    std::vector<std::uint16_t> m_keys;
+    std::vector<std::uint8_t> m_records;
+    std::string m_reason;
+};
+
+}  // namespace
+
 bool ReadDatabaseCsv(std::string_view text, const std::string& fileName, CRecordTable& table,
                      std::vector<CCsvProblem>& problems) {
-    std::vector<Csv::Row> rows;
+    const std::size_t nProblemsBefore = problems.size();
+    CCsvRecordReader reader(table.Layout(), fileName, problems);
+    bool bHeader = false;
+    bool bHeaderRead = false;
     std::string error;
-    if (!Csv::Parse(text, rows, error)) {
+    const bool bCsv = Csv::ForEachRow(
+        text,
+        [&](const Csv::Row& row) {
+            if (!bHeader) {
+                bHeader = true;
+                bHeaderRead = reader.TakeHeader(row);
+            } else if (bHeaderRead) {
+                reader.TakeRow(row);
+            }
+        },
+        error);
+    if (!bCsv) {
+        // A file that is not CSV is reported as that alone.
+        problems.resize(nProblemsBefore);
         problems.push_back({fileName, 0, 0, {}, error});
         return false;
     }
-    if (rows.empty()) {
+    if (!bHeader) {
         problems.push_back({fileName, 0, 0, {}, "has no header row"});
         return false;
     }
-    const RecordLayout& layout = table.Layout();
-    const std::vector<FieldColumn> columns = ColumnsOf(layout);
-    const std::size_t nProblemsBefore = problems.size();
-    const std::vector<std::size_t> cells =
-        CellsOfColumns(columns, rows.front(), fileName, problems);
     if (problems.size() != nProblemsBefore) {
         return false;
     }
-    // Columns are read in layout order whatever the header's order: a text's tail goes after
-    // its text.
-    const std::size_t nIndexCell = layout.bIndexed ? cells.front() : kNoCell;
-    std::vector<std::size_t> lineOfIndex(kMaxRecords, 0);
-    std::vector<std::uint16_t> keys;
-    std::vector<std::uint8_t> records;
-    std::string reason;
-    for (auto row = rows.begin() + 1; row != rows.end(); ++row) {
-        if (IsBlank(*row)) {
-            continue;
-        }
-        if (row->cells.size() != rows.front().cells.size()) {
-            problems.push_back({fileName,
-                                row->nLine,
-                                0,
-                                {},
-                                "the row has " + std::to_string(row->cells.size()) +
-                                    " cells, the header " +
-                                    std::to_string(rows.front().cells.size())});
-            continue;
-        }
-        const std::size_t nOffset = records.size();
-        records.resize(nOffset + layout.nRecordSize);
-        bool bIndexRead = true;
-        for (std::size_t i = 0; i < columns.size(); ++i) {
-            if (!ParseColumn(columns[i], row->cells[cells[i]], records.data() + nOffset, reason)) {
-                problems.push_back({fileName, row->nLine, cells[i] + 1, columns[i].name, reason});
-                bIndexRead = bIndexRead && cells[i] != nIndexCell;
-            }
-        }
-        if (!layout.bIndexed) {
-            if (keys.size() == kMaxRecords) {
-                problems.push_back(
-                    {fileName, row->nLine, 0, {}, "a file holds at most 65536 records"});
-            }
-            keys.push_back(static_cast<std::uint16_t>(keys.size()));
-            continue;
-        }
-        const auto nIndex = RecordField::Get<std::uint16_t>(records.data() + nOffset, 0);
-        if (bIndexRead && lineOfIndex[nIndex] != 0) {
-            problems.push_back({fileName, row->nLine, nIndexCell + 1, columns.front().name,
-                                "index " + std::to_string(nIndex) + " is already on line " +
-                                    std::to_string(lineOfIndex[nIndex])});
-        } else if (bIndexRead) {
-            lineOfIndex[nIndex] = row->nLine;
-        }
-        keys.push_back(nIndex);
-    }
-    if (problems.size() != nProblemsBefore) {
-        return false;
-    }
-    for (std::size_t i = 0; i < keys.size(); ++i) {
-        table.Add(keys[i], records.data() + i * layout.nRecordSize);
-    }
+    reader.AddTo(table);
     return true;
 }

@@ -1,5 +1,6 @@
 #include "DumpCommand.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <nlohmann/json.hpp>
 #include <vector>
@@ -19,6 +20,19 @@ constexpr std::size_t kFlushSize = 1 << 20;
 void Flush(std::string& out) {
     std::fwrite(out.data(), 1, out.size(), stdout);
     out.clear();
+}
+
+// Most values are plain ASCII, which JSON takes as it is; the library escapes the rest.
+void AppendJsonString(std::string& out, const std::string& value) {
+    const bool bPlain = std::ranges::all_of(
+        value, [](char c) { return c >= 0x20 && c < 0x7F && c != '"' && c != '\\'; });
+    if (bPlain) {
+        out += '"';
+        out += value;
+        out += '"';
+    } else {
+        out += nlohmann::json(value).dump();
+    }
 }
 
 }  // namespace
@@ -59,32 +73,29 @@ int CDumpCommand::Run() {
 void CDumpCommand::DumpDatabase(const CVentryDoc& doc, const RecordLayout& layout) const {
     const std::vector<FieldColumn> columns = ColumnsOf(layout);
     const std::string file = CommandSupport::FileOf(doc, layout.database);
-    // The records of a database share their keys: one object is built once, and only its
-    // values change from record to record.
-    nlohmann::ordered_json record{{"file", file},
-                                  {"database", std::string(layout.name)},
-                                  {"index", 0},
-                                  {"fields", nlohmann::ordered_json::object()}};
+    // The records of a database share their keys: each line is the same text around the
+    // values, so only the values are written record by record.
+    const std::string head = "{\"file\":" + nlohmann::json(file).dump() +
+                             ",\"database\":" + nlohmann::json(std::string(layout.name)).dump() +
+                             ",\"index\":";
+    std::vector<std::string> keys;
     for (const FieldColumn& column : columns) {
-        record["fields"][column.name] = std::string();
+        keys.push_back((keys.empty() ? ",\"fields\":{" : ",") + nlohmann::json(column.name).dump() +
+                       ":");
     }
-    std::vector<std::string*> values;
-    for (auto& [name, value] : record["fields"].items()) {
-        values.push_back(&value.get_ref<std::string&>());
-    }
-    nlohmann::ordered_json& index = record["index"];
     std::string out;
     doc.Records(layout.database).ForEach([&](std::uint16_t nKey, const std::uint8_t* pRecord) {
         if (m_nIndex >= 0 && nKey != m_nIndex) {
             return;
         }
         if (m_bJson) {
-            index = nKey;
+            out += head;
+            out += std::to_string(nKey);
             for (std::size_t i = 0; i < columns.size(); ++i) {
-                *values[i] = FormatColumn(columns[i], pRecord);
+                out += keys[i];
+                AppendJsonString(out, FormatColumn(columns[i], pRecord));
             }
-            out += record.dump();
-            out += '\n';
+            out += "}}\n";
         } else {
             const std::string prefix = file + ": " + std::to_string(nKey) + ": ";
             for (const FieldColumn& column : columns) {
