@@ -1,5 +1,6 @@
 #include "DatabaseCsv.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "Csv.h"
@@ -86,15 +87,18 @@ std::string FormatDatabaseCsv(const CRecordTable& table) {
 
 namespace {
 
-// Reads the rows after the header into records, collecting problems.
+// Reads the rows after the header into keys and records, collecting problems.
 class CCsvRecordReader {
 public:
     CCsvRecordReader(const RecordLayout& layout, const std::string& fileName,
-                     std::vector<CCsvProblem>& problems)
+                     std::vector<CCsvProblem>& problems, std::vector<std::uint16_t>& keys,
+                     std::vector<std::uint8_t>& records)
         : m_layout(layout),
           m_columns(ColumnsOf(layout)),
           m_fileName(fileName),
-          m_problems(problems) {}
+          m_problems(problems),
+          m_keys(keys),
+          m_records(records) {}
 
     // False when the header keeps the rows from being read.
     bool TakeHeader(const Csv::Row& header) {
@@ -145,11 +149,7 @@ public:
         m_keys.push_back(nIndex);
     }
 
-    void AddTo(CRecordTable& table) const {
-        for (std::size_t i = 0; i < m_keys.size(); ++i) {
-            table.Add(m_keys[i], m_records.data() + i * m_layout.nRecordSize);
-        }
-    }
+    void ExpectRows(std::size_t nRows) { m_records.reserve(nRows * m_layout.nRecordSize); }
 
 private:
     void Report(std::size_t nLine, std::size_t nColumn, std::string field, std::string message) {
@@ -164,17 +164,20 @@ private:
     std::size_t m_nHeaderCells = 0;
     std::size_t m_nIndexCell = kNoCell;
     std::vector<std::size_t> m_lineOfIndex = std::vector<std::size_t>(kMaxRecords, 0);
-    std::vector<std::uint16_t> m_keys;
-    std::vector<std::uint8_t> m_records;
+    std::vector<std::uint16_t>& m_keys;
+    std::vector<std::uint8_t>& m_records;
     std::string m_reason;
 };
 
 }  // namespace
 
-bool ReadDatabaseCsv(std::string_view text, const std::string& fileName, CRecordTable& table,
-                     std::vector<CCsvProblem>& problems) {
+bool CDatabaseCsvRecords::Read(std::string_view text, const std::string& fileName,
+                               std::vector<CCsvProblem>& problems) {
+    m_keys.clear();
+    m_records.clear();
     const std::size_t nProblemsBefore = problems.size();
-    CCsvRecordReader reader(table.Layout(), fileName, problems);
+    CCsvRecordReader reader(m_layout, fileName, problems, m_keys, m_records);
+    reader.ExpectRows(static_cast<std::size_t>(std::ranges::count(text, '\n')));
     bool bHeader = false;
     bool bHeaderRead = false;
     std::string error;
@@ -199,9 +202,21 @@ bool ReadDatabaseCsv(std::string_view text, const std::string& fileName, CRecord
         problems.push_back({fileName, 0, 0, {}, "has no header row"});
         return false;
     }
-    if (problems.size() != nProblemsBefore) {
+    return problems.size() == nProblemsBefore;
+}
+
+void CDatabaseCsvRecords::EnterInto(CRecordTable& table) const {
+    for (std::size_t i = 0; i < m_keys.size(); ++i) {
+        table.Add(m_keys[i], m_records.data() + i * m_layout.nRecordSize);
+    }
+}
+
+bool ReadDatabaseCsv(std::string_view text, const std::string& fileName, CRecordTable& table,
+                     std::vector<CCsvProblem>& problems) {
+    CDatabaseCsvRecords records(table.Layout());
+    if (!records.Read(text, fileName, problems)) {
         return false;
     }
-    reader.AddTo(table);
+    records.EnterInto(table);
     return true;
 }

@@ -1,11 +1,14 @@
 #include "SetCsv.h"
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <memory>
 
+#include "ParallelFor.h"
 #include "RecordLayouts.h"
 #include "VentryDoc.h"
 
@@ -45,29 +48,45 @@ bool ReadText(const std::string& path, std::string& text, std::string& strError)
 
 }  // namespace
 
+// The ten databases are formatted and parsed side by side: the work is all processor.
 bool ExportSetCsv(const CVentryDoc& doc, const std::string& directory, std::string& strError) {
-    for (const RecordLayout* layout : kRecordLayouts) {
-        if (!WriteText(PathIn(directory, *layout), FormatDatabaseCsv(doc.Records(layout->database)),
-                       strError)) {
-            return false;
-        }
+    std::array<std::string, kDatabaseCount> errors;
+    ParallelFor(kDatabaseCount, [&](std::size_t i) {
+        const RecordLayout& layout = *kRecordLayouts[i];
+        WriteText(PathIn(directory, layout), FormatDatabaseCsv(doc.Records(layout.database)),
+                  errors[i]);
+    });
+    const auto failed = std::ranges::find_if(errors, [](const auto& e) { return !e.empty(); });
+    if (failed != errors.end()) {
+        strError = *failed;
+        return false;
     }
     return true;
 }
 
 bool ImportSetCsv(const std::string& directory, CVentryDoc& doc,
                   std::vector<CCsvProblem>& problems) {
-    bool bRead = true;
-    std::string text;
-    std::string error;
+    std::vector<CDatabaseCsvRecords> databases;
     for (const RecordLayout* layout : kRecordLayouts) {
-        const std::string path = PathIn(directory, *layout);
-        if (!ReadText(path, text, error)) {
-            problems.push_back({path, 0, 0, {}, error});
-            bRead = false;
-            continue;
-        }
-        bRead = ReadDatabaseCsv(text, path, doc.Records(layout->database), problems) && bRead;
+        databases.emplace_back(*layout);
     }
-    return bRead;
+    std::array<std::vector<CCsvProblem>, kDatabaseCount> found;
+    std::array<bool, kDatabaseCount> read{};
+    ParallelFor(kDatabaseCount, [&](std::size_t i) {
+        const std::string path = PathIn(directory, *kRecordLayouts[i]);
+        std::string text;
+        std::string error;
+        if (!ReadText(path, text, error)) {
+            found[i].push_back({path, 0, 0, {}, error});
+        } else {
+            read[i] = databases[i].Read(text, path, found[i]);
+        }
+    });
+    for (std::size_t i = 0; i < kDatabaseCount; ++i) {
+        problems.insert(problems.end(), found[i].begin(), found[i].end());
+        if (read[i]) {
+            databases[i].EnterInto(doc.Records(kRecordLayouts[i]->database));
+        }
+    }
+    return std::ranges::all_of(read, [](bool b) { return b; });
 }
