@@ -1,13 +1,16 @@
 #include "ReferenceIndex.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
+#include <numeric>
 #include <string_view>
 #include <tuple>
-#include <unordered_map>
 
 #include "FieldText.h"
+#include "NameMap.h"
 #include "RecordField.h"
+#include "RecordLayouts.h"
 #include "VentryDoc.h"
 
 namespace {
@@ -29,58 +32,72 @@ std::vector<bool> KeysOf(const CRecordTable& table) {
     return keys;
 }
 
-auto ToOrder(const CReference& reference) {
-    return std::make_tuple(reference.To(), reference.nToKey, reference.From(), reference.nFromKey);
-}
-
 }  // namespace
 
 CReferenceIndex::CReferenceIndex(const CVentryDoc& doc) : m_doc(doc) {
     // A name finds the object that has it; of several, the last by index. The names are read
     // in place: the records stay where they are while the index is built.
     const CRecordTable& objects = doc.Records(Database::Object);
-    std::unordered_map<std::string_view, std::uint16_t> objectsByName;
+    // The map points into a table of every key, as it maps names to pointers.
+    std::vector<std::uint16_t> everyKey(65536);
+    std::iota(everyKey.begin(), everyKey.end(), 0);
+    CNameMap<const std::uint16_t> objectsByName;
     objectsByName.reserve(objects.Count());
     objects.ForEach([&](std::uint16_t nKey, const std::uint8_t* pRecord) {
-        objectsByName[TextView(pRecord, objects.NameOffset(), objects.NameWidth())] = nKey;
+        objectsByName[TextView(pRecord, objects.NameOffset(), objects.NameWidth())] =
+            &everyKey[nKey];
     });
+    std::array<std::vector<bool>, kDatabaseCount> keys;
     for (const RecordLink& link : kRecordLinks) {
-        const CRecordTable& from = doc.Records(link.from);
-        const LayoutField& field = from.Layout().Field(link.field);
-        const std::vector<bool> targets =
-            link.bByName ? std::vector<bool>() : KeysOf(doc.Records(link.to));
-        from.ForEach([&](std::uint16_t nKey, const std::uint8_t* pRecord) {
-            for (std::uint16_t nElement = 0; nElement < field.nCount; ++nElement) {
-                CReference reference{&link, nKey, nElement, 0, false};
-                if (link.bByName) {
-                    const auto found =
-                        objectsByName.find(TextView(pRecord, field.nOffset, field.nWidth));
-                    reference.bResolved = found != objectsByName.end();
-                    reference.nToKey = reference.bResolved ? found->second : 0;
-                } else {
-                    reference.nToKey =
-                        RecordField::Get<std::uint16_t>(pRecord, field.ElementOffset(nElement));
-                    if (reference.nToKey == 0) {
-                        continue;
-                    }
-                    reference.bResolved = targets[reference.nToKey];
+        if (!link.bByName && keys[static_cast<std::size_t>(link.to)].empty()) {
+            keys[static_cast<std::size_t>(link.to)] = KeysOf(doc.Records(link.to));
+        }
+    }
+    // Walked by referring database and key, each record's links in their order, so that the
+    // references come out in the order From needs.
+    for (const RecordLayout* layout : kRecordLayouts) {
+        doc.Records(layout->database).ForEach([&](std::uint16_t nKey, const std::uint8_t* pRecord) {
+            for (const RecordLink& link : kRecordLinks) {
+                if (link.from != layout->database) {
+                    continue;
                 }
-                m_references.push_back(reference);
+                const LayoutField& field = layout->Field(link.field);
+                for (std::uint16_t nElement = 0; nElement < field.nCount; ++nElement) {
+                    CReference reference{&link, nKey, nElement, 0, false};
+                    if (link.bByName) {
+                        const auto found =
+                            objectsByName.find(TextView(pRecord, field.nOffset, field.nWidth));
+                        reference.bResolved = found != objectsByName.end();
+                        reference.nToKey = reference.bResolved ? *found->second : 0;
+                    } else {
+                        reference.nToKey =
+                            RecordField::Get<std::uint16_t>(pRecord, field.ElementOffset(nElement));
+                        if (reference.nToKey == 0) {
+                            continue;
+                        }
+                        reference.bResolved =
+                            keys[static_cast<std::size_t>(link.to)][reference.nToKey];
+                    }
+                    m_references.push_back(reference);
+                }
             }
         });
     }
-    std::stable_sort(
-        m_references.begin(), m_references.end(),
-        [](const CReference& a, const CReference& b) { return FromOrder(a) < FromOrder(b); });
+    // A counting sort by target keeps the referring order among the references to a record.
+    const auto slotOf = [](const CReference& r) {
+        return static_cast<std::size_t>(r.To()) * 65536 + r.nToKey;
+    };
+    std::vector<std::uint32_t> firstOfSlot(kDatabaseCount * 65536 + 1, 0);
+    for (const CReference& reference : m_references) {
+        firstOfSlot[slotOf(reference) + 1] += reference.bResolved ? 1 : 0;
+    }
+    std::partial_sum(firstOfSlot.begin(), firstOfSlot.end(), firstOfSlot.begin());
+    m_byTarget.resize(firstOfSlot.back());
     for (std::uint32_t i = 0; i < m_references.size(); ++i) {
         if (m_references[i].bResolved) {
-            m_byTarget.push_back(i);
+            m_byTarget[firstOfSlot[slotOf(m_references[i])]++] = i;
         }
     }
-    std::stable_sort(m_byTarget.begin(), m_byTarget.end(),
-                     [this](std::uint32_t a, std::uint32_t b) {
-                         return ToOrder(m_references[a]) < ToOrder(m_references[b]);
-                     });
 }
 
 std::vector<CReference> CReferenceIndex::From(Database database, std::uint16_t nKey) const {

@@ -7,12 +7,16 @@ namespace NumberText {
 namespace {
 
 std::string_view Trimmed(std::string_view text) {
-    constexpr std::string_view kBlanks = " \t\n\r\f\v";
-    const std::size_t first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) {
-        return {};
+    const auto blank = [](char c) {
+        return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
+    };
+    while (!text.empty() && blank(text.front())) {
+        text.remove_prefix(1);
     }
-    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+    while (!text.empty() && blank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
 }
 
 // from_chars takes a minus but no plus.
