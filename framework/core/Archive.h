@@ -11,7 +11,8 @@ class CFile;
 class CArchive {
 public:
     enum Mode { store = 0, load = 1 };
-    static constexpr std::size_t kDefaultBufferSize = 4096;
+    // Large enough that writing a maximal database costs a few hundred system calls.
+    static constexpr std::size_t kDefaultBufferSize = 256 * 1024;
 
     CArchive(CFile* file, Mode mode, std::size_t bufferSize = kDefaultBufferSize);
     // Flushes nothing: a storing archive that was not closed lost its buffered bytes, which
