@@ -43,9 +43,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         offset += n;
     }
 
-    CVentryDoc doc;
+    // One document for every run, as the program keeps one for every set it opens.
+    static CVentryDoc doc;
     doc.LoadFromMemory(files);
-    CSetImage stored;
+    static CSetImage stored;
     doc.StoreToMemory(stored);
     for (const RecordLayout* layout : kRecordLayouts) {
         const std::vector<std::uint8_t>& bytes = stored[static_cast<std::size_t>(layout->database)];
