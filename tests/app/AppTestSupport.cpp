@@ -8,33 +8,7 @@
 #include <QTimer>
 
 #include "MainFrame.h"
-#include "VentryDoc.h"
-#include "gui/AfxRes.h"
-#include "gui/CmdUI.h"
 #include "gui/FileDialog.h"
-
-bool CCountingApp::OnUpdateCommand(CCmdUI& cmdUI) {
-    if (cmdUI.m_nID == ID_FILE_MRU_FILE1) {
-        ++m_nUpdatePasses;
-    }
-    return CVentryApp::OnUpdateCommand(cmdUI);
-}
-
-int CFakeEditor::s_nLive = 0;
-
-CFakeEditor::CFakeEditor(QWidget* pParent, CVentryDoc& doc, EditorSlot slot)
-    : QDialog(pParent), m_doc(doc), m_slot(slot) {
-    ++s_nLive;
-}
-
-CFakeEditor::~CFakeEditor() {
-    --s_nLive;
-}
-
-void CFakeEditor::Exit() {
-    m_doc.Shown(m_slot) = false;
-    hide();
-}
 
 AppTest::AppTest() : m_oldCwd(std::filesystem::current_path()) {
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
@@ -74,37 +48,17 @@ std::string AppTest::WriteObjects(const std::filesystem::path& dir, char letter,
     return WriteSet(dir, {{SetFile::Object, Concat(records)}}, letter);
 }
 
-std::string AppTest::SettingsFile() const {
-    return (m_dir.Path() / "settings" / "Local AppWizard-Generated Applications" / "Ventry.ini")
-        .string();
-}
-
 bool AppTest::StartApp(const QStringList& arguments) {
     m_pApp.reset();  // one application at a time
     m_pApp = std::make_unique<CCountingApp>();
     return m_pApp->Start(QStringList{QStringLiteral("ventry")} + arguments);
 }
 
-CVentryDoc* AppTest::Doc() const {
-    return Frame() ? dynamic_cast<CVentryDoc*>(Frame()->GetActiveDocument()) : nullptr;
-}
-
-CFrameWnd* AppTest::Frame() const {
-    return m_pApp ? m_pApp->GetMainWnd() : nullptr;
-}
-
-QAction* AppTest::MenuAction(unsigned nID) const {
+QAction* AppTest::Action(unsigned nID, bool bToolBar) const {
     for (QAction* action : Frame()->findChildren<QAction*>(QString::number(nID))) {
-        if (qobject_cast<QMenu*>(action->parent()) || action->parent() == Frame()) {
-            return action;
-        }
-    }
-    return nullptr;
-}
-
-QAction* AppTest::ToolBarAction(unsigned nID) const {
-    for (QAction* action : Frame()->findChildren<QAction*>(QString::number(nID))) {
-        if (action->parent()->objectName() == QStringLiteral("59392")) {
+        QObject* parent = action->parent();
+        if (bToolBar ? parent->objectName() == QStringLiteral("59392")
+                     : qobject_cast<QMenu*>(parent) || parent == Frame()) {
             return action;
         }
     }
@@ -112,7 +66,7 @@ QAction* AppTest::ToolBarAction(unsigned nID) const {
 }
 
 void AppTest::Command(unsigned nID) const {
-    QAction* action = MenuAction(nID);
+    QAction* action = Action(nID);
     ASSERT_NE(action, nullptr) << nID;
     action->trigger();
 }

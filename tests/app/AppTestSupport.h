@@ -13,16 +13,21 @@
 #include "GuiTest.h"
 #include "TestFiles.h"
 #include "VentryApp.h"
+#include "VentryDoc.h"
+#include "gui/AfxRes.h"
+#include "gui/CmdUI.h"
+#include "gui/FrameWnd.h"
 
-class CFrameWnd;
-class CVentryDoc;
 class QAction;
 
 // The application, counting the frame's update passes: each asks it for the first recent
 // file's item.
 class CCountingApp : public CVentryApp {
 public:
-    bool OnUpdateCommand(CCmdUI& cmdUI) override;
+    bool OnUpdateCommand(CCmdUI& cmdUI) override {
+        m_nUpdatePasses += cmdUI.m_nID == ID_FILE_MRU_FILE1 ? 1 : 0;
+        return CVentryApp::OnUpdateCommand(cmdUI);
+    }
 
     int m_nUpdatePasses = 0;
 };
@@ -30,12 +35,18 @@ public:
 // Stands in for a record editor: a hidden dialog that counts its living instances.
 class CFakeEditor : public QDialog, public CEditorWindow {
 public:
-    CFakeEditor(QWidget* pParent, CVentryDoc& doc, EditorSlot slot);
-    ~CFakeEditor() override;
+    CFakeEditor(QWidget* pParent, CVentryDoc& doc, EditorSlot slot)
+        : QDialog(pParent), m_doc(doc), m_slot(slot) {
+        ++s_nLive;
+    }
+    ~CFakeEditor() override { --s_nLive; }
     // What an editor's Exit does: clear its shown flag and hide.
-    void Exit();
+    void Exit() {
+        m_doc.Shown(m_slot) = false;
+        hide();
+    }
 
-    static int s_nLive;
+    static inline int s_nLive = 0;
 
 private:
     CVentryDoc& m_doc;
@@ -53,14 +64,19 @@ protected:
     // "<letter>n"); the other files are empty. Returns the object file's path.
     static std::string WriteObjects(const std::filesystem::path& dir, char letter, int nObjects);
     std::filesystem::path Cwd() const { return m_dir.Path() / "cwd"; }
-    std::string SettingsFile() const;
+    std::string SettingsFile() const {
+        return (m_dir.Path() / "settings/Local AppWizard-Generated Applications/Ventry.ini")
+            .string();
+    }
 
     bool StartApp(const QStringList& arguments = {});
-    CVentryDoc* Doc() const;
-    CFrameWnd* Frame() const;
-    // The menu item (or key) action and the toolbar button action of a command.
-    QAction* MenuAction(unsigned nID) const;
-    QAction* ToolBarAction(unsigned nID) const;
+    CFrameWnd* Frame() const { return m_pApp ? m_pApp->GetMainWnd() : nullptr; }
+    CVentryDoc* Doc() const {
+        return Frame() ? dynamic_cast<CVentryDoc*>(Frame()->GetActiveDocument()) : nullptr;
+    }
+    // The menu item (or key) action of a command, or its toolbar button's.
+    QAction* Action(unsigned nID, bool bToolBar = false) const;
+    static constexpr bool kToolBar = true;
     // Runs the command of a menu item, as a click would.
     void Command(unsigned nID) const;
     // Lets the event loop go idle, as it does between user actions.

@@ -5,9 +5,10 @@
 #include <QTest>
 
 #include "AppTestSupport.h"
+#include "DemoSet.h"
 #include "MainFrame.h"
 #include "RecordField.h"
-#include "VentryDoc.h"
+#include "SetWriter.h"
 
 namespace {
 
@@ -30,12 +31,6 @@ Bytes Record(SetFile file, std::uint16_t index, const std::string& name,
     return record;
 }
 
-Bytes Entity(std::uint16_t index, const std::string& name, const std::string& typeName) {
-    Bytes record = Record(SetFile::Entity, index, name);
-    RecordField::SetText(record.data(), 36, 20, typeName);
-    return record;
-}
-
 // The real program on a set with links of every kind the windows show and three problems: an
 // object and a sensor that their editors' filters never list, a launcher named after no object.
 class ExtrasTest : public AppTest {
@@ -43,6 +38,8 @@ protected:
     void SetUp() override {
         Bytes radar = Record(SetFile::Sensor, 5, "Radar", {{44, 8}});
         RecordField::SetText(radar.data(), 160, 20, "R5");
+        Bytes entity = Record(SetFile::Entity, 10, "Torpedo Load");
+        RecordField::SetText(entity.data(), 36, 20, "Torpedo");
         WriteSet(
             Cwd(),
             {{SetFile::Object, Concat({Record(SetFile::Object, 1, "Frigate",
@@ -52,7 +49,7 @@ protected:
              {SetFile::Sensor, Concat({radar, Record(SetFile::Sensor, 6, "Nothing")})},
              {SetFile::Launcher, Concat({Record(SetFile::Launcher, 3, "Frigate", {{72, 10, 2}}),
                                          Record(SetFile::Launcher, 4, "Nobody")})},
-             {SetFile::Entity, Entity(10, "Torpedo Load", "Torpedo")},
+             {SetFile::Entity, entity},
              {SetFile::Profile, Record(SetFile::Profile, 1, "Frigate")}});
         CMainFrame::SetEditorFactory({});
         ASSERT_TRUE(StartApp());
@@ -70,12 +67,6 @@ protected:
         const QAbstractItemView& list = View(nEditor, nList);
         return Lines(list).at(static_cast<std::size_t>(CurrentRow(list)));
     }
-    void RenameLauncher4(const char* pszName) {
-        Command(32776);
-        DoubleClickRow(View(141, 1154), 1);
-        TypeInto(*Find<QLineEdit>(Window(141), 1181), QString::fromLatin1(pszName));
-        Click(Window(141), 1207);
-    }
 };
 
 const char* const kObjectFinding =
@@ -88,13 +79,37 @@ const char* const kLauncherFinding =
     "launcher.eld: 4: name: no object is named \"Nobody\"; the type filter files this record as "
     "Sub";
 
-TEST_F(ExtrasTest, CheckSetListsTheFindingsOfTheSetInMemory) {
+// A finding opens its record in its editor whatever the editor's filter; Refresh checks the
+// set in memory again.
+TEST_F(ExtrasTest, CheckSetListsTheFindingsOfTheSetInMemoryAndOpensTheirRecords) {
+    Command(32776);
+    CModalScript search([](QDialog& filter) {
+        TypeText(*Find<QLineEdit>(filter, 1183), QStringLiteral("frig"));
+        Click(filter, 1);
+        return filter.result();
+    });
+    Click(Window(141), 1228);
+    ASSERT_THAT(Lines(View(141, 1154)), ElementsAre("003: Frigate"));
+
     Command(32800);
     EXPECT_EQ(Window(170).windowTitle(), "Set Check");
     QAbstractItemView& findings = View(170, 1300);
     EXPECT_THAT(Lines(findings), ElementsAre(kObjectFinding, kSensorFinding, kLauncherFinding));
+    DoubleClickRow(findings, 2);
+    EXPECT_THAT(Lines(View(141, 1154)), ElementsAre("003: Frigate", "004: Nobody"));
+    EXPECT_EQ(CurrentLine(141, 1154), "004: Nobody");
+    EXPECT_EQ(Find<QLineEdit>(Window(141), 1181)->text(), "Nobody");
+    DoubleClickRow(findings, 0);  // the type filter never lists it; an empty search does
+    EXPECT_EQ(CurrentLine(130, 1113), "003: Oddity");
+    EXPECT_TRUE(Action(32774, kToolBar)->isChecked());
+    DoubleClickRow(findings, 1);
+    EXPECT_EQ(CurrentLine(139, 1118), "005: Radar (R5)");
+    EXPECT_THAT(m_messages.Texts(),
+                ElementsAre("Sensor 6 has the sensor class 0: the sensor list shows only the "
+                            "classes 1 to 11."));
 
-    RenameLauncher4("Torpedo");
+    TypeInto(*Find<QLineEdit>(Window(141), 1181), QStringLiteral("Torpedo"));
+    Click(Window(141), 1207);
     EXPECT_EQ(Lines(findings).size(), 3u);
     Click(Window(170), 1301);
     EXPECT_THAT(Lines(findings), ElementsAre(kObjectFinding, kSensorFinding));
@@ -107,41 +122,14 @@ TEST_F(ExtrasTest, CheckSetListsTheFindingsOfTheSetInMemory) {
     EXPECT_THAT(Lines(findings), ElementsAre("No problems found."));
 }
 
-TEST_F(ExtrasTest, AFindingOpensItsRecordInItsEditorWhateverTheFilter) {
-    Command(32776);
-    CModalScript search([](QDialog& filter) {
-        TypeText(*Find<QLineEdit>(filter, 1183), QStringLiteral("frig"));
-        Click(filter, 1);
-        return filter.result();
-    });
-    Click(Window(141), 1228);
-    ASSERT_THAT(Lines(View(141, 1154)), ElementsAre("003: Frigate"));
-
-    Command(32800);
-    DoubleClickRow(View(170, 1300), 2);
-    EXPECT_THAT(Lines(View(141, 1154)), ElementsAre("003: Frigate", "004: Nobody"));
-    EXPECT_EQ(CurrentLine(141, 1154), "004: Nobody");
-    EXPECT_EQ(Find<QLineEdit>(Window(141), 1181)->text(), "Nobody");
-
-    DoubleClickRow(View(170, 1300), 0);  // the type filter never lists it; an empty search does
-    EXPECT_EQ(CurrentLine(130, 1113), "003: Oddity");
-    EXPECT_TRUE(ToolBarAction(32774)->isChecked());
-
-    DoubleClickRow(View(170, 1300), 1);
-    EXPECT_EQ(CurrentLine(139, 1118), "005: Radar (R5)");
-    EXPECT_THAT(m_messages.Texts(),
-                ElementsAre("Sensor 6 has the sensor class 0: the sensor list shows only the "
-                            "classes 1 to 11."));
-}
-
 TEST_F(ExtrasTest, WhereUsedAndTheContextEntriesFollowReferencesBothWays) {
-    EXPECT_FALSE(MenuAction(32802)->isEnabled());
+    EXPECT_FALSE(Action(32802)->isEnabled());
     Command(32774);
     Command(32776);  // shown last, then the object editor is activated
     QDialog& object = Window(130);
     object.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&object));
-    EXPECT_TRUE(MenuAction(32802)->isEnabled());
+    EXPECT_TRUE(Action(32802)->isEnabled());
     Command(32802);
     EXPECT_EQ(Window(172).windowTitle(), "Where Used");
     EXPECT_THAT(Lines(View(172, 1320)),
@@ -173,7 +161,10 @@ TEST_F(ExtrasTest, TheTableFollowsTheEditorsAndOpensItsRecords) {
     const int nName = table.model()->columnCount() - 1;
     EXPECT_EQ(cell(1, nName), "Nobody");
 
-    RenameLauncher4("Torpedo");
+    Command(32776);
+    DoubleClickRow(View(141, 1154), 1);
+    TypeInto(*Find<QLineEdit>(Window(141), 1181), QStringLiteral("Torpedo"));
+    Click(Window(141), 1207);
     EXPECT_EQ(cell(1, nName), "Torpedo");
 
     Window(171).activateWindow();
@@ -186,6 +177,68 @@ TEST_F(ExtrasTest, TheTableFollowsTheEditorsAndOpensItsRecords) {
     Command(32776);  // hidden, then opened by the table
     DoubleClickRow(table, 0);
     EXPECT_EQ(CurrentLine(141, 1154), "003: Frigate");
+}
+
+// The program as a user gets it: the demo set in the current directory and the real editors.
+TEST_F(AppTest, EditorCommandsShowAndHideTheRealEditorsOnTheDemoSet) {
+    CVentryDoc demo;
+    FillDemoSet(demo);
+    ASSERT_TRUE(CSetWriter::Write(demo, SetFilePath(Cwd(), SetFile::Object)));
+    CMainFrame::SetEditorFactory({});
+    ASSERT_TRUE(StartApp());
+    struct EditorCommand {
+        unsigned nID;
+        int nTemplate;
+        const char* pszCaption;
+        int nList;
+    };
+    const EditorCommand commands[] = {
+        {32774, 130, "Object Dialog", 1113},     {32773, 139, "Sensor Dialog", 1118},
+        {32776, 141, "Launcher Dialog", 1154},   {32777, 153, "Profile Dialog", 1182},
+        {32775, 155, "Mast Dialog", 1195},       {32778, 156, "Entity Dialog", 1196},
+        {32788, 142, "Airstrip Dialog", 1262},   {32791, 158, "3D ObjectDialog", 1210},
+        {32792, 160, "Ship Class Dialog", 1266}, {32793, 161, "Country Name Dialog", 1267},
+    };
+    const auto editor = [&](int nTemplate) { return Find<QDialog>(*Frame(), nTemplate); };
+    for (const EditorCommand& command : commands) {
+        SCOPED_TRACE(command.pszCaption);
+        Action(command.nID, kToolBar)->trigger();
+        RunIdle();
+        QDialog* dialog = editor(command.nTemplate);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_EQ(dialog->parentWidget(), Frame());
+        EXPECT_EQ(dialog->windowTitle(), command.pszCaption);
+        auto* list = Find<QAbstractItemView>(*dialog, command.nList);
+        ASSERT_NE(list, nullptr);
+        EXPECT_GT(list->model()->rowCount(), 0);
+        EXPECT_TRUE(Action(command.nID, kToolBar)->isChecked());
+    }
+    EXPECT_TRUE(m_messages.m_entries.empty());
+    QDialog* object = editor(130);
+    Command(32774);
+    RunIdle();
+    EXPECT_FALSE(object->isVisible());
+    EXPECT_FALSE(Action(32774, kToolBar)->isChecked());
+    Command(32774);
+    RunIdle();
+    EXPECT_EQ(editor(130), object);  // shown again, not made anew
+    Click(*object, 1116);            // Exit releases the button
+    RunIdle();
+    EXPECT_FALSE(Action(32774)->isChecked());
+    Command(32774);
+    Command(57600);  // loads the set of the current directory again
+    RunIdle();
+    EXPECT_EQ(editor(130), nullptr);
+    EXPECT_TRUE(Action(32774, kToolBar)->isChecked());  // the flag outlives its editor
+    Command(32774);
+    ASSERT_NE(editor(130), nullptr);
+    EXPECT_TRUE(editor(130)->isVisible());
+
+    Frame()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Frame()));
+    QTest::keyClick(Frame(), Qt::Key_O, Qt::ControlModifier);  // opens a file, not an editor
+    EXPECT_EQ(m_nFileDialogs, 1);
 }
 
 }  // namespace

@@ -2,11 +2,14 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 
 #include "Csv.h"
 #include "FieldText.h"
+#include "RecordField.h"
 #include "RecordLayouts.h"
 #include "TestFiles.h"
+#include "VentryDoc.h"
 
 namespace {
 
@@ -35,6 +38,14 @@ TEST(FieldTextTest, ColumnsShowAHandWrittenRecord) {
         ElementsAre("index=258", "name=Kl\xC3\xA9", "name_tail=" + std::string(30, '0') + "78",
                     "band_0_100=-1", "band_100_150=-32768", "band_150_500=4660", "band_350_500=0",
                     "band_500_1000=0", "band_1000_2000=0", "reserved_34=000000000000000000AB"));
+    // Over a longer name the old tail fills only the room after the terminator.
+    const std::vector<FieldColumn> columns = ColumnsOf(ProfileLayout::kLayout);
+    Bytes renamed = profile;
+    std::string reason;
+    ASSERT_TRUE(ParseColumn(columns[1], "Kl\xC3\xA9mentine", renamed.data(), reason));
+    ASSERT_TRUE(
+        ParseColumn(columns[2], "0102030405060708090A0B0C0D0E0F78", renamed.data(), reason));
+    EXPECT_EQ(Shown(ProfileLayout::kLayout, renamed)[2], "name_tail=08090A0B0C0D0E0F78");
 
     Bytes mast(96, 0);
     const std::pair<std::uint32_t, const char*> floats[] = {{0x7FC01234u, "0x7FC01234"},
@@ -42,31 +53,11 @@ TEST(FieldTextTest, ColumnsShowAHandWrittenRecord) {
                                                             {0x00000001u, "1e-45"},
                                                             {0xFF800000u, "0xFF800000"},
                                                             {0x3DCCCCCDu, "0.1"}};
+    const FieldColumn center = ColumnsOf(MastLayout::kLayout)[22];
+    ASSERT_EQ(center.name, "center_x");
     for (const auto& [bits, text] : floats) {
         std::memcpy(mast.data() + 80, &bits, 4);
-        const FieldColumn center = ColumnsOf(MastLayout::kLayout)[22];
-        ASSERT_EQ(center.name, "center_x");
         EXPECT_EQ(FormatColumn(center, mast.data()), text);
-        Bytes back(96, 0);
-        std::string reason;
-        ASSERT_TRUE(ParseColumn(center, text, back.data(), reason)) << text;
-        EXPECT_EQ(std::memcmp(back.data() + 80, &bits, 4), 0) << text;
-    }
-}
-
-TEST(FieldTextTest, EveryRecordReadsBackFromItsColumns) {
-    for (const RecordLayout* layout : kRecordLayouts) {
-        for (std::uint32_t seed = 0; seed < 40; ++seed) {
-            const Bytes record = PatternBytes(layout->nRecordSize, seed);
-            Bytes back(layout->nRecordSize, 0);
-            for (const FieldColumn& column : ColumnsOf(*layout)) {
-                std::string reason;
-                ASSERT_TRUE(
-                    ParseColumn(column, FormatColumn(column, record.data()), back.data(), reason))
-                    << column.name << ": " << reason;
-            }
-            ASSERT_EQ(back, record) << layout->name << " seed " << seed;
-        }
     }
 }
 
@@ -94,26 +85,91 @@ TEST(FieldTextTest, ValuesThatDoNotFitAreRefusedWithTheReason) {
     EXPECT_EQ(refusal("name_tail", "0G"), "needs at most 20 hexadecimal bytes.");
 }
 
-}  // namespace
-
-namespace {
-
 TEST(CsvTest, CellsThatNeedQuotesAreQuotedAndSpreadsheetFilesReadTheSame) {
     const std::vector<std::string> cells{"plain", "a,b", "say \"hi\"", "two\nlines", ""};
     const std::string line = Csv::FormatRow(cells);
     EXPECT_EQ(line, "plain,\"a,b\",\"say \"\"hi\"\"\",\"two\nlines\",\r\n");
     std::vector<Csv::Row> rows;
     std::string error;
-    ASSERT_TRUE(Csv::Parse("\xEF\xBB\xBF" + line + "x,\"y\"\n\"z\"", rows, error));
-    ASSERT_EQ(rows.size(), 3u);
+    ASSERT_TRUE(Csv::Parse("\xEF\xBB\xBF" + line + "x,\"y\"\r\n\"z\"\nw", rows, error));
+    ASSERT_EQ(rows.size(), 4u);
     EXPECT_EQ(rows[0].cells, cells);
     EXPECT_EQ(rows[1].nLine, 3u);  // the quoted line break counts
     EXPECT_EQ(rows[1].cells, (std::vector<std::string>{"x", "y"}));
     EXPECT_EQ(rows[2].cells, std::vector<std::string>{"z"});
+    EXPECT_EQ(rows[3].cells, std::vector<std::string>{"w"});
     EXPECT_FALSE(Csv::Parse("a,\"b\nc", rows, error));
     EXPECT_EQ(error, "line 1: a quote is not closed");
     EXPECT_FALSE(Csv::Parse("a\n\"b\"c", rows, error));
     EXPECT_EQ(error, "line 2: text after a closing quote");
+}
+
+TEST(RecordFieldTest, TextsFollowTheTerminatorRules) {
+    using RecordField::GetText, RecordField::SetText;
+    std::uint8_t record[8];
+    std::memset(record, 'x', sizeof record);
+    SetText(record, 1, 6, "abc");  // terminated; the bytes after it stay
+    EXPECT_EQ(std::string(reinterpret_cast<char*>(record), 8), std::string("xabc\0xxx", 8));
+    EXPECT_EQ(GetText(record, 1, 6), "abc");
+    SetText(record, 1, 6, "ABCDEFGH");  // fills the field without terminator, cut to it
+    EXPECT_EQ(std::string(reinterpret_cast<char*>(record), 8), "xABCDEFx");
+    EXPECT_EQ(GetText(record, 1, 6), "ABCDEF");  // stops at the width, not at the next zero
+    SetText(record, 1, 6, "12345");              // one short of the width: still terminated
+    EXPECT_EQ(std::string(reinterpret_cast<char*>(record), 8), std::string("x12345\0x", 8));
+    const std::uint8_t latin1[4] = {0xE9, 0xFF, 0x01, 0};
+    EXPECT_EQ(GetText(latin1, 0, 4), "\xE9\xFF\x01");
+}
+
+TEST(SetFileNamesTest, EveryNameComesFromTheObjectFileInAnyCase) {
+    using SetFileNames::LanguagePartOf;
+    EXPECT_EQ(LanguagePartOf("object.eod"), ".e");
+    EXPECT_EQ(LanguagePartOf("OBJECT.GOD"), ".g");
+    EXPECT_EQ(LanguagePartOf("object.fOd"), ".f");
+    for (const char* refused :
+         {"sensor.esd", "object.eod.bak", "object", "a.eod", "object.xod", "fleet.eod"}) {
+        EXPECT_EQ(LanguagePartOf(refused), "") << refused;
+    }
+    CVentryDoc doc;
+    ASSERT_TRUE(doc.DeriveFileNames("/data/set/object.eod"));
+    const std::vector<std::string> names{
+        doc.m_strObjectFile,      doc.m_strSensorFile,           doc.m_strLauncherFile,
+        doc.m_strAirstripFile,    doc.m_strEntityFile,           doc.m_strProfileFile,
+        doc.m_strMastFile,        doc.m_str3DObjectFile,         doc.m_strShipClassFile,
+        doc.m_strCountryNameFile, doc.m_strShipBasedAircraftFile};
+    EXPECT_EQ(names, (std::vector<std::string>{
+                         "/data/set/object.eod", "/data/set/sensor.esd", "/data/set/launcher.eld",
+                         "/data/set/airstrip.ead", "/data/set/entity.epd", "/data/set/profile.eqd",
+                         "/data/set/mast.emd", "/data/set/3dobject.e3d", "/data/set/class.ebd",
+                         "/data/set/countryname.ecd", "/data/set/shipbasedaircraft.ehd"}));
+    ASSERT_TRUE(doc.DeriveFileNames("/d/OBJECT.GOD"));
+    EXPECT_EQ(doc.m_strCountryNameFile, "/d/countryname.gcd");
+    ASSERT_TRUE(doc.DeriveFileNames("/d/object.fod"));
+    EXPECT_EQ(doc.m_strProfileFile, "/d/profile.fqd");
+    EXPECT_FALSE(doc.DeriveFileNames("/d/sensor.esd"));
+    EXPECT_EQ(doc.m_strObjectFile, "/d/object.fod");
+}
+
+TEST(SetFileNamesTest, TheSetSearchWantsNineFilesOfTheAskedLetter) {
+    TempDir dir;
+    const std::string directory = dir.Path().string() + "/";
+    WriteSet(dir.Path(), {}, 'g');
+    EXPECT_EQ(SetFileNames::FindCompleteSet(directory, 1), "");
+    EXPECT_EQ(SetFileNames::FindCompleteSet(directory, 2), directory + "object.god");
+    EXPECT_EQ(SetFileNames::FindCompleteSet(directory, 3), "");
+    WriteSet(dir.Path(), {}, 'e');
+    EXPECT_EQ(SetFileNames::FindCompleteSet(directory, 7), directory + "object.eod");
+    // The 3D object and country name files may be missing; the ship-based aircraft may not.
+    std::filesystem::remove(SetFilePath(dir.Path(), SetFile::Object3D));
+    std::filesystem::remove(SetFilePath(dir.Path(), SetFile::CountryName));
+    EXPECT_EQ(SetFileNames::FindCompleteSet(directory, 1), directory + "object.eod");
+    std::filesystem::remove(SetFilePath(dir.Path(), SetFile::ShipBasedAircraft));
+    EXPECT_EQ(SetFileNames::FindCompleteSet(directory, 1), "");
+}
+
+TEST(SetFileNamesTest, ASaveNameIsProposedFromTheTitle) {
+    EXPECT_EQ(CDocument::ProposedSaveName("Fleet #2"), "Fleet");
+    EXPECT_EQ(CDocument::ProposedSaveName("a%b;c"), "a");
+    EXPECT_EQ(CDocument::ProposedSaveName("object.eod"), "object.eod");
 }
 
 }  // namespace
