@@ -7,6 +7,7 @@
 #include <QSettings>
 #include <QTimer>
 
+#include "DocRecords.h"
 #include "MainFrame.h"
 #include "gui/FileDialog.h"
 
@@ -75,4 +76,22 @@ void AppTest::RunIdle(int nMilliseconds) {
     QEventLoop loop;
     QTimer::singleShot(nMilliseconds, &loop, &QEventLoop::quit);
     loop.exec();
+}
+
+void LoadedSetTest::SetUp() {
+    m_strSet = WriteObjects(Cwd(), 'e', 2);
+    m_strOther = WriteObjects(m_dir.Path() / "other", 'g', 3);
+    ASSERT_TRUE(StartApp());
+    Command(32774);  // View > Objects
+    m_pFirstRecord = FindRecord(*Doc(), SetFile::Object, 1);
+}
+
+bool LoadedSetTest::StillTheFirstLoad() const {
+    return CFakeEditor::s_nLive == 1 && RecordCount(*Doc(), SetFile::Object) == 2 &&
+           FindRecord(*Doc(), SetFile::Object, 1) == m_pFirstRecord;
+}
+
+void LoadedSetTest::Edit() {
+    FindRecord(*Doc(), SetFile::Object, 1)[30] ^= 0xFF;
+    Doc()->RecordsChanged(Database::Object);
 }

@@ -92,3 +92,17 @@ protected:
 private:
     std::filesystem::path m_oldCwd;
 };
+
+// A loaded set of two objects with a shown fake editor, to tell a reload (editor gone) from
+// none, and a set of three objects with the letter g in "other".
+class LoadedSetTest : public AppTest {
+protected:
+    void SetUp() override;
+    bool StillTheFirstLoad() const;
+    // What an Apply to the first object does.
+    void Edit();
+
+    std::string m_strSet;
+    std::string m_strOther;
+    const std::uint8_t* m_pFirstRecord = nullptr;
+};

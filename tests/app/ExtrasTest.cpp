@@ -14,43 +14,27 @@ namespace {
 
 using testing::ElementsAre;
 
-// A record as the record descriptions lay it out, values written by hand at their offsets.
-struct Value {
-    std::size_t nOffset;
-    std::int32_t nValue;
-    std::size_t nWidth = 4;
-};
-Bytes Record(SetFile file, std::uint16_t index, const std::string& name,
-             std::initializer_list<Value> values = {}) {
-    Bytes record(ShapeOf(file).size, 0);
-    RecordField::Set(record.data(), 0, index);
-    RecordField::SetText(record.data(), ShapeOf(file).nameOffset, ShapeOf(file).nameWidth, name);
-    for (const Value& value : values) {
-        std::memcpy(&record[value.nOffset], &value.nValue, value.nWidth);
-    }
-    return record;
-}
-
 // The real program on a set with links of every kind the windows show and three problems: an
 // object and a sensor that their editors' filters never list, a launcher named after no object.
 class ExtrasTest : public AppTest {
 protected:
     void SetUp() override {
-        Bytes radar = Record(SetFile::Sensor, 5, "Radar", {{44, 8}});
+        Bytes radar = HandRecord(SetFile::Sensor, 5, "Radar", {{44, {8}}});
         RecordField::SetText(radar.data(), 160, 20, "R5");
-        Bytes entity = Record(SetFile::Entity, 10, "Torpedo Load");
+        Bytes entity = HandRecord(SetFile::Entity, 10, "Torpedo Load");
         RecordField::SetText(entity.data(), 36, 20, "Torpedo");
         WriteSet(
             Cwd(),
-            {{SetFile::Object, Concat({Record(SetFile::Object, 1, "Frigate",
-                                              {{24, 2}, {28, 1}, {300, 5, 2}, {220, 3, 2}}),
-                                       Record(SetFile::Object, 2, "Torpedo", {{24, 8}, {28, 2}}),
-                                       Record(SetFile::Object, 3, "Oddity", {{24, 2}, {28, 13}})})},
-             {SetFile::Sensor, Concat({radar, Record(SetFile::Sensor, 6, "Nothing")})},
-             {SetFile::Launcher, Concat({Record(SetFile::Launcher, 3, "Frigate", {{72, 10, 2}}),
-                                         Record(SetFile::Launcher, 4, "Nobody")})},
+            {{SetFile::Object,
+              Concat({HandRecord(SetFile::Object, 1, "Frigate",
+                                 {{24, {2}}, {28, {1}}, {300, {5}}, {220, {3}}}),
+                      HandRecord(SetFile::Object, 2, "Torpedo", {{24, {8}}, {28, {2}}}),
+                      HandRecord(SetFile::Object, 3, "Oddity", {{24, {2}}, {28, {13}}})})},
+             {SetFile::Sensor, Concat({radar, HandRecord(SetFile::Sensor, 6, "Nothing")})},
+             {SetFile::Launcher, Concat({HandRecord(SetFile::Launcher, 3, "Frigate", {{72, {10}}}),
+                                         HandRecord(SetFile::Launcher, 4, "Nobody")})},
              {SetFile::Entity, entity},
-             {SetFile::Profile, Record(SetFile::Profile, 1, "Frigate")}});
+             {SetFile::Profile, HandRecord(SetFile::Profile, 1, "Frigate")}});
         CMainFrame::SetEditorFactory({});
         ASSERT_TRUE(StartApp());
     }
@@ -114,7 +98,8 @@ TEST_F(ExtrasTest, CheckSetListsTheFindingsOfTheSetInMemoryAndOpensTheirRecords)
     Click(Window(170), 1301);
     EXPECT_THAT(Lines(findings), ElementsAre(kObjectFinding, kSensorFinding));
 
-    WriteSet(m_dir.Path() / "clean", {{SetFile::Object, Record(SetFile::Object, 1, "Frigate")}});
+    WriteSet(m_dir.Path() / "clean",
+             {{SetFile::Object, HandRecord(SetFile::Object, 1, "Frigate")}});
     m_strFileToChoose = SetFilePath(m_dir.Path() / "clean", SetFile::Object);
     m_messages.Answer(IDNO);  // the question about the unsaved Apply
     Command(57601);

@@ -111,29 +111,7 @@ TEST_F(AppTest, TheRecentListAndTheLanguageIdOutliveTheRun) {
     EXPECT_EQ(Doc()->GetPathName(), sets[3]);
 }
 
-// A loaded set with a shown fake editor, to tell a reload (editor gone) from none.
-class OpenSaveTest : public AppTest {
-protected:
-    void SetUp() override {
-        m_strSet = WriteObjects(Cwd(), 'e', 2);
-        ASSERT_TRUE(StartApp());
-        Command(32774);
-        m_pFirstRecord = FindRecord(*Doc(), SetFile::Object, 1);
-        m_strOther = WriteObjects(m_dir.Path() / "other", 'g', 3);
-    }
-    bool StillTheFirstLoad() const {
-        return CFakeEditor::s_nLive == 1 && RecordCount(*Doc(), SetFile::Object) == 2 &&
-               FindRecord(*Doc(), SetFile::Object, 1) == m_pFirstRecord;
-    }
-    void Change() {
-        FindRecord(*Doc(), SetFile::Object, 1)[30] ^= 0xFF;
-        Doc()->SetModifiedFlag(true);  // what Apply, New and the Profile Slot store do
-    }
-
-    std::string m_strSet;
-    std::string m_strOther;
-    const std::uint8_t* m_pFirstRecord = nullptr;
-};
+using OpenSaveTest = LoadedSetTest;
 
 // The target first holds a directory where a file has to go.
 TEST_F(OpenSaveTest, SaveAsWritesTheWholeSetIntoTheOtherDirectoryOrLeavesItAsItWas) {
@@ -165,7 +143,7 @@ TEST_F(OpenSaveTest, SaveAsWritesTheWholeSetIntoTheOtherDirectoryOrLeavesItAsItW
 // Open, New and closing the frame ask; Cancel keeps the set, Yes saves it first, No does not.
 TEST_F(OpenSaveTest, AChangedSetAsksBeforeItGoes) {
     m_strFileToChoose = m_strOther;
-    Change();
+    Edit();
     const Bytes edited(m_pFirstRecord, m_pFirstRecord + 344);
     RunIdle();
     EXPECT_TRUE(Frame()->isWindowModified());
@@ -186,7 +164,7 @@ TEST_F(OpenSaveTest, AChangedSetAsksBeforeItGoes) {
     EXPECT_FALSE(Frame()->isWindowModified());
 
     const Bytes other = ReadBytes(m_strOther);
-    Change();
+    Edit();
     m_messages.Answer(IDNO);
     ASSERT_TRUE(Frame()->close());
     EXPECT_EQ(m_messages.Texts().size(), 5u);
@@ -196,7 +174,7 @@ TEST_F(OpenSaveTest, AChangedSetAsksBeforeItGoes) {
 // The title and the buttons follow the document and the editors at once, without waiting for
 // the program to go idle; an idle program refreshes nothing, whatever came before.
 TEST_F(OpenSaveTest, TheFrameFollowsChangesAtOnceAndAnIdleProgramDoesNoWork) {
-    Change();
+    Edit();
     EXPECT_TRUE(Frame()->isWindowModified());
     dynamic_cast<CFakeEditor&>(*Doc()->Editor(EditorSlot::Object)).Exit();
     EXPECT_FALSE(Action(32774, kToolBar)->isChecked());

@@ -17,20 +17,9 @@ using testing::ElementsAre;
 using testing::HasSubstr;
 using testing::IsEmpty;
 
-constexpr unsigned kViewObjects = 32774;
-
-// A loaded set with a shown fake editor, to tell a reload (editor gone) from none, and files
-// that other programs change.
-class SetOnDiskTest : public AppTest {
+// Files of a loaded set that other programs change.
+class SetOnDiskTest : public LoadedSetTest {
 protected:
-    void SetUp() override {
-        WriteObjects(Cwd(), 'e', 2);
-        m_strOther = WriteObjects(m_dir.Path() / "other", 'e', 3);
-        ASSERT_TRUE(StartApp());
-        Command(kViewObjects);
-        m_pFirstRecord = FindRecord(*Doc(), SetFile::Object, 1);
-    }
-
     // Runs a shell command in the current directory, as another program.
     static void RunElsewhere(const std::string& command) {
         ASSERT_EQ(std::system(command.c_str()), 0) << command;
@@ -42,17 +31,6 @@ protected:
             << "waiting for " << n << " messages";
         QTest::qWait(3 * CSetWatcher::kQuietMs);
     }
-    bool StillTheFirstLoad() const {
-        return CFakeEditor::s_nLive == 1 && RecordCount(*Doc(), SetFile::Object) == 2 &&
-               FindRecord(*Doc(), SetFile::Object, 1) == m_pFirstRecord;
-    }
-    void Edit() {
-        FindRecord(*Doc(), SetFile::Object, 1)[30] ^= 0xFF;
-        Doc()->RecordsChanged(Database::Object);
-    }
-
-    std::string m_strOther;
-    const std::uint8_t* m_pFirstRecord = nullptr;
 };
 
 TEST_F(SetOnDiskTest, NoKeepsTheSetAndOnlyANewChangeAsksAgainAndYesLoadsTheSet) {

@@ -14,28 +14,9 @@ namespace {
 using testing::ElementsAre;
 using testing::IsEmpty;
 
-// Little-endian values written by hand at the offsets of the record descriptions.
-Bytes Record(SetFile file, std::uint16_t index, const std::string& name,
-             std::vector<std::pair<std::size_t, std::int32_t>> values = {},
-             std::vector<std::pair<std::size_t, std::int16_t>> shorts = {}) {
-    Bytes record(ShapeOf(file).size, 0);
-    if (file != SetFile::Object3D) {
-        RecordField::Set(record.data(), 0, index);
-    }
-    RecordField::SetText(record.data(), ShapeOf(file).nameOffset, ShapeOf(file).nameWidth, name);
-    for (const auto& [offset, value] : values) {
-        RecordField::Set(record.data(), offset, value);
-    }
-    for (const auto& [offset, value] : shorts) {
-        RecordField::Set(record.data(), offset, value);
-    }
-    return record;
-}
-
-Bytes Entity(std::uint16_t index, const std::string& typeName, std::int16_t shipClass) {
-    Bytes record = Record(SetFile::Entity, index, "e", {}, {{2, shipClass}});
-    RecordField::SetText(record.data(), 36, 20, typeName);
-    return record;
+Bytes Entity(std::uint16_t index, const std::string& typeName, std::uint8_t shipClass) {
+    return HandRecord(SetFile::Entity, index, "e",
+                      {{2, {shipClass}}, {36, Bytes(typeName.begin(), typeName.end())}});
 }
 
 // One example of every problem the check knows, and references of every kind.
@@ -44,22 +25,28 @@ protected:
     void SetUp() override {
         const std::string objectFile = WriteSet(
             m_dir.Path(),
-            {{SetFile::Object, Concat({Record(SetFile::Object, 1, "Frigate", {{24, 2}, {28, 1}},
-                                              {{300, 5}, {304, 77}, {220, 3}, {288, -2}, {330, 9}}),
-                                       Record(SetFile::Object, 2, "Torpedo", {{24, 8}, {28, 2}}),
-                                       Record(SetFile::Object, 3, "Oddity", {{24, 2}, {28, 13}})})},
-             {SetFile::Sensor, Concat({Record(SetFile::Sensor, 5, "Old", {{44, 8}}),
-                                       Record(SetFile::Sensor, 5, "Radar", {{44, 8}}),
-                                       Record(SetFile::Sensor, 6, "Nothing", {{44, 0}})})},
+            {{SetFile::Object,
+              Concat({HandRecord(SetFile::Object, 1, "Frigate",
+                                 {{24, {2}},
+                                  {28, {1}},
+                                  {300, {5, 0, 0, 0, 77}},
+                                  {220, {3}},
+                                  {288, {0xFE, 0xFF}},
+                                  {330, {9}}}),
+                      HandRecord(SetFile::Object, 2, "Torpedo", {{24, {8}}, {28, {2}}}),
+                      HandRecord(SetFile::Object, 3, "Oddity", {{24, {2}}, {28, {13}}})})},
+             {SetFile::Sensor, Concat({HandRecord(SetFile::Sensor, 5, "Old", {{44, {8}}}),
+                                       HandRecord(SetFile::Sensor, 5, "Radar", {{44, {8}}}),
+                                       HandRecord(SetFile::Sensor, 6, "Nothing", {{44, {0}}})})},
              {SetFile::Launcher,
-              Concat({Record(SetFile::Launcher, 3, "Frigate", {}, {{72, 10}, {74, 11}, {76, 12}}),
-                      Record(SetFile::Launcher, 4, "Nobody")})},
+              Concat({HandRecord(SetFile::Launcher, 3, "Frigate", {{72, {10, 0, 11, 0, 12}}}),
+                      HandRecord(SetFile::Launcher, 4, "Nobody")})},
              {SetFile::Entity, Concat({Entity(10, "Torpedo", 0), Entity(11, "Frigate", 7)})},
-             {SetFile::Profile, Record(SetFile::Profile, 1, "Frigate")},
-             {SetFile::Mast, Concat({Record(SetFile::Mast, 1, "Mast"), Bytes(5, 1)})},
-             {SetFile::Object3D, Record(SetFile::Object3D, 0, "Ghost")},
-             {SetFile::ShipClass, Record(SetFile::ShipClass, 1, "Frigate")},
-             {SetFile::CountryName, Record(SetFile::CountryName, 1, "Varland")}});
+             {SetFile::Profile, HandRecord(SetFile::Profile, 1, "Frigate")},
+             {SetFile::Mast, Concat({HandRecord(SetFile::Mast, 1, "Mast"), Bytes(5, 1)})},
+             {SetFile::Object3D, HandRecord(SetFile::Object3D, 0, "Ghost")},
+             {SetFile::ShipClass, HandRecord(SetFile::ShipClass, 1, "Frigate")},
+             {SetFile::CountryName, HandRecord(SetFile::CountryName, 1, "Varland")}});
         std::filesystem::remove(SetFilePath(m_dir.Path(), SetFile::Airstrip));
         std::filesystem::create_directory(SetFilePath(m_dir.Path(), SetFile::Airstrip));
         ASSERT_TRUE(m_doc.OnOpenDocument(objectFile));

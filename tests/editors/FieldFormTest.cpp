@@ -130,12 +130,6 @@ TEST_F(FieldFormTest, StoredTextLongerThanTheTypingLimitIsShownWholeAndSurvivesU
     const Image stored = Stored(image);
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(stored.data() + 16), 12),
               std::string("Abc\0veBytes!", 12));
-
-    // A record with a short text limits typing as the field does.
-    Image shortText{};
-    m_form.Load(shortText.data(), shortText.size());
-    TypeInto(Edit(2007), "0123456789");
-    EXPECT_EQ(Edit(2007).text(), "01234567");
 }
 
 }  // namespace

@@ -18,7 +18,7 @@ TEST(ArchiveTest, OddSizedWritesAndReadsCrossTheBufferIntact) {
     {
         CFile file;
         ASSERT_TRUE(file.Open(dir.File("a.bin"), CFile::modeCreate | CFile::modeWrite));
-        CArchive ar(&file, CArchive::store);
+        CArchive ar(&file, CArchive::store, 4096);
         for (std::size_t at = 0; at < data.size(); at += 13) {
             ar.Write(data.data() + at, std::min<std::size_t>(13, data.size() - at));
         }
@@ -29,7 +29,7 @@ TEST(ArchiveTest, OddSizedWritesAndReadsCrossTheBufferIntact) {
 
     CFile file;
     ASSERT_TRUE(file.Open(dir.File("a.bin"), CFile::modeRead));
-    CArchive ar(&file, CArchive::load);
+    CArchive ar(&file, CArchive::load, 4096);
     Bytes back(data.size() + 100);
     EXPECT_EQ(ar.Read(back.data(), 5), 5u);                            // through the buffer
     EXPECT_EQ(ar.Read(back.data() + 5, 9000), 9000u);                  // mostly past it

@@ -86,6 +86,19 @@ Bytes MakeRecord(SetFile file, std::uint16_t index, const std::string& name, std
     return record;
 }
 
+Bytes HandRecord(SetFile file, std::uint16_t index, const std::string& name,
+                 const std::vector<std::pair<std::size_t, Bytes>>& values) {
+    Bytes record(ShapeOf(file).size, 0);
+    if (file != SetFile::Object3D) {
+        RecordField::Set<std::uint16_t>(record.data(), 0, index);
+    }
+    RecordField::SetText(record.data(), ShapeOf(file).nameOffset, ShapeOf(file).nameWidth, name);
+    for (const auto& [offset, bytes] : values) {
+        std::copy(bytes.begin(), bytes.end(), record.begin() + static_cast<long>(offset));
+    }
+    return record;
+}
+
 std::string SetFilePath(const fs::path& directory, SetFile file, char letter) {
     return SetFileNames::BuildName(directory.string() + "/", file, std::string{'.', letter});
 }

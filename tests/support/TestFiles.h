@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "SetFileNames.h"
@@ -57,6 +58,10 @@ const RecordShape& ShapeOf(SetFile file);
 // index field) and a terminated name.
 Bytes MakeRecord(SetFile file, std::uint16_t index, const std::string& name,
                  std::uint32_t seed = 7);
+// A zero-filled record with its index (not for 3D objects) and name, and bytes written by hand
+// at their offsets.
+Bytes HandRecord(SetFile file, std::uint16_t index, const std::string& name,
+                 const std::vector<std::pair<std::size_t, Bytes>>& values = {});
 
 std::string SetFilePath(const std::filesystem::path& directory, SetFile file, char letter = 'e');
 // Writes a complete set into directory (created when missing): the given files, every other

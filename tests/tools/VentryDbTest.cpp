@@ -17,18 +17,6 @@ using testing::HasSubstr;
 using testing::IsEmpty;
 using testing::Not;
 
-// A zero-filled record with its index and name, and bytes written by hand at their offsets.
-Bytes Record(SetFile file, std::uint16_t index, const std::string& name,
-             std::vector<std::pair<std::size_t, Bytes>> values = {}) {
-    Bytes record(ShapeOf(file).size, 0);
-    RecordField::Set(record.data(), 0, index);
-    RecordField::SetText(record.data(), ShapeOf(file).nameOffset, ShapeOf(file).nameWidth, name);
-    for (const auto& [offset, bytes] : values) {
-        std::copy(bytes.begin(), bytes.end(), record.begin() + static_cast<long>(offset));
-    }
-    return record;
-}
-
 // In one directory, where every run starts: "set", where object 1 carries sensor 5 and the
 // missing sensor 77, sensor 6 has class 0, launcher 3 finds its object by name and entity 10
 // names no object; "changed", the same with sensor 5 edited, 6 removed and 8 added.
@@ -36,20 +24,20 @@ class VentryDbTest : public testing::Test {
 protected:
     void SetUp() override {
         std::map<SetFile, Bytes> files{
-            {SetFile::Object, Record(SetFile::Object, 1, "Frigate", {{300, {5, 0, 77, 0}}})},
-            {SetFile::Sensor, Concat({Record(SetFile::Sensor, 5, "Radar", {{44, {8}}}),
-                                      Record(SetFile::Sensor, 6, "Nothing")})},
-            {SetFile::Launcher, Record(SetFile::Launcher, 3, "Frigate")},
-            {SetFile::Entity, Record(SetFile::Entity, 10, "Ghost", {{36, {'G', 'o', 0}}})},
-            {SetFile::Mast, Record(SetFile::Mast, 7, "Kl\xE9",
-                                   {{21, {'x'}},  // the name's last byte
-                                    {22, {0xFE, 0xFF}},
-                                    {80, {0x34, 0x12, 0xC0, 0x7F}},
-                                    {84, {0, 0, 0, 0x80}},
-                                    {92, {0x00, 0x80}}})}};
+            {SetFile::Object, HandRecord(SetFile::Object, 1, "Frigate", {{300, {5, 0, 77, 0}}})},
+            {SetFile::Sensor, Concat({HandRecord(SetFile::Sensor, 5, "Radar", {{44, {8}}}),
+                                      HandRecord(SetFile::Sensor, 6, "Nothing")})},
+            {SetFile::Launcher, HandRecord(SetFile::Launcher, 3, "Frigate")},
+            {SetFile::Entity, HandRecord(SetFile::Entity, 10, "Ghost", {{36, {'G', 'o', 0}}})},
+            {SetFile::Mast, HandRecord(SetFile::Mast, 7, "Kl\xE9",
+                                       {{21, {'x'}},  // the name's last byte
+                                        {22, {0xFE, 0xFF}},
+                                        {80, {0x34, 0x12, 0xC0, 0x7F}},
+                                        {84, {0, 0, 0, 0x80}},
+                                        {92, {0x00, 0x80}}})}};
         WriteSet(m_dir.Path() / "set", files);
-        files[SetFile::Sensor] = Concat({Record(SetFile::Sensor, 5, "Radar II", {{44, {9}}}),
-                                         Record(SetFile::Sensor, 8, "New")});
+        files[SetFile::Sensor] = Concat({HandRecord(SetFile::Sensor, 5, "Radar II", {{44, {9}}}),
+                                         HandRecord(SetFile::Sensor, 8, "New")});
         WriteSet(m_dir.Path() / "changed", files);
     }
     ToolRun Run(const std::vector<std::string>& args) const {
