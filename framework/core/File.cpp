@@ -290,6 +290,11 @@ void CFile::MakeDirectory(const std::string& path) {
     }
 }
 
+std::string CFile::DirectoryOf(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+}
+
 void CFile::FlushDirectory(const std::string& path) {
     ThrowOnFault(CFileStep::Flush, path);
     const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

@@ -97,6 +97,8 @@ public:
     static void MakeDirectory(const std::string& path);
     // Makes the directory's entries (renames, new and removed files) durable.
     static void FlushDirectory(const std::string& path);
+    // The directory that holds path: "." for a bare name, "/" for an entry of the root.
+    static std::string DirectoryOf(const std::string& path);
     // Removes a file; false when it could not (cleanup goes on regardless).
     static bool Remove(const std::string& path);
 

@@ -21,11 +21,6 @@ std::string FileNameOf(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-std::string ParentOf(const std::string& path) {
-    const std::size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
-}
-
 std::string LocalTimeStamp() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
@@ -107,7 +102,7 @@ void CSaveBackup::Flush() const {
     CFile::FlushDirectory(m_strDirectory);
     CFile::FlushDirectory(m_strRoot);
     if (m_bMadeRoot) {
-        CFile::FlushDirectory(ParentOf(m_strRoot));
+        CFile::FlushDirectory(CFile::DirectoryOf(m_strRoot));
     }
 }
 

@@ -7,11 +7,6 @@
 
 namespace {
 
-std::string DirectoryOf(const std::string& path) {
-    const std::size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
-}
-
 // Beside the target, for the old file while backups are off.
 std::string KeepLinkPathFor(const std::string& target) {
     return target + ".ventry-old";
@@ -206,7 +201,7 @@ void CSaveTransaction::RemoveKeepLinks(const std::vector<CTarget>& targets) cons
 std::vector<std::string> CSaveTransaction::Directories() const {
     std::vector<std::string> directories;
     for (const std::string& target : m_targets) {
-        const std::string directory = DirectoryOf(target);
+        const std::string directory = CFile::DirectoryOf(target);
         if (std::find(directories.begin(), directories.end(), directory) == directories.end()) {
             directories.push_back(directory);
         }
