@@ -32,6 +32,7 @@ protected:
             {SetFile::Mast, HandRecord(SetFile::Mast, 7, "Kl\xE9",
                                        {{21, {'x'}},  // the name's last byte
                                         {22, {0xFE, 0xFF}},
+                                        {50, {'a', '"', '\\', 'b'}},  // sound_file
                                         {80, {0x34, 0x12, 0xC0, 0x7F}},
                                         {84, {0, 0, 0, 0x80}},
                                         {92, {0x00, 0x80}}})}};
@@ -98,7 +99,8 @@ TEST_F(VentryDbTest, EveryCommandPrintsItsResultAndExitsWithItsStatus) {
         {"dump set/object.eod mast --json", 0,
          AllOf(HasSubstr("{\"file\":\"mast.emd\",\"database\":\"mast\",\"index\":7,"),
                HasSubstr("\"name_tail\":\"00000000000000000000000000000078\","),
-               HasSubstr("\"center_x\":\"0x7FC01234\""), HasSubstr("\"sound_file_tail\":\"\"")),
+               HasSubstr("\"center_x\":\"0x7FC01234\""),
+               HasSubstr("\"sound_file\":\"a\\\"\\\\b\",\"sound_file_tail\":\"\"")),
          IsEmpty()},
         {"dump set/object.eod mast --index 8", 1, IsEmpty(), HasSubstr("mast.emd: no record 8\n")},
         {"diff set/object.eod changed/object.eod", 1,
