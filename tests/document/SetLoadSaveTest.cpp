@@ -281,6 +281,7 @@ TEST_F(SetCsvTest, ChangedCellsChangeOnlyTheirFields) {
             for (const Csv::Row& row : rows) {
                 changed += Csv::FormatRow(row.cells);
             }
+            changed += "\r\n";  // a blank row, as some editors leave at the end
             WriteBytes(Csv() / change.pszFile, {changed.begin(), changed.end()});
         }
     };
