@@ -3,6 +3,7 @@
 // set is the one bench/run.sh generates and copies with cp -r in the same run.
 
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <cstdio>
@@ -57,6 +58,7 @@ void BM_Save(benchmark::State& state) {
 // What a save after one Apply to an object is measured against.
 void BM_CopyObjectFile(benchmark::State& state) {
     const fs::path copy = fs::path(g_strDestination).parent_path() / "object-copy";
+    ::sync();  // what earlier benchmarks wrote is not this one's to flush
     for (auto _ : state) {
         fs::copy_file(g_strSource, copy, fs::copy_options::overwrite_existing);
     }
@@ -74,6 +76,7 @@ void BM_SaveAfterOneApply(benchmark::State& state) {
         throw std::runtime_error("cannot save " + objectFile);
     }
     std::uint8_t* pObject = pDoc->m_mapObjects.begin()->second->m_data.data();
+    ::sync();
     for (auto _ : state) {
         pObject[30] ^= 1;
         pDoc->RecordsChanged(Database::Object);
