@@ -24,37 +24,29 @@ namespace {
 
 struct EditorCommand {
     unsigned nID;
-    EditorSlot slot;
     Database database;
 };
 
 constexpr EditorCommand kEditorCommands[] = {
-    {ID_VIEW_OBJECTS, EditorSlot::Object, Database::Object},
-    {ID_VIEW_SENSORS, EditorSlot::Sensor, Database::Sensor},
-    {ID_VIEW_LAUNCHERS, EditorSlot::Launcher, Database::Launcher},
-    {ID_VIEW_PROFILES, EditorSlot::Profile, Database::Profile},
-    {ID_VIEW_MASTS, EditorSlot::Mast, Database::Mast},
-    {ID_VIEW_ENTITIES, EditorSlot::Entity, Database::Entity},
-    {ID_VIEW_3DOBJECTS, EditorSlot::Object3D, Database::Object3D},
-    {ID_VIEW_AIRSTRIPS, EditorSlot::Airstrip, Database::Airstrip},
-    {ID_VIEW_SHIPCLASSES, EditorSlot::ShipClass, Database::ShipClass},
-    {ID_VIEW_COUNTRYNAMES, EditorSlot::CountryName, Database::CountryName},
+    {ID_VIEW_OBJECTS, Database::Object},
+    {ID_VIEW_SENSORS, Database::Sensor},
+    {ID_VIEW_LAUNCHERS, Database::Launcher},
+    {ID_VIEW_PROFILES, Database::Profile},
+    {ID_VIEW_MASTS, Database::Mast},
+    {ID_VIEW_ENTITIES, Database::Entity},
+    {ID_VIEW_3DOBJECTS, Database::Object3D},
+    {ID_VIEW_AIRSTRIPS, Database::Airstrip},
+    {ID_VIEW_SHIPCLASSES, Database::ShipClass},
+    {ID_VIEW_COUNTRYNAMES, Database::CountryName},
 };
 
-std::optional<EditorSlot> EditorSlotOf(unsigned nID) {
+std::optional<Database> EditorOf(unsigned nID) {
     for (const EditorCommand& command : kEditorCommands) {
         if (command.nID == nID) {
-            return command.slot;
+            return command.database;
         }
     }
     return std::nullopt;
-}
-
-EditorSlot EditorSlotOf(Database database) {
-    return std::find_if(
-               std::begin(kEditorCommands), std::end(kEditorCommands),
-               [database](const EditorCommand& command) { return command.database == database; })
-        ->slot;
 }
 
 CMainFrame::CEditorFactory& EditorFactory() {
@@ -94,8 +86,8 @@ void CMainFrame::InitialUpdateFrame(bool bMakeVisible) {
 }
 
 bool CMainFrame::OnCommand(unsigned nID) {
-    if (const std::optional<EditorSlot> slot = EditorSlotOf(nID)) {
-        OnEditorCommand(*slot);
+    if (const std::optional<Database> database = EditorOf(nID)) {
+        OnEditorCommand(*database);
         return true;
     }
     switch (nID) {
@@ -114,9 +106,9 @@ bool CMainFrame::OnCommand(unsigned nID) {
 }
 
 bool CMainFrame::OnUpdateCommand(CCmdUI& cmdUI) {
-    if (const std::optional<EditorSlot> slot = EditorSlotOf(cmdUI.m_nID)) {
+    if (const std::optional<Database> database = EditorOf(cmdUI.m_nID)) {
         const CVentryDoc* doc = GetDocument();
-        cmdUI.SetCheck(doc && doc->m_bShown[static_cast<std::size_t>(*slot)]);
+        cmdUI.SetCheck(doc && doc->m_bShown[static_cast<std::size_t>(*database)]);
         return true;
     }
     if (cmdUI.m_nID == ID_EXTRAS_WHERE_USED) {
@@ -182,14 +174,14 @@ CVentryDoc* CMainFrame::GetDocument() const {
     return dynamic_cast<CVentryDoc*>(GetActiveDocument());
 }
 
-QWidget* CMainFrame::EditorWindow(EditorSlot slot) {
+QWidget* CMainFrame::EditorWindow(Database database) {
     CVentryDoc* doc = GetDocument();
     if (!doc) {
         return nullptr;
     }
-    std::unique_ptr<CEditorWindow>& editor = doc->Editor(slot);
+    std::unique_ptr<CEditorWindow>& editor = doc->Editor(database);
     if (!editor) {
-        editor = EditorFactory()(slot, this, *doc);
+        editor = EditorFactory()(database, this, *doc);
         if (auto* window = dynamic_cast<QWidget*>(editor.get())) {
             window->installEventFilter(this);
         }
@@ -197,24 +189,23 @@ QWidget* CMainFrame::EditorWindow(EditorSlot slot) {
     return dynamic_cast<QWidget*>(editor.get());
 }
 
-void CMainFrame::OnEditorCommand(EditorSlot slot) {
-    QWidget* window = EditorWindow(slot);
+void CMainFrame::OnEditorCommand(Database database) {
+    QWidget* window = EditorWindow(database);
     if (!window) {
         return;
     }
     // The flag first: showing or hiding runs the update pass, which reads it.
     const bool bShow = !window->isVisible();
-    GetDocument()->Shown(slot) = bShow;
+    GetDocument()->Shown(database) = bShow;
     window->setVisible(bShow);
 }
 
 void CMainFrame::OpenRecord(Database database, std::uint16_t nKey) {
-    const EditorSlot slot = EditorSlotOf(database);
-    QWidget* window = EditorWindow(slot);
+    QWidget* window = EditorWindow(database);
     if (!window) {
         return;
     }
-    GetDocument()->Shown(slot) = true;
+    GetDocument()->Shown(database) = true;
     window->show();
     window->raise();
     window->activateWindow();
@@ -235,12 +226,12 @@ CEditorDlg* CMainFrame::ActiveEditor() const {
 
 bool CMainFrame::NoteActivation(QObject* pWindow) {
     const CVentryDoc* doc = GetDocument();
-    for (const EditorCommand& command : kEditorCommands) {
+    for (const RecordLayout* layout : kRecordLayouts) {
         const CEditorWindow* editor =
-            doc ? doc->m_pEditors[static_cast<std::size_t>(command.slot)].get() : nullptr;
+            doc ? doc->m_pEditors[static_cast<std::size_t>(layout->database)].get() : nullptr;
         if (editor && dynamic_cast<const QObject*>(editor) == pWindow) {
-            const bool bChanged = m_lastActiveEditor != command.slot;
-            m_lastActiveEditor = command.slot;
+            const bool bChanged = m_lastActiveEditor != layout->database;
+            m_lastActiveEditor = layout->database;
             return bChanged;
         }
     }

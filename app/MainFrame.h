@@ -25,7 +25,7 @@ public:
     ~CMainFrame() override;
 
     using CEditorFactory =
-        std::function<std::unique_ptr<CEditorWindow>(EditorSlot, QWidget*, CVentryDoc&)>;
+        std::function<std::unique_ptr<CEditorWindow>(Database, QWidget*, CVentryDoc&)>;
     // Where editors come from; an empty factory restores the program's own. Returns the
     // previous one.
     static CEditorFactory SetEditorFactory(CEditorFactory factory);
@@ -44,8 +44,8 @@ protected:
 private:
     CVentryDoc* GetDocument() const;
     // The editor's window, made on first use; null when the factory gives no window.
-    QWidget* EditorWindow(EditorSlot slot);
-    void OnEditorCommand(EditorSlot slot);
+    QWidget* EditorWindow(Database database);
+    void OnEditorCommand(Database database);
     // Shows the editor of the database with the record current.
     void OpenRecord(Database database, std::uint16_t nKey);
     // The editor that was activated or shown last, while it is still shown.
@@ -56,5 +56,5 @@ private:
     void ReportLoadProblems() const;
 
     std::unique_ptr<CExtrasWindows> m_pExtras;
-    std::optional<EditorSlot> m_lastActiveEditor;
+    std::optional<Database> m_lastActiveEditor;
 };

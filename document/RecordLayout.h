@@ -10,7 +10,8 @@
 #include <stdexcept>
 #include <string_view>
 
-// The databases of a set, in the order of their files.
+// The databases of a set, in the order of their files: the one key by which everything that
+// works on all ten (the document, the editors, the tools) tells them apart.
 enum class Database : std::uint8_t {
     Object,
     Sensor,
@@ -46,8 +47,9 @@ struct LayoutField {
 
 struct RecordLayout {
     Database database;
-    std::string_view name;   // the file's base name: "object", "3dobject"
-    std::string_view title;  // what a message calls one record: "sonar profile"
+    std::string_view name;        // the file's base name: "object", "3dobject"
+    std::string_view fileSuffix;  // after the language letter: "od" gives object.eod
+    std::string_view title;       // what a message calls one record: "sonar profile"
     std::size_t nRecordSize;
     bool bIndexed;  // false: a record's key is its position in the file
     std::string_view nameField;

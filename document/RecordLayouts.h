@@ -70,7 +70,7 @@ inline constexpr LayoutField kFields[] = {
     UInt8("countermeasures", 338),
     Raw("reserved_339", 339, 5),
 };
-inline constexpr RecordLayout kLayout{Database::Object, "object", "object", 344, true,
+inline constexpr RecordLayout kLayout{Database::Object, "object", "od", "object", 344, true,
                                       "name",           kFields};
 }  // namespace ObjectLayout
 
@@ -110,7 +110,7 @@ inline constexpr LayoutField kFields[] = {
     Int32("data25", 156),
     Text("display_name", 160, 20),
 };
-inline constexpr RecordLayout kLayout{Database::Sensor, "sensor", "sensor", 180, true,
+inline constexpr RecordLayout kLayout{Database::Sensor, "sensor", "sd", "sensor", 180, true,
                                       "name",           kFields};
 }  // namespace SensorLayout
 
@@ -146,7 +146,7 @@ inline constexpr LayoutField kFields[] = {
     Text("name", 100, 20),
 };
 inline constexpr RecordLayout kLayout{
-    Database::Launcher, "launcher", "launcher", 120, true, "name", kFields};
+    Database::Launcher, "launcher", "ld", "launcher", 120, true, "name", kFields};
 }  // namespace LauncherLayout
 
 namespace AirstripLayout {
@@ -161,7 +161,7 @@ inline constexpr LayoutField kFields[] = {
     Float("taxi_end_y", 68),     Float("taxi_end_z", 72),     Text("name", 76, 20),
 };
 inline constexpr RecordLayout kLayout{
-    Database::Airstrip, "airstrip", "airstrip", 96, true, "name", kFields};
+    Database::Airstrip, "airstrip", "ad", "airstrip", 96, true, "name", kFields};
 }  // namespace AirstripLayout
 
 namespace EntityLayout {
@@ -172,7 +172,7 @@ inline constexpr LayoutField kFields[] = {
     Int16("data04", 30),       Int16("data05", 32),          Int16("ship_number", 34),
     Text("type_name", 36, 20), Int16("data06", 56),
 };
-inline constexpr RecordLayout kLayout{Database::Entity, "entity", "entity", 58, true,
+inline constexpr RecordLayout kLayout{Database::Entity, "entity", "pd", "entity", 58, true,
                                       "name",           kFields};
 }  // namespace EntityLayout
 
@@ -184,7 +184,7 @@ inline constexpr LayoutField kFields[] = {
     Int16("band_500_1000", 30), Int16("band_1000_2000", 32), Raw("reserved_34", 34, 10),
 };
 inline constexpr RecordLayout kLayout{
-    Database::Profile, "profile", "sonar profile", 44, true, "name", kFields};
+    Database::Profile, "profile", "qd", "sonar profile", 44, true, "name", kFields};
 }  // namespace ProfileLayout
 
 namespace MastLayout {
@@ -198,7 +198,8 @@ inline constexpr LayoutField kFields[] = {
     Float("center_x", 80),      Float("center_y", 84), Float("center_z", 88), Int16("length", 92),
     Int16("data22", 94),
 };
-inline constexpr RecordLayout kLayout{Database::Mast, "mast", "mast", 96, true, "name", kFields};
+inline constexpr RecordLayout kLayout{Database::Mast, "mast", "md",   "mast", 96,
+                                      true,           "name", kFields};
 }  // namespace MastLayout
 
 namespace Object3DLayout {
@@ -210,7 +211,7 @@ inline constexpr LayoutField kFields[] = {
     Int16("free_var_4", 150),   Int32("anim_parts", 152),   Raw("reserved_156", 156, 800),
 };
 inline constexpr RecordLayout kLayout{
-    Database::Object3D, "3dobject", "3D object", 956, false, "name", kFields};
+    Database::Object3D, "3dobject", "3d", "3D object", 956, false, "name", kFields};
 }  // namespace Object3DLayout
 
 namespace ShipClassLayout {
@@ -220,7 +221,7 @@ inline constexpr LayoutField kFields[] = {
     Int16("data04", 8), Text("name", 10, 40), Text("class", 50, 18),
 };
 inline constexpr RecordLayout kLayout{
-    Database::ShipClass, "class", "ship class", 68, true, "name", kFields};
+    Database::ShipClass, "class", "bd", "ship class", 68, true, "name", kFields};
 }  // namespace ShipClassLayout
 
 namespace CountryNameLayout {
@@ -230,7 +231,7 @@ inline constexpr LayoutField kFields[] = {
     Int16("data03", 46), Int16("data04", 48), Int16("data05", 50), Text("abbreviation", 52, 4),
 };
 inline constexpr RecordLayout kLayout{
-    Database::CountryName, "countryname", "country name", 56, true, "name", kFields};
+    Database::CountryName, "countryname", "cd", "country name", 56, true, "name", kFields};
 }  // namespace CountryNameLayout
 
 // All ten, in the order of Database.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "RecordLayouts.h"
 #include "core/File.h"
 
 namespace SetFileNames {
@@ -14,6 +15,18 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
                return std::tolower(static_cast<unsigned char>(x)) ==
                       std::tolower(static_cast<unsigned char>(y));
            });
+}
+
+std::string Join(const std::string& directory, std::string_view baseName,
+                 std::string_view languagePart, std::string_view suffix) {
+    std::string name = directory;
+    name.append(baseName).append(languagePart).append(suffix);
+    return name;
+}
+
+bool Exists(const std::string& path) {
+    CFileStatus status;
+    return CFile::GetStatus(path, status);
 }
 
 }  // namespace
@@ -45,26 +58,30 @@ std::string LanguagePartOf(const std::string& fileName) {
     return {};
 }
 
-std::string BuildName(const std::string& directory, SetFile file, std::string_view languagePart) {
-    const SetFileScheme& scheme = kSchemes[static_cast<std::size_t>(file)];
-    std::string name = directory;
-    name.append(scheme.baseName).append(languagePart).append(scheme.suffix);
-    return name;
+std::string BuildName(const std::string& directory, Database database,
+                      std::string_view languagePart) {
+    const RecordLayout& layout = LayoutOf(database);
+    return Join(directory, layout.name, languagePart, layout.fileSuffix);
+}
+
+std::string BuildShipBasedAircraftName(const std::string& directory,
+                                       std::string_view languagePart) {
+    return Join(directory, "shipbasedaircraft", languagePart, "hd");
 }
 
 std::string FindCompleteSet(const std::string& directory, int languageNumber) {
     const std::string_view languagePart =
         languageNumber == 2 ? ".g" : (languageNumber == 3 ? ".f" : ".e");
     // The 3D object and country name files may be missing from a complete set.
-    const bool bComplete = std::ranges::all_of(
-        std::array{SetFile::Object, SetFile::Sensor, SetFile::Launcher, SetFile::Airstrip,
-                   SetFile::Entity, SetFile::Profile, SetFile::Mast, SetFile::ShipClass,
-                   SetFile::ShipBasedAircraft},
-        [&](SetFile file) {
-            CFileStatus status;
-            return CFile::GetStatus(BuildName(directory, file, languagePart), status);
-        });
-    return bComplete ? BuildName(directory, SetFile::Object, languagePart) : std::string();
+    const bool bComplete =
+        std::ranges::all_of(kRecordLayouts,
+                            [&](const RecordLayout* layout) {
+                                return layout->database == Database::Object3D ||
+                                       layout->database == Database::CountryName ||
+                                       Exists(BuildName(directory, layout->database, languagePart));
+                            }) &&
+        Exists(BuildShipBasedAircraftName(directory, languagePart));
+    return bComplete ? BuildName(directory, Database::Object, languagePart) : std::string();
 }
 
 }  // namespace SetFileNames

@@ -1,45 +1,13 @@
 #pragma once
 
-#include <array>
 #include <string>
 #include <string_view>
 
-// The files of a database set: directory + base name + "." + language letter + suffix.
+#include "RecordLayout.h"
+
+// The files of a database set: directory + base name + "." + language letter + suffix, the
+// base names and suffixes of the databases being their layouts'.
 namespace SetFileNames {
-
-enum class SetFile {
-    Object,
-    Sensor,
-    Launcher,
-    Airstrip,
-    Entity,
-    Profile,
-    Mast,
-    Object3D,
-    ShipClass,
-    CountryName,
-    ShipBasedAircraft,
-};
-constexpr std::size_t kSetFileCount = 11;
-
-struct SetFileScheme {
-    std::string_view baseName;
-    std::string_view suffix;
-};
-
-constexpr std::array<SetFileScheme, kSetFileCount> kSchemes{{
-    {"object", "od"},
-    {"sensor", "sd"},
-    {"launcher", "ld"},
-    {"airstrip", "ad"},
-    {"entity", "pd"},
-    {"profile", "qd"},
-    {"mast", "md"},
-    {"3dobject", "3d"},
-    {"class", "bd"},
-    {"countryname", "cd"},
-    {"shipbasedaircraft", "hd"},
-}};
 
 // The directory part of a path, ending in "/"; empty for a bare file name.
 std::string DirectoryOf(const std::string& path);
@@ -55,7 +23,10 @@ inline bool HasKnownObjectExtension(const std::string& path) {
     return !LanguagePartOf(FileNameOf(path)).empty();
 }
 
-std::string BuildName(const std::string& directory, SetFile file, std::string_view languagePart);
+std::string BuildName(const std::string& directory, Database database,
+                      std::string_view languagePart);
+// The one file of a set that holds no database: the program only looks for it.
+std::string BuildShipBasedAircraftName(const std::string& directory, std::string_view languagePart);
 
 // The object file of a complete set in directory (which ends in "/"): the object, sensor,
 // launcher, airstrip, entity, profile, mast, ship class and ship-based aircraft files all

@@ -1,6 +1,9 @@
 #include "VentryDoc.h"
 
 #include <algorithm>
+#include <tuple>
+#include <type_traits>
+#include <utility>
 
 #include "IndexMapTable.h"
 #include "RecordFile.h"
@@ -10,19 +13,51 @@
 
 IMPLEMENT_DYNCREATE(CVentryDoc)
 
-using SetFileNames::SetFile;
+namespace {
 
-CVentryDoc::CVentryDoc()
-    : m_tables{std::make_unique<CIndexMapTable<CObjectInfo>>(m_mapObjects),
-               std::make_unique<CIndexMapTable<CSensorInfo>>(m_mapSensors),
-               std::make_unique<CIndexMapTable<CLauncherInfo>>(m_mapLaunchers),
-               std::make_unique<CIndexMapTable<CAirstripInfo>>(m_mapAirstrips),
-               std::make_unique<CIndexMapTable<CEntityInfo>>(m_mapEntities),
-               std::make_unique<CIndexMapTable<CProfileInfo>>(m_mapProfiles),
-               std::make_unique<CIndexMapTable<CMastInfo>>(m_mapMasts),
-               std::make_unique<CIndexMapTable<C3DObjectInfo>>(m_map3DObjects),
-               std::make_unique<CIndexMapTable<CShipClassInfo>>(m_mapShipClasses),
-               std::make_unique<CIndexMapTable<CCountryNameInfo>>(m_mapCountryNames)} {}
+// The index maps and the file names, in the order of Database.
+constexpr auto kIndexMaps = std::make_tuple(
+    &CVentryDoc::m_mapObjects, &CVentryDoc::m_mapSensors, &CVentryDoc::m_mapLaunchers,
+    &CVentryDoc::m_mapAirstrips, &CVentryDoc::m_mapEntities, &CVentryDoc::m_mapProfiles,
+    &CVentryDoc::m_mapMasts, &CVentryDoc::m_map3DObjects, &CVentryDoc::m_mapShipClasses,
+    &CVentryDoc::m_mapCountryNames);
+
+constexpr std::array<std::string CVentryDoc::*, kDatabaseCount> kFileNames{
+    &CVentryDoc::m_strObjectFile,    &CVentryDoc::m_strSensorFile,
+    &CVentryDoc::m_strLauncherFile,  &CVentryDoc::m_strAirstripFile,
+    &CVentryDoc::m_strEntityFile,    &CVentryDoc::m_strProfileFile,
+    &CVentryDoc::m_strMastFile,      &CVentryDoc::m_str3DObjectFile,
+    &CVentryDoc::m_strShipClassFile, &CVentryDoc::m_strCountryNameFile};
+
+template <std::size_t... I>
+constexpr bool MapsInDatabaseOrder(std::index_sequence<I...>) {
+    return ((std::remove_reference_t<decltype(std::declval<CVentryDoc&>().*
+                                              std::get<I>(kIndexMaps))>::record_type::kLayout
+                 .database == static_cast<Database>(I)) &&
+            ...);
+}
+static_assert(std::tuple_size_v<decltype(kIndexMaps)> == kDatabaseCount &&
+              MapsInDatabaseOrder(std::make_index_sequence<kDatabaseCount>()));
+
+}  // namespace
+
+template <class TVisit>
+void CVentryDoc::ForEachIndexMap(TVisit&& visit) {
+    std::apply([&](auto... pMaps) { (visit(this->*pMaps), ...); }, kIndexMaps);
+}
+
+template <class TVisit>
+void CVentryDoc::ForEachIndexMap(TVisit&& visit) const {
+    std::apply([&](auto... pMaps) { (visit(this->*pMaps), ...); }, kIndexMaps);
+}
+
+CVentryDoc::CVentryDoc() {
+    ForEachIndexMap([this](auto& map) {
+        using T = typename std::remove_reference_t<decltype(map)>::record_type;
+        m_tables[static_cast<std::size_t>(T::kLayout.database)] =
+            std::make_unique<CIndexMapTable<T>>(map);
+    });
+}
 
 // The framework empties the document before it goes; records die with their maps.
 CVentryDoc::~CVentryDoc() = default;
@@ -34,20 +69,13 @@ bool CVentryDoc::DeriveFileNames(const std::string& objectFilePath) {
         return false;
     }
     const std::string directory = SetFileNames::DirectoryOf(objectFilePath);
-    const auto name = [&](SetFile file) {
-        return SetFileNames::BuildName(directory, file, languagePart);
-    };
+    for (const RecordLayout* layout : kRecordLayouts) {
+        this->*kFileNames[static_cast<std::size_t>(layout->database)] =
+            SetFileNames::BuildName(directory, layout->database, languagePart);
+    }
+    // The object file keeps the letter case it was given.
     m_strObjectFile = objectFilePath;
-    m_strSensorFile = name(SetFile::Sensor);
-    m_strLauncherFile = name(SetFile::Launcher);
-    m_strAirstripFile = name(SetFile::Airstrip);
-    m_strEntityFile = name(SetFile::Entity);
-    m_strProfileFile = name(SetFile::Profile);
-    m_strMastFile = name(SetFile::Mast);
-    m_str3DObjectFile = name(SetFile::Object3D);
-    m_strShipClassFile = name(SetFile::ShipClass);
-    m_strCountryNameFile = name(SetFile::CountryName);
-    m_strShipBasedAircraftFile = name(SetFile::ShipBasedAircraft);
+    m_strShipBasedAircraftFile = SetFileNames::BuildShipBasedAircraftName(directory, languagePart);
     return true;
 }
 
@@ -124,7 +152,8 @@ public:
 };
 
 template <class T>
-void AppendRecords(const CIndexMap<T>& map, std::vector<std::uint8_t>& bytes) {
+void AppendRecords(const CIndexMap<T>& map, CSetImage& files) {
+    std::vector<std::uint8_t>& bytes = files[static_cast<std::size_t>(T::kLayout.database)];
     bytes.clear();
     bytes.reserve(map.size() * T::kRecordSize);
     for (const auto& [nKey, pRecord] : map) {
@@ -210,11 +239,7 @@ void CVentryDoc::TellListenersOfEveryDatabase() {
 }
 
 const std::string& CVentryDoc::FileName(Database database) const {
-    const std::string* const names[] = {
-        &m_strObjectFile,    &m_strSensorFile,     &m_strLauncherFile, &m_strAirstripFile,
-        &m_strEntityFile,    &m_strProfileFile,    &m_strMastFile,     &m_str3DObjectFile,
-        &m_strShipClassFile, &m_strCountryNameFile};
-    return *names[static_cast<std::size_t>(database)];
+    return this->*kFileNames[static_cast<std::size_t>(database)];
 }
 
 void CVentryDoc::LoadSet(CArchive& ar) {
@@ -245,39 +270,35 @@ void CVentryDoc::LoadDatabases(const CDatabaseReader& read) {
     m_astrUnreadableFiles.clear();
     m_duplicateIndices.clear();
     m_nTrailingBytes = {};
-    // Objects first: entities look their objects up by name. Each file is read and turned
-    // into records before the next is read, so only one file's bytes are held at a time.
-    const std::span<CObjectInfo> objects = LoadDatabase(m_mapObjects, read);
-    m_mapObjectsByName.reserve(objects.size());
-    for (CObjectInfo& object : objects) {
-        m_mapObjectsByName[RecordField::GetTextView(object.m_data.data(), CObjectInfo::kNameOffset,
-                                                    CObjectInfo::kNameWidth)] = &object;
-    }
-    for (CEntityInfo& entity : LoadDatabase(m_mapEntities, read)) {
-        EnterWeaponEntity(entity);
-    }
-    LoadDatabase(m_mapSensors, read);
-    LoadDatabase(m_mapLaunchers, read);
-    LoadDatabase(m_mapProfiles, read);
-    LoadDatabase(m_mapAirstrips, read);
-    LoadDatabase(m_mapMasts, read);
-    LoadDatabase(m_map3DObjects, read);
-    LoadDatabase(m_mapShipClasses, read);
-    LoadDatabase(m_mapCountryNames, read);
+    // Objects come first: entities look their objects up by name. Each file is read and
+    // turned into records before the next is read, so only one file's bytes are held at a time.
+    ForEachIndexMap([&](auto& map) {
+        const auto records = LoadDatabase(map, read);
+        using T = typename decltype(records)::element_type;
+        if constexpr (std::is_same_v<T, CObjectInfo>) {
+            m_mapObjectsByName.reserve(records.size());
+            for (CObjectInfo& object : records) {
+                m_mapObjectsByName[RecordField::GetTextView(
+                    object.m_data.data(), CObjectInfo::kNameOffset, CObjectInfo::kNameWidth)] =
+                    &object;
+            }
+        } else if constexpr (std::is_same_v<T, CEntityInfo>) {
+            for (CEntityInfo& entity : records) {
+                EnterWeaponEntity(entity);
+            }
+        }
+    });
     TellListenersOfEveryDatabase();
 }
 
 void CVentryDoc::StoreSet(CArchive& ar) {
-    StoreObjects(ar);
-    StoreDatabase(Database::Sensor, m_strSensorFile, m_mapSensors);
-    StoreDatabase(Database::Launcher, m_strLauncherFile, m_mapLaunchers);
-    StoreDatabase(Database::Airstrip, m_strAirstripFile, m_mapAirstrips);
-    StoreDatabase(Database::Entity, m_strEntityFile, m_mapEntities);
-    StoreDatabase(Database::Profile, m_strProfileFile, m_mapProfiles);
-    StoreDatabase(Database::Mast, m_strMastFile, m_mapMasts);
-    StoreDatabase(Database::Object3D, m_str3DObjectFile, m_map3DObjects);
-    StoreDatabase(Database::ShipClass, m_strShipClassFile, m_mapShipClasses);
-    StoreDatabase(Database::CountryName, m_strCountryNameFile, m_mapCountryNames);
+    ForEachIndexMap([&](const auto& map) {
+        if constexpr (std::is_same_v<decltype(map), const CIndexMap<CObjectInfo>&>) {
+            StoreObjects(ar);
+        } else {
+            StoreDatabase(map);
+        }
+    });
 }
 
 // The object file is open already: the framework made it for the archive.
@@ -304,9 +325,10 @@ void CVentryDoc::StoreObjects(CArchive& ar) {
 
 // Only what changed since the load is written; a file that already holds the records stays,
 // or is copied to another set.
-template <class TIndexMap>
-void CVentryDoc::StoreDatabase(Database database, const std::string& fileName,
-                               const TIndexMap& map) {
+template <class T>
+void CVentryDoc::StoreDatabase(const CIndexMap<T>& map) {
+    const Database database = T::kLayout.database;
+    const std::string& fileName = FileName(database);
     const CSetFilesOnDisk::ESave plan = m_filesOnDisk.PlanSave(database, fileName);
     if (plan == CSetFilesOnDisk::ESave::Keep ||
         (plan == CSetFilesOnDisk::ESave::Copy && CopyDatabase(database, fileName))) {
@@ -345,34 +367,14 @@ void CVentryDoc::OnSaveCommitted(const CSaveTransaction& transaction) {
 }
 
 void CVentryDoc::StoreToMemory(CSetImage& files) const {
-    const auto bytes = [&files](Database database) -> std::vector<std::uint8_t>& {
-        return files[static_cast<std::size_t>(database)];
-    };
-    AppendRecords(m_mapObjects, bytes(Database::Object));
-    AppendRecords(m_mapSensors, bytes(Database::Sensor));
-    AppendRecords(m_mapLaunchers, bytes(Database::Launcher));
-    AppendRecords(m_mapAirstrips, bytes(Database::Airstrip));
-    AppendRecords(m_mapEntities, bytes(Database::Entity));
-    AppendRecords(m_mapProfiles, bytes(Database::Profile));
-    AppendRecords(m_mapMasts, bytes(Database::Mast));
-    AppendRecords(m_map3DObjects, bytes(Database::Object3D));
-    AppendRecords(m_mapShipClasses, bytes(Database::ShipClass));
-    AppendRecords(m_mapCountryNames, bytes(Database::CountryName));
+    ForEachIndexMap([&files](const auto& map) { AppendRecords(map, files); });
 }
 
 void CVentryDoc::DeleteContents() {
+    // The maps that refer go before the records they refer to.
     m_mapObjectsByName.clear();
-    m_mapObjects.clear();
     m_mapWeaponEntities.clear();
-    m_mapEntities.clear();
-    m_mapSensors.clear();
-    m_mapLaunchers.clear();
-    m_mapProfiles.clear();
-    m_mapAirstrips.clear();
-    m_mapMasts.clear();
-    m_map3DObjects.clear();
-    m_mapShipClasses.clear();
-    m_mapCountryNames.clear();
+    ForEachIndexMap([](auto& map) { map.clear(); });
     m_filesOnDisk.Clear();
     // The shown flags stay: a pressed button outlives its editor until the next command.
     for (auto& editor : m_pEditors) {

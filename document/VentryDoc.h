@@ -72,9 +72,9 @@ public:
         return *m_tables[static_cast<std::size_t>(database)];
     }
 
-    bool& Shown(EditorSlot slot) { return m_bShown[static_cast<std::size_t>(slot)]; }
-    std::unique_ptr<CEditorWindow>& Editor(EditorSlot slot) {
-        return m_pEditors[static_cast<std::size_t>(slot)];
+    bool& Shown(Database database) { return m_bShown[static_cast<std::size_t>(database)]; }
+    std::unique_ptr<CEditorWindow>& Editor(Database database) {
+        return m_pEditors[static_cast<std::size_t>(database)];
     }
 
     // Records of a database changed in memory (Apply, New, the Profile Slot store): the set
@@ -119,8 +119,9 @@ public:
         return m_nTrailingBytes[static_cast<std::size_t>(database)];
     }
 
-    std::array<bool, kEditorCount> m_bShown{};
-    std::array<std::unique_ptr<CEditorWindow>, kEditorCount> m_pEditors;
+    // By Database.
+    std::array<bool, kDatabaseCount> m_bShown{};
+    std::array<std::unique_ptr<CEditorWindow>, kDatabaseCount> m_pEditors;
 
     std::string m_strObjectFile;
     std::string m_strSensorFile;
@@ -134,6 +135,10 @@ public:
     std::string m_strCountryNameFile;
     std::string m_strShipBasedAircraftFile;
 
+    // The object name map and the weapon entity map are filled at load and stay as they were
+    // until the next one: a renamed object keeps its old name here, as the editors' type
+    // filters and ammunition combos expect. Whatever reports on the set as it is now (the set
+    // check, the table, Where Used, the tools) reads CSetLookup instead.
     CIndexMap<CObjectInfo> m_mapObjects;
     CNameMap<CObjectInfo> m_mapObjectsByName;
     CIndexMap<CEntityInfo> m_mapEntities;
@@ -163,8 +168,8 @@ private:
     void LoadSet(CArchive& ar);
     void StoreSet(CArchive& ar);
     void StoreObjects(CArchive& ar);
-    template <class TIndexMap>
-    void StoreDatabase(Database database, const std::string& fileName, const TIndexMap& map);
+    template <class T>
+    void StoreDatabase(const CIndexMap<T>& map);
     // Copies the database's file as loaded; false when it is not that version any more.
     bool CopyDatabase(Database database, const std::string& fileName);
     void OnSaveCommitted(const CSaveTransaction& transaction) override;
@@ -174,6 +179,11 @@ private:
     template <class T>
     std::span<T> LoadDatabase(CIndexMap<T>& map, const CDatabaseReader& read);
     void EnterWeaponEntity(CEntityInfo& entity);
+    // Calls visit(map) for every index map, in the order of Database.
+    template <class TVisit>
+    void ForEachIndexMap(TVisit&& visit);
+    template <class TVisit>
+    void ForEachIndexMap(TVisit&& visit) const;
     std::vector<std::string> m_astrDuplicateIndexFiles;
     std::vector<std::string> m_astrUnreadableFiles;
     std::vector<CDuplicateIndex> m_duplicateIndices;

@@ -11,7 +11,6 @@ namespace {
 const EditorDescription kAirstripEditor = {
     .nTemplateId = 142,
     .pszCaption = "Airstrip Dialog",
-    .slot = EditorSlot::Airstrip,
     .nListId = 1262,
     .nSpinId = 1211,
     .nNewId = 1208,

@@ -8,7 +8,6 @@ namespace {
 const EditorDescription kCountryNameEditor = {
     .nTemplateId = 161,
     .pszCaption = "Country Name Dialog",
-    .slot = EditorSlot::CountryName,
     .nListId = 1267,
     .nSpinId = 1145,
     .nNewId = 1208,

@@ -4,12 +4,12 @@
 
 #include "EditorWindow.h"
 #include "FieldBinding.h"
+#include "RecordLayout.h"
 
 // What sets one database's editor apart from the common pattern, as data.
 struct EditorDescription {
     int nTemplateId;
     const char* pszCaption;
-    EditorSlot slot;
     int nListId;
     int nSpinId;
     int nNewId;

@@ -43,7 +43,7 @@ CEditorDlg::CEditorDlg(QWidget* pParent, CVentryDoc& doc, const EditorDescriptio
 // The frame, as the Qt parent, may delete the editor before the document does; the document
 // must then not delete it a second time.
 CEditorDlg::~CEditorDlg() {
-    std::unique_ptr<CEditorWindow>& pOwner = m_doc.Editor(m_description.slot);
+    std::unique_ptr<CEditorWindow>& pOwner = m_doc.Editor(RecordDatabase());
     if (pOwner.get() == this) {
         static_cast<void>(pOwner.release());
     }
@@ -408,7 +408,7 @@ void CEditorDlg::OnExit() {
         return;
     }
     LoadRecord();
-    m_doc.Shown(m_description.slot) = false;
+    m_doc.Shown(RecordDatabase()) = false;
     hide();
 }
 

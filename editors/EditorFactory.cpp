@@ -11,37 +11,37 @@
 #include "ShipClassDlg.h"
 #include "ThreeDObjectDlg.h"
 
-std::unique_ptr<CEditorWindow> CreateEditor(EditorSlot slot, QWidget* frame, CVentryDoc& doc) {
+std::unique_ptr<CEditorWindow> CreateEditor(Database database, QWidget* frame, CVentryDoc& doc) {
     std::unique_ptr<CEditorDlg> pEditor;
-    switch (slot) {
-        case EditorSlot::Object:
+    switch (database) {
+        case Database::Object:
             pEditor = std::make_unique<CObjectDlg>(frame, doc);
             break;
-        case EditorSlot::Sensor:
+        case Database::Sensor:
             pEditor = std::make_unique<CSensorDlg>(frame, doc);
             break;
-        case EditorSlot::Launcher:
+        case Database::Launcher:
             pEditor = std::make_unique<CLauncherDlg>(frame, doc);
             break;
-        case EditorSlot::Airstrip:
+        case Database::Airstrip:
             pEditor = std::make_unique<CAirstripDlg>(frame, doc);
             break;
-        case EditorSlot::Profile:
+        case Database::Profile:
             pEditor = std::make_unique<CProfileDlg>(frame, doc);
             break;
-        case EditorSlot::Mast:
+        case Database::Mast:
             pEditor = std::make_unique<CMastDlg>(frame, doc);
             break;
-        case EditorSlot::Entity:
+        case Database::Entity:
             pEditor = std::make_unique<CEntityDlg>(frame, doc);
             break;
-        case EditorSlot::Object3D:
+        case Database::Object3D:
             pEditor = std::make_unique<C3DObjectDlg>(frame, doc);
             break;
-        case EditorSlot::ShipClass:
+        case Database::ShipClass:
             pEditor = std::make_unique<CShipClassDlg>(frame, doc);
             break;
-        case EditorSlot::CountryName:
+        case Database::CountryName:
             pEditor = std::make_unique<CCountryNameDlg>(frame, doc);
             break;
         default:

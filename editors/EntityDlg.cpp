@@ -8,7 +8,6 @@ namespace {
 const EditorDescription kEntityEditor = {
     .nTemplateId = 156,
     .pszCaption = "Entity Dialog",
-    .slot = EditorSlot::Entity,
     .nListId = 1196,
     .nSpinId = 1211,
     .nNewId = 1208,

@@ -14,7 +14,6 @@ namespace {
 const EditorDescription kLauncherEditor = {
     .nTemplateId = 141,
     .pszCaption = "Launcher Dialog",
-    .slot = EditorSlot::Launcher,
     .nListId = 1154,
     .nSpinId = 1211,
     .nNewId = 1208,

@@ -8,7 +8,6 @@ namespace {
 const EditorDescription kMastEditor = {
     .nTemplateId = 155,
     .pszCaption = "Mast Dialog",
-    .slot = EditorSlot::Mast,
     .nListId = 1195,
     .nSpinId = 1211,
     .nNewId = 0,

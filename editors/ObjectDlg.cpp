@@ -20,7 +20,6 @@ constexpr int kSonarProfileId = 1191;
 const EditorDescription kObjectEditor = {
     .nTemplateId = 130,
     .pszCaption = "Object Dialog",
-    .slot = EditorSlot::Object,
     .nListId = 1113,
     .nSpinId = 1211,
     .nNewId = 1210,

@@ -8,7 +8,6 @@ namespace {
 const EditorDescription kProfileEditor = {
     .nTemplateId = 153,
     .pszCaption = "Profile Dialog",
-    .slot = EditorSlot::Profile,
     .nListId = 1182,
     .nSpinId = 1145,
     .nNewId = 1208,

@@ -16,7 +16,6 @@ namespace {
 const EditorDescription kSensorEditor = {
     .nTemplateId = 139,
     .pszCaption = "Sensor Dialog",
-    .slot = EditorSlot::Sensor,
     .nListId = 1118,
     .nSpinId = 1211,
     .nNewId = 1208,

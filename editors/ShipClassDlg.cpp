@@ -8,7 +8,6 @@ namespace {
 const EditorDescription kShipClassEditor = {
     .nTemplateId = 160,
     .pszCaption = "Ship Class Dialog",
-    .slot = EditorSlot::ShipClass,
     .nListId = 1266,
     .nSpinId = 1145,
     .nNewId = 1208,

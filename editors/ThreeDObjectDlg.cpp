@@ -12,7 +12,6 @@ namespace {
 const EditorDescription k3DObjectEditor = {
     .nTemplateId = 158,
     .pszCaption = "3D ObjectDialog",
-    .slot = EditorSlot::Object3D,
     .nListId = 1210,
     .nSpinId = 1211,
     .nNewId = 1212,

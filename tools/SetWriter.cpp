@@ -17,7 +17,7 @@ std::string CSetWriter::ObjectFilePath(const std::string& directory, char letter
     if (!absolute.ends_with('/')) {
         absolute += '/';
     }
-    return SetFileNames::BuildName(absolute, SetFileNames::SetFile::Object, languagePart);
+    return SetFileNames::BuildName(absolute, Database::Object, languagePart);
 }
 
 bool CSetWriter::Write(CVentryDoc& doc, const std::string& objectFile) {

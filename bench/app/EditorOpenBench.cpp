@@ -26,21 +26,21 @@ namespace {
 
 struct EditorButton {
     unsigned nID;
-    EditorSlot slot;
+    Database slot;
     const char* pszName;
 };
 
 constexpr EditorButton kButtons[] = {
-    {ID_VIEW_OBJECTS, EditorSlot::Object, "Object"},
-    {ID_VIEW_SENSORS, EditorSlot::Sensor, "Sensor"},
-    {ID_VIEW_LAUNCHERS, EditorSlot::Launcher, "Launcher"},
-    {ID_VIEW_PROFILES, EditorSlot::Profile, "Profile"},
-    {ID_VIEW_MASTS, EditorSlot::Mast, "Mast"},
-    {ID_VIEW_ENTITIES, EditorSlot::Entity, "Entity"},
-    {ID_VIEW_3DOBJECTS, EditorSlot::Object3D, "3DObject"},
-    {ID_VIEW_AIRSTRIPS, EditorSlot::Airstrip, "Airstrip"},
-    {ID_VIEW_SHIPCLASSES, EditorSlot::ShipClass, "ShipClass"},
-    {ID_VIEW_COUNTRYNAMES, EditorSlot::CountryName, "CountryName"},
+    {ID_VIEW_OBJECTS, Database::Object, "Object"},
+    {ID_VIEW_SENSORS, Database::Sensor, "Sensor"},
+    {ID_VIEW_LAUNCHERS, Database::Launcher, "Launcher"},
+    {ID_VIEW_PROFILES, Database::Profile, "Profile"},
+    {ID_VIEW_MASTS, Database::Mast, "Mast"},
+    {ID_VIEW_ENTITIES, Database::Entity, "Entity"},
+    {ID_VIEW_3DOBJECTS, Database::Object3D, "3DObject"},
+    {ID_VIEW_AIRSTRIPS, Database::Airstrip, "Airstrip"},
+    {ID_VIEW_SHIPCLASSES, Database::ShipClass, "ShipClass"},
+    {ID_VIEW_COUNTRYNAMES, Database::CountryName, "CountryName"},
 };
 
 CVentryApp* g_pApp = nullptr;

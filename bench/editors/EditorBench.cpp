@@ -37,7 +37,7 @@ public:
             RecordField::Set(profile.m_data.data(), 0, nIndex);
             RecordField::SetText(profile.m_data.data(), 2, 20, name);
         }
-        m_pEditor = CreateEditor(EditorSlot::Profile, nullptr, m_doc);
+        m_pEditor = CreateEditor(Database::Profile, nullptr, m_doc);
         Dialog().show();
         QApplication::processEvents();
     }

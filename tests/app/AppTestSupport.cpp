@@ -27,7 +27,7 @@ AppTest::AppTest() : m_oldCwd(std::filesystem::current_path()) {
         dialog.selectFile(QString::fromStdString(m_strFileToChoose));
         return IDOK;
     });
-    CMainFrame::SetEditorFactory([](EditorSlot slot, QWidget* frame, CVentryDoc& doc) {
+    CMainFrame::SetEditorFactory([](Database slot, QWidget* frame, CVentryDoc& doc) {
         return std::make_unique<CFakeEditor>(frame, doc, slot);
     });
 }
@@ -43,10 +43,10 @@ AppTest::~AppTest() {
 std::string AppTest::WriteObjects(const std::filesystem::path& dir, char letter, int nObjects) {
     std::vector<Bytes> records;
     for (int i = 1; i <= nObjects; ++i) {
-        records.push_back(MakeRecord(SetFile::Object, static_cast<std::uint16_t>(i),
+        records.push_back(MakeRecord(Database::Object, static_cast<std::uint16_t>(i),
                                      letter + std::to_string(i), static_cast<std::uint32_t>(i)));
     }
-    return WriteSet(dir, {{SetFile::Object, Concat(records)}}, letter);
+    return WriteSet(dir, {{Database::Object, Concat(records)}}, letter);
 }
 
 bool AppTest::StartApp(const QStringList& arguments) {
@@ -83,15 +83,15 @@ void LoadedSetTest::SetUp() {
     m_strOther = WriteObjects(m_dir.Path() / "other", 'g', 3);
     ASSERT_TRUE(StartApp());
     Command(32774);  // View > Objects
-    m_pFirstRecord = FindRecord(*Doc(), SetFile::Object, 1);
+    m_pFirstRecord = FindRecord(*Doc(), Database::Object, 1);
 }
 
 bool LoadedSetTest::StillTheFirstLoad() const {
-    return CFakeEditor::s_nLive == 1 && RecordCount(*Doc(), SetFile::Object) == 2 &&
-           FindRecord(*Doc(), SetFile::Object, 1) == m_pFirstRecord;
+    return CFakeEditor::s_nLive == 1 && RecordCount(*Doc(), Database::Object) == 2 &&
+           FindRecord(*Doc(), Database::Object, 1) == m_pFirstRecord;
 }
 
 void LoadedSetTest::Edit() {
-    FindRecord(*Doc(), SetFile::Object, 1)[30] ^= 0xFF;
+    FindRecord(*Doc(), Database::Object, 1)[30] ^= 0xFF;
     Doc()->RecordsChanged(Database::Object);
 }

@@ -35,7 +35,7 @@ public:
 // Stands in for a record editor: a hidden dialog that counts its living instances.
 class CFakeEditor : public QDialog, public CEditorWindow {
 public:
-    CFakeEditor(QWidget* pParent, CVentryDoc& doc, EditorSlot slot)
+    CFakeEditor(QWidget* pParent, CVentryDoc& doc, Database slot)
         : QDialog(pParent), m_doc(doc), m_slot(slot) {
         ++s_nLive;
     }
@@ -50,7 +50,7 @@ public:
 
 private:
     CVentryDoc& m_doc;
-    EditorSlot m_slot;
+    Database m_slot;
 };
 
 // A started application in a temp directory of its own: settings, current directory, file

@@ -19,22 +19,22 @@ using testing::ElementsAre;
 class ExtrasTest : public AppTest {
 protected:
     void SetUp() override {
-        Bytes radar = HandRecord(SetFile::Sensor, 5, "Radar", {{44, {8}}});
+        Bytes radar = HandRecord(Database::Sensor, 5, "Radar", {{44, {8}}});
         RecordField::SetText(radar.data(), 160, 20, "R5");
-        Bytes entity = HandRecord(SetFile::Entity, 10, "Torpedo Load");
+        Bytes entity = HandRecord(Database::Entity, 10, "Torpedo Load");
         RecordField::SetText(entity.data(), 36, 20, "Torpedo");
-        WriteSet(
-            Cwd(),
-            {{SetFile::Object,
-              Concat({HandRecord(SetFile::Object, 1, "Frigate",
-                                 {{24, {2}}, {28, {1}}, {300, {5}}, {220, {3}}}),
-                      HandRecord(SetFile::Object, 2, "Torpedo", {{24, {8}}, {28, {2}}}),
-                      HandRecord(SetFile::Object, 3, "Oddity", {{24, {2}}, {28, {13}}})})},
-             {SetFile::Sensor, Concat({radar, HandRecord(SetFile::Sensor, 6, "Nothing")})},
-             {SetFile::Launcher, Concat({HandRecord(SetFile::Launcher, 3, "Frigate", {{72, {10}}}),
-                                         HandRecord(SetFile::Launcher, 4, "Nobody")})},
-             {SetFile::Entity, entity},
-             {SetFile::Profile, HandRecord(SetFile::Profile, 1, "Frigate")}});
+        WriteSet(Cwd(),
+                 {{Database::Object,
+                   Concat({HandRecord(Database::Object, 1, "Frigate",
+                                      {{24, {2}}, {28, {1}}, {300, {5}}, {220, {3}}}),
+                           HandRecord(Database::Object, 2, "Torpedo", {{24, {8}}, {28, {2}}}),
+                           HandRecord(Database::Object, 3, "Oddity", {{24, {2}}, {28, {13}}})})},
+                  {Database::Sensor, Concat({radar, HandRecord(Database::Sensor, 6, "Nothing")})},
+                  {Database::Launcher,
+                   Concat({HandRecord(Database::Launcher, 3, "Frigate", {{72, {10}}}),
+                           HandRecord(Database::Launcher, 4, "Nobody")})},
+                  {Database::Entity, entity},
+                  {Database::Profile, HandRecord(Database::Profile, 1, "Frigate")}});
         CMainFrame::SetEditorFactory({});
         ASSERT_TRUE(StartApp());
     }
@@ -99,8 +99,8 @@ TEST_F(ExtrasTest, CheckSetListsTheFindingsOfTheSetInMemoryAndOpensTheirRecords)
     EXPECT_THAT(Lines(findings), ElementsAre(kObjectFinding, kSensorFinding));
 
     WriteSet(m_dir.Path() / "clean",
-             {{SetFile::Object, HandRecord(SetFile::Object, 1, "Frigate")}});
-    m_strFileToChoose = SetFilePath(m_dir.Path() / "clean", SetFile::Object);
+             {{Database::Object, HandRecord(Database::Object, 1, "Frigate")}});
+    m_strFileToChoose = SetFilePath(m_dir.Path() / "clean", Database::Object);
     m_messages.Answer(IDNO);  // the question about the unsaved Apply
     Command(57601);
     Click(Window(170), 1301);
@@ -168,7 +168,7 @@ TEST_F(ExtrasTest, TheTableFollowsTheEditorsAndOpensItsRecords) {
 TEST_F(AppTest, EditorCommandsShowAndHideTheRealEditorsOnTheDemoSet) {
     CVentryDoc demo;
     FillDemoSet(demo);
-    ASSERT_TRUE(CSetWriter::Write(demo, SetFilePath(Cwd(), SetFile::Object)));
+    ASSERT_TRUE(CSetWriter::Write(demo, SetFilePath(Cwd(), Database::Object)));
     CMainFrame::SetEditorFactory({});
     ASSERT_TRUE(StartApp());
     struct EditorCommand {

@@ -25,7 +25,7 @@ TEST_F(AppTest, StartUpOpensTheCommandLinesSetElseTheESetOfTheCurrentDirectoryEl
     const std::string other = WriteObjects(m_dir.Path() / "other", 'g', 4);
     ASSERT_TRUE(StartApp({QString::fromStdString(other)}));
     EXPECT_EQ(Doc()->GetPathName(), other);
-    EXPECT_EQ(RecordCount(*Doc(), SetFile::Object), 4u);
+    EXPECT_EQ(RecordCount(*Doc(), Database::Object), 4u);
     ASSERT_TRUE(StartApp());
     EXPECT_EQ(m_nFileDialogs, 0);
     EXPECT_THAT(m_messages.Texts(), IsEmpty());
@@ -45,14 +45,14 @@ TEST_F(AppTest, StartUpOpensTheCommandLinesSetElseTheESetOfTheCurrentDirectoryEl
     std::filesystem::remove(objectFile);
     ASSERT_TRUE(StartApp());
     EXPECT_EQ(m_nFileDialogs, 0);
-    EXPECT_EQ(RecordCount(*Doc(), SetFile::Object), 2u);
+    EXPECT_EQ(RecordCount(*Doc(), Database::Object), 2u);
 }
 
 // Any case of the object file's name will do; what the load met is reported once after it.
 TEST_F(AppTest, WithoutAnEOrGSetStartUpAsksAndEndsWhenRefused) {
     const std::string objectFile = (Cwd() / "OBJECT.FOD").string();
     const Bytes records = ReadBytes(WriteObjects(Cwd(), 'f', 3));
-    WriteBytes(objectFile, Concat({records, MakeRecord(SetFile::Object, 2, "twin")}));
+    WriteBytes(objectFile, Concat({records, MakeRecord(Database::Object, 2, "twin")}));
     std::filesystem::remove(Cwd() / "object.fod");
     std::filesystem::remove(Cwd() / "mast.fmd");
     std::filesystem::create_directory(Cwd() / "mast.fmd");
@@ -68,7 +68,7 @@ TEST_F(AppTest, WithoutAnEOrGSetStartUpAsksAndEndsWhenRefused) {
     ASSERT_TRUE(StartApp());
     EXPECT_EQ(m_nFileDialogs, 3);
     EXPECT_EQ(Doc()->GetPathName(), objectFile);
-    EXPECT_EQ(RecordCount(*Doc(), SetFile::Object), 3u);
+    EXPECT_EQ(RecordCount(*Doc(), Database::Object), 3u);
     ASSERT_EQ(m_messages.m_entries.size(), 2u);
     EXPECT_THAT(m_messages.m_entries[1].strText,
                 AllOf(HasSubstr(objectFile + "\n"), HasSubstr("/mast.fmd: Is a directory\n")));
@@ -176,7 +176,7 @@ TEST_F(OpenSaveTest, AChangedSetAsksBeforeItGoes) {
 TEST_F(OpenSaveTest, TheFrameFollowsChangesAtOnceAndAnIdleProgramDoesNoWork) {
     Edit();
     EXPECT_TRUE(Frame()->isWindowModified());
-    dynamic_cast<CFakeEditor&>(*Doc()->Editor(EditorSlot::Object)).Exit();
+    dynamic_cast<CFakeEditor&>(*Doc()->Editor(Database::Object)).Exit();
     EXPECT_FALSE(Action(32774, kToolBar)->isChecked());
     for (const unsigned nID : {32774u, 32773u, 32773u, 57603u}) {
         Command(nID);

@@ -54,10 +54,10 @@ TEST_F(SetOnDiskTest, NoKeepsTheSetAndOnlyANewChangeAsksAgainAndYesLoadsTheSet) 
                 ElementsAre(_,
                             "Another program has changed files of the open set:\n    object.eod\n\n"
                             "Load the set again? Your unsaved changes would be lost."));
-    EXPECT_EQ(RecordCount(*Doc(), SetFile::Object), 3u);
+    EXPECT_EQ(RecordCount(*Doc(), Database::Object), 3u);
     EXPECT_EQ(CFakeEditor::s_nLive, 0);
     EXPECT_FALSE(Doc()->IsModified());
-    EXPECT_EQ(Doc()->GetPathName(), SetFilePath(Cwd(), SetFile::Object));
+    EXPECT_EQ(Doc()->GetPathName(), SetFilePath(Cwd(), Database::Object));
 }
 
 TEST_F(SetOnDiskTest, AWholeSetSavedByAnotherProgramGivesOneQuestionAndNoneWhileItIsOpen) {
@@ -85,14 +85,14 @@ TEST_F(SetOnDiskTest, ItsOwnSavesAskNothingAndTheWatchFollowsSaveAs) {
     Settle();
     const fs::path target = m_dir.Path() / "saved";
     fs::create_directories(target);
-    m_strFileToChoose = SetFilePath(target, SetFile::Object);
+    m_strFileToChoose = SetFilePath(target, Database::Object);
     Edit();
     Command(ID_FILE_SAVE_AS);
     Settle();
     EXPECT_THAT(m_messages.Texts(), IsEmpty());
     EXPECT_FALSE(Doc()->IsModified());
 
-    RunElsewhere("printf 'x' >> '" + SetFilePath(target, SetFile::Sensor) + "'");
+    RunElsewhere("printf 'x' >> '" + SetFilePath(target, Database::Sensor) + "'");
     Settle(1);
     EXPECT_THAT(m_messages.Texts(), ElementsAre(HasSubstr("    sensor.esd\n")));
     RunElsewhere("printf 'x' >> sensor.esd");  // not the open set any more

@@ -159,10 +159,10 @@ TEST(SetFileNamesTest, TheSetSearchWantsNineFilesOfTheAskedLetter) {
     WriteSet(dir.Path(), {}, 'e');
     EXPECT_EQ(SetFileNames::FindCompleteSet(directory, 7), directory + "object.eod");
     // The 3D object and country name files may be missing; the ship-based aircraft may not.
-    std::filesystem::remove(SetFilePath(dir.Path(), SetFile::Object3D));
-    std::filesystem::remove(SetFilePath(dir.Path(), SetFile::CountryName));
+    std::filesystem::remove(SetFilePath(dir.Path(), Database::Object3D));
+    std::filesystem::remove(SetFilePath(dir.Path(), Database::CountryName));
     EXPECT_EQ(SetFileNames::FindCompleteSet(directory, 1), directory + "object.eod");
-    std::filesystem::remove(SetFilePath(dir.Path(), SetFile::ShipBasedAircraft));
+    std::filesystem::remove(AircraftFilePath(dir.Path()));
     EXPECT_EQ(SetFileNames::FindCompleteSet(directory, 1), "");
 }
 

@@ -15,7 +15,7 @@ TEST(RecordLayoutTest, EveryByteBelongsToExactlyOneNamedField) {
         EXPECT_EQ(layout.NameField().nOffset, shape.nameOffset);
         EXPECT_EQ(layout.NameField().nWidth, shape.nameWidth);
         EXPECT_EQ(FindLayout(layout.name), &layout);
-        EXPECT_EQ(layout.bIndexed, shape.file != SetFile::Object3D);
+        EXPECT_EQ(layout.bIndexed, shape.file != Database::Object3D);
         std::vector<int> owners(shape.size, 0);
         std::set<std::string_view> names;
         for (const LayoutField& field : layout.fields) {

@@ -15,7 +15,7 @@ using testing::ElementsAre;
 using testing::IsEmpty;
 
 Bytes Entity(std::uint16_t index, const std::string& typeName, std::uint8_t shipClass) {
-    return HandRecord(SetFile::Entity, index, "e",
+    return HandRecord(Database::Entity, index, "e",
                       {{2, {shipClass}}, {36, Bytes(typeName.begin(), typeName.end())}});
 }
 
@@ -25,30 +25,30 @@ protected:
     void SetUp() override {
         const std::string objectFile = WriteSet(
             m_dir.Path(),
-            {{SetFile::Object,
-              Concat({HandRecord(SetFile::Object, 1, "Frigate",
+            {{Database::Object,
+              Concat({HandRecord(Database::Object, 1, "Frigate",
                                  {{24, {2}},
                                   {28, {1}},
                                   {300, {5, 0, 0, 0, 77}},
                                   {220, {3}},
                                   {288, {0xFE, 0xFF}},
                                   {330, {9}}}),
-                      HandRecord(SetFile::Object, 2, "Torpedo", {{24, {8}}, {28, {2}}}),
-                      HandRecord(SetFile::Object, 3, "Oddity", {{24, {2}}, {28, {13}}})})},
-             {SetFile::Sensor, Concat({HandRecord(SetFile::Sensor, 5, "Old", {{44, {8}}}),
-                                       HandRecord(SetFile::Sensor, 5, "Radar", {{44, {8}}}),
-                                       HandRecord(SetFile::Sensor, 6, "Nothing", {{44, {0}}})})},
-             {SetFile::Launcher,
-              Concat({HandRecord(SetFile::Launcher, 3, "Frigate", {{72, {10, 0, 11, 0, 12}}}),
-                      HandRecord(SetFile::Launcher, 4, "Nobody")})},
-             {SetFile::Entity, Concat({Entity(10, "Torpedo", 0), Entity(11, "Frigate", 7)})},
-             {SetFile::Profile, HandRecord(SetFile::Profile, 1, "Frigate")},
-             {SetFile::Mast, Concat({HandRecord(SetFile::Mast, 1, "Mast"), Bytes(5, 1)})},
-             {SetFile::Object3D, HandRecord(SetFile::Object3D, 0, "Ghost")},
-             {SetFile::ShipClass, HandRecord(SetFile::ShipClass, 1, "Frigate")},
-             {SetFile::CountryName, HandRecord(SetFile::CountryName, 1, "Varland")}});
-        std::filesystem::remove(SetFilePath(m_dir.Path(), SetFile::Airstrip));
-        std::filesystem::create_directory(SetFilePath(m_dir.Path(), SetFile::Airstrip));
+                      HandRecord(Database::Object, 2, "Torpedo", {{24, {8}}, {28, {2}}}),
+                      HandRecord(Database::Object, 3, "Oddity", {{24, {2}}, {28, {13}}})})},
+             {Database::Sensor, Concat({HandRecord(Database::Sensor, 5, "Old", {{44, {8}}}),
+                                        HandRecord(Database::Sensor, 5, "Radar", {{44, {8}}}),
+                                        HandRecord(Database::Sensor, 6, "Nothing", {{44, {0}}})})},
+             {Database::Launcher,
+              Concat({HandRecord(Database::Launcher, 3, "Frigate", {{72, {10, 0, 11, 0, 12}}}),
+                      HandRecord(Database::Launcher, 4, "Nobody")})},
+             {Database::Entity, Concat({Entity(10, "Torpedo", 0), Entity(11, "Frigate", 7)})},
+             {Database::Profile, HandRecord(Database::Profile, 1, "Frigate")},
+             {Database::Mast, Concat({HandRecord(Database::Mast, 1, "Mast"), Bytes(5, 1)})},
+             {Database::Object3D, HandRecord(Database::Object3D, 0, "Ghost")},
+             {Database::ShipClass, HandRecord(Database::ShipClass, 1, "Frigate")},
+             {Database::CountryName, HandRecord(Database::CountryName, 1, "Varland")}});
+        std::filesystem::remove(SetFilePath(m_dir.Path(), Database::Airstrip));
+        std::filesystem::create_directory(SetFilePath(m_dir.Path(), Database::Airstrip));
         ASSERT_TRUE(m_doc.OnOpenDocument(objectFile));
     }
     std::vector<std::string> Findings() const {
@@ -118,7 +118,7 @@ TEST_F(SetCheckTest, TheReferenceIndexFindsEveryLinkBothWaysAsTheSetIsNow) {
                 ElementsAre("object 1 launcher_slots_1 -> 3"));
 
     // A renamed object: the records that found it by its old name find nothing now.
-    RecordField::SetText(FindRecord(m_doc, SetFile::Object, 1), 2, 20, "Frigate II");
+    RecordField::SetText(FindRecord(m_doc, Database::Object, 1), 2, 20, "Frigate II");
     const CReferenceIndex after(m_doc);
     EXPECT_THAT(Describe(after.To(Database::Object, 1)), IsEmpty());
     EXPECT_THAT(Describe(after.From(Database::Launcher, 3)),

@@ -21,11 +21,11 @@ namespace fs = std::filesystem;
 // Noise in every byte, then at random places floats that decimal text cannot carry or that
 // read back wrongly when printed carelessly; indices ascend with gaps up to 65535, 3D objects
 // keep their order; half of the texts end before their field does, the others fill it.
-std::map<SetFile, Bytes> RandomSet(std::uint32_t seed) {
+std::map<Database, Bytes> RandomSet(std::uint32_t seed) {
     const std::uint32_t kFloats[] = {0x7FC01234u, 0xFF800001u, 0x80000000u,
                                      0x00000001u, 0x807FFFFFu, 0x7F800000u};
     std::mt19937 random(seed);
-    std::map<SetFile, Bytes> files;
+    std::map<Database, Bytes> files;
     for (const RecordShape& shape : kRecordShapes) {
         std::uint16_t index = static_cast<std::uint16_t>(random() % 3);
         for (std::uint32_t n = 0; n < 12; ++n) {
@@ -37,7 +37,7 @@ std::map<SetFile, Bytes> RandomSet(std::uint32_t seed) {
             if (n % 2 == 0) {
                 record[shape.nameOffset + random() % shape.nameWidth] = 0;
             }
-            if (shape.file != SetFile::Object3D) {
+            if (shape.file != Database::Object3D) {
                 RecordField::Set(record.data(), 0, n == 11 ? std::uint16_t{65535} : index);
                 index = static_cast<std::uint16_t>(index + 1 + random() % 500);
             }
@@ -48,27 +48,27 @@ std::map<SetFile, Bytes> RandomSet(std::uint32_t seed) {
 }
 
 Bytes ObjectRecord(std::uint16_t index, const std::string& name, std::int32_t objectType) {
-    Bytes record = MakeRecord(SetFile::Object, index, name, index);
+    Bytes record = MakeRecord(Database::Object, index, name, index);
     RecordField::Set<std::int32_t>(record.data(), 24, objectType);
     return record;
 }
 
 Bytes EntityRecord(std::uint16_t index, const std::string& typeName) {
-    Bytes record = MakeRecord(SetFile::Entity, index, "entity", index);
+    Bytes record = MakeRecord(Database::Entity, index, "entity", index);
     RecordField::SetText(record.data(), 36, 20, typeName);
     return record;
 }
 
 class SetLoadSaveTest : public ::testing::Test {
 protected:
-    bool Load(const std::map<SetFile, Bytes>& files) {
+    bool Load(const std::map<Database, Bytes>& files) {
         return m_doc.OnOpenDocument(WriteSet(m_src.Path(), files));
     }
     bool SaveTo(const TempDir& dir, char letter = 'e') {
-        return m_doc.OnSaveDocument(SetFilePath(dir.Path(), SetFile::Object, letter));
+        return m_doc.OnSaveDocument(SetFilePath(dir.Path(), Database::Object, letter));
     }
-    std::string Src(SetFile file) const { return SetFilePath(m_src.Path(), file); }
-    std::string Dst(SetFile file, char letter = 'e') const {
+    std::string Src(Database file) const { return SetFilePath(m_src.Path(), file); }
+    std::string Dst(Database file, char letter = 'e') const {
         return SetFilePath(m_dst.Path(), file, letter);
     }
 
@@ -79,7 +79,7 @@ protected:
 };
 
 TEST_F(SetLoadSaveTest, EveryFileComesBackByteForByteUnderEveryLetter) {
-    const std::map<SetFile, Bytes> files = RandomSet(3);
+    const std::map<Database, Bytes> files = RandomSet(3);
     ASSERT_TRUE(Load(files));
     for (const char letter : {'g', 'f'}) {
         ASSERT_TRUE(SaveTo(m_dst, letter));
@@ -93,27 +93,27 @@ TEST_F(SetLoadSaveTest, EveryFileComesBackByteForByteUnderEveryLetter) {
 }
 
 TEST_F(SetLoadSaveTest, BadFilesGiveEmptyDatabasesWithoutHangingAndAreReported) {
-    WriteSet(m_src.Path(), {{SetFile::Mast, Bytes(95, 1)}});  // shorter than one record
-    fs::remove(Src(SetFile::Sensor));
-    fs::create_directory(Src(SetFile::Sensor));
-    fs::remove(Src(SetFile::Launcher));
-    ASSERT_EQ(::mkfifo(Src(SetFile::Launcher).c_str(), 0600), 0);
-    fs::resize_file(Src(SetFile::Profile), std::uintmax_t{3} << 30);  // sparse, 3 GiB
-    fs::remove(Src(SetFile::CountryName));                            // missing: no problem
-    WriteBytes(Src(SetFile::Airstrip), MakeRecord(SetFile::Airstrip, 1, "a"));
-    fs::permissions(Src(SetFile::Airstrip), fs::perms::none);
+    WriteSet(m_src.Path(), {{Database::Mast, Bytes(95, 1)}});  // shorter than one record
+    fs::remove(Src(Database::Sensor));
+    fs::create_directory(Src(Database::Sensor));
+    fs::remove(Src(Database::Launcher));
+    ASSERT_EQ(::mkfifo(Src(Database::Launcher).c_str(), 0600), 0);
+    fs::resize_file(Src(Database::Profile), std::uintmax_t{3} << 30);  // sparse, 3 GiB
+    fs::remove(Src(Database::CountryName));                            // missing: no problem
+    WriteBytes(Src(Database::Airstrip), MakeRecord(Database::Airstrip, 1, "a"));
+    fs::permissions(Src(Database::Airstrip), fs::perms::none);
 
-    ASSERT_TRUE(m_doc.OnOpenDocument(Src(SetFile::Object)));
-    for (const SetFile file : {SetFile::Sensor, SetFile::Launcher, SetFile::Mast, SetFile::Profile,
-                               SetFile::CountryName}) {
+    ASSERT_TRUE(m_doc.OnOpenDocument(Src(Database::Object)));
+    for (const Database file : {Database::Sensor, Database::Launcher, Database::Mast,
+                                Database::Profile, Database::CountryName}) {
         EXPECT_EQ(RecordCount(m_doc, file), 0u);
     }
-    std::vector<std::string> expected{Src(SetFile::Sensor) + ": Is a directory",
-                                      Src(SetFile::Launcher) + ": Invalid argument"};
+    std::vector<std::string> expected{Src(Database::Sensor) + ": Is a directory",
+                                      Src(Database::Launcher) + ": Invalid argument"};
     if (::geteuid() != 0) {  // permissions do not bind root
-        expected.push_back(Src(SetFile::Airstrip) + ": Permission denied");
+        expected.push_back(Src(Database::Airstrip) + ": Permission denied");
     }
-    expected.push_back(Src(SetFile::Profile) + ": File too large");
+    expected.push_back(Src(Database::Profile) + ": File too large");
     EXPECT_EQ(m_doc.UnreadableFiles(), expected);
 }
 
@@ -121,17 +121,18 @@ TEST_F(SetLoadSaveTest, DuplicateIndicesKeepTheLaterRecordAndAreReported) {
     const Bytes earlier = ObjectRecord(5, "Earlier", 1);
     const Bytes later = ObjectRecord(5, "Later", 1);
     // Out of index order, and one index three times.
-    const Bytes sensorB = MakeRecord(SetFile::Sensor, 5, "B");
-    const Bytes sensorX = MakeRecord(SetFile::Sensor, 2, "X");
-    ASSERT_TRUE(Load({{SetFile::Object, Concat({earlier, later})},
-                      {SetFile::Sensor, Concat({MakeRecord(SetFile::Sensor, 5, "A"), sensorX,
-                                                MakeRecord(SetFile::Sensor, 5, "C"), sensorB})}}));
-    EXPECT_EQ(RecordBytes(m_doc, SetFile::Object, 5), later);
+    const Bytes sensorB = MakeRecord(Database::Sensor, 5, "B");
+    const Bytes sensorX = MakeRecord(Database::Sensor, 2, "X");
+    ASSERT_TRUE(
+        Load({{Database::Object, Concat({earlier, later})},
+              {Database::Sensor, Concat({MakeRecord(Database::Sensor, 5, "A"), sensorX,
+                                         MakeRecord(Database::Sensor, 5, "C"), sensorB})}}));
+    EXPECT_EQ(RecordBytes(m_doc, Database::Object, 5), later);
     // The name map still refers to the earlier record, which lives until the set is emptied.
     const std::uint8_t* pEarlier = m_doc.m_mapObjectsByName.at("Earlier")->m_data.data();
     EXPECT_EQ(Bytes(pEarlier, pEarlier + earlier.size()), earlier);
     EXPECT_EQ(m_doc.FilesWithDuplicateIndices(),
-              (std::vector<std::string>{Src(SetFile::Object), Src(SetFile::Sensor)}));
+              (std::vector<std::string>{Src(Database::Object), Src(Database::Sensor)}));
     std::vector<std::array<std::size_t, 3>> duplicates;  // index, dropped and kept position
     for (const CVentryDoc::CDuplicateIndex& duplicate : m_doc.DuplicateIndices()) {
         duplicates.push_back(
@@ -140,18 +141,18 @@ TEST_F(SetLoadSaveTest, DuplicateIndicesKeepTheLaterRecordAndAreReported) {
     EXPECT_EQ(duplicates,
               (std::vector<std::array<std::size_t, 3>>{{5, 0, 1}, {5, 0, 2}, {5, 2, 3}}));
     ASSERT_TRUE(SaveTo(m_dst));
-    EXPECT_EQ(ReadBytes(Dst(SetFile::Object)), later);
-    EXPECT_EQ(ReadBytes(Dst(SetFile::Sensor)), Concat({sensorX, sensorB}));
+    EXPECT_EQ(ReadBytes(Dst(Database::Object)), later);
+    EXPECT_EQ(ReadBytes(Dst(Database::Sensor)), Concat({sensorX, sensorB}));
 }
 
 TEST_F(SetLoadSaveTest, WeaponEntitiesNameObjectsOfType7To11AndASecondLoadDropsTheFirst) {
     ASSERT_TRUE(Load(
-        {{SetFile::Object, Concat({ObjectRecord(1, "T6", 6), ObjectRecord(2, "T7", 7),
-                                   ObjectRecord(3, "T11", 11), ObjectRecord(4, "T12", 12)})},
-         {SetFile::Entity,
+        {{Database::Object, Concat({ObjectRecord(1, "T6", 6), ObjectRecord(2, "T7", 7),
+                                    ObjectRecord(3, "T11", 11), ObjectRecord(4, "T12", 12)})},
+         {Database::Entity,
           Concat({EntityRecord(10, "T6"), EntityRecord(11, "T7"), EntityRecord(12, "T11"),
                   EntityRecord(13, "T12"), EntityRecord(14, "Nobody"), EntityRecord(15, "t7")})},
-         {SetFile::Sensor, MakeRecord(SetFile::Sensor, 1, "OldSensor")}}));
+         {Database::Sensor, MakeRecord(Database::Sensor, 1, "OldSensor")}}));
     std::vector<std::uint16_t> weapons;
     for (const auto& [index, entity] : m_doc.m_mapWeaponEntities) {
         weapons.push_back(index);
@@ -159,21 +160,21 @@ TEST_F(SetLoadSaveTest, WeaponEntitiesNameObjectsOfType7To11AndASecondLoadDropsT
     }
     EXPECT_EQ(weapons, (std::vector<std::uint16_t>{11, 12}));
 
-    const std::string second = SetFilePath(m_dst.Path(), SetFile::Object);
+    const std::string second = SetFilePath(m_dst.Path(), Database::Object);
     WriteBytes(second, ObjectRecord(3, "New", 1));
     ASSERT_TRUE(m_doc.OnOpenDocument(second));
-    EXPECT_EQ(RecordCount(m_doc, SetFile::Object), 1u);
+    EXPECT_EQ(RecordCount(m_doc, Database::Object), 1u);
     EXPECT_EQ(m_doc.m_mapObjectsByName.count("T7"), 0u);
     EXPECT_TRUE(m_doc.m_mapEntities.empty());
     EXPECT_TRUE(m_doc.m_mapWeaponEntities.empty());
     EXPECT_TRUE(m_doc.m_mapSensors.empty());
-    EXPECT_EQ(m_doc.m_strSensorFile, Dst(SetFile::Sensor));
+    EXPECT_EQ(m_doc.m_strSensorFile, Dst(Database::Sensor));
 }
 
 TEST_F(SetLoadSaveTest, ObjectFilesOfUnknownNamesOrUnreadableAreRefusedAndNothingIsTouched) {
-    ASSERT_TRUE(Load({{SetFile::Object, ObjectRecord(1, "Kept", 1)}}));
-    EXPECT_FALSE(m_doc.OnOpenDocument(Src(SetFile::Sensor)));
-    EXPECT_EQ(RecordCount(m_doc, SetFile::Object), 1u);
+    ASSERT_TRUE(Load({{Database::Object, ObjectRecord(1, "Kept", 1)}}));
+    EXPECT_FALSE(m_doc.OnOpenDocument(Src(Database::Sensor)));
+    EXPECT_EQ(RecordCount(m_doc, Database::Object), 1u);
     for (const char* name : {"sensor.esd", "object.eod.bak", "object"}) {
         EXPECT_FALSE(m_doc.OnSaveDocument(m_dst.File(name))) << name;
     }
@@ -184,10 +185,10 @@ TEST_F(SetLoadSaveTest, ObjectFilesOfUnknownNamesOrUnreadableAreRefusedAndNothin
     EXPECT_FALSE(m_doc.OnSaveDocument(m_dst.File("missing/object.eod")));  // makes no directory
     EXPECT_TRUE(FileNamesIn(m_dst.Path()).empty());
 
-    fs::remove(Src(SetFile::Object));
-    fs::create_directory(Src(SetFile::Object));
-    EXPECT_FALSE(m_doc.OnOpenDocument(Src(SetFile::Object)));
-    EXPECT_NE(m_messages.m_texts.back().find(Src(SetFile::Object) + ": Is a directory"),
+    fs::remove(Src(Database::Object));
+    fs::create_directory(Src(Database::Object));
+    EXPECT_FALSE(m_doc.OnOpenDocument(Src(Database::Object)));
+    EXPECT_NE(m_messages.m_texts.back().find(Src(Database::Object) + ": Is a directory"),
               std::string::npos);
 }
 
@@ -209,8 +210,8 @@ TEST_F(SetLoadSaveTest, ListenersHearOfEveryLoadAndOfChangedRecords) {
 class SetCsvTest : public testing::Test {
 protected:
     // The set's files as they are after export, import and save.
-    std::map<SetFile, Bytes> RoundTrip(const std::map<SetFile, Bytes>& files,
-                                       const std::function<void()>& editCsv = {}) {
+    std::map<Database, Bytes> RoundTrip(const std::map<Database, Bytes>& files,
+                                        const std::function<void()>& editCsv = {}) {
         CVentryDoc doc;
         EXPECT_TRUE(doc.OnOpenDocument(WriteSet(m_dir.Path() / "set", files)));
         std::string error;
@@ -224,8 +225,8 @@ protected:
         EXPECT_TRUE(ImportSetCsv(Csv().string(), imported, problems));
         EXPECT_TRUE(problems.empty()) << FormatCsvProblem(problems.front());
         fs::create_directories(m_dir.Path() / "out");
-        EXPECT_TRUE(imported.OnSaveDocument(SetFilePath(m_dir.Path() / "out", SetFile::Object)));
-        std::map<SetFile, Bytes> result;
+        EXPECT_TRUE(imported.OnSaveDocument(SetFilePath(m_dir.Path() / "out", Database::Object)));
+        std::map<Database, Bytes> result;
         for (const RecordShape& shape : kRecordShapes) {
             result[shape.file] = ReadBytes(SetFilePath(m_dir.Path() / "out", shape.file));
         }
@@ -239,7 +240,7 @@ protected:
 
 TEST_F(SetCsvTest, ExportThenImportReproducesRandomSetsByteForByte) {
     for (std::uint32_t seed = 1; seed <= 5; ++seed) {
-        const std::map<SetFile, Bytes> files = RandomSet(seed);
+        const std::map<Database, Bytes> files = RandomSet(seed);
         EXPECT_EQ(RoundTrip(files), files) << "seed " << seed;
     }
     EXPECT_TRUE(m_messages.m_texts.empty());
@@ -252,19 +253,19 @@ TEST_F(SetCsvTest, ChangedCellsChangeOnlyTheirFields) {
         std::size_t nColumn;  // counted from 0 in the exported header
         const char* pszHeader;
         const char* pszValue;
-        SetFile file;
+        Database file;
         std::size_t nOffset;
         std::string bytes;
     };
     const Change changes[] = {
-        {"object.csv", 1, "name", "Kl\xC3\xA9mer-class frigate", SetFile::Object, 2,
+        {"object.csv", 1, "name", "Kl\xC3\xA9mer-class frigate", Database::Object, 2,
          "Kl\xE9mer-class frigate"},  // fills the field: no terminator
-        {"mast.csv", 22, "center_x", "-0.1", SetFile::Mast, 80, "\xCD\xCC\xCC\xBD"},
-        {"object.csv", 110, "target_caps", "32769", SetFile::Object, 334, "\x01\x80"},
-        {"sensor.csv", 3, "sensor_class", "-2", SetFile::Sensor, 44, "\xFE\xFF\xFF\xFF"},
+        {"mast.csv", 22, "center_x", "-0.1", Database::Mast, 80, "\xCD\xCC\xCC\xBD"},
+        {"object.csv", 110, "target_caps", "32769", Database::Object, 334, "\x01\x80"},
+        {"sensor.csv", 3, "sensor_class", "-2", Database::Sensor, 44, "\xFE\xFF\xFF\xFF"},
     };
-    const std::map<SetFile, Bytes> files = RandomSet(7);
-    std::map<SetFile, Bytes> expected = files;
+    const std::map<Database, Bytes> files = RandomSet(7);
+    std::map<Database, Bytes> expected = files;
     for (const Change& change : changes) {
         std::copy(change.bytes.begin(), change.bytes.end(),
                   expected[change.file].begin() + change.nOffset);

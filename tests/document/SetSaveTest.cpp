@@ -20,9 +20,10 @@ using testing::HasSubstr;
 using testing::IsEmpty;
 using testing::MatchesRegex;
 
-constexpr SetFile kRecordFiles[] = {
-    SetFile::Object,  SetFile::Sensor, SetFile::Launcher, SetFile::Airstrip,  SetFile::Entity,
-    SetFile::Profile, SetFile::Mast,   SetFile::Object3D, SetFile::ShipClass, SetFile::CountryName,
+constexpr Database kRecordFiles[] = {
+    Database::Object,    Database::Sensor,      Database::Launcher, Database::Airstrip,
+    Database::Entity,    Database::Profile,     Database::Mast,     Database::Object3D,
+    Database::ShipClass, Database::CountryName,
 };
 
 // Every file under a directory with its bytes; directories end in "/" and have none.
@@ -38,9 +39,9 @@ Tree TreeOf(const fs::path& root) {
     return tree;
 }
 
-std::map<SetFile, Bytes> OnDisk(const fs::path& directory) {
-    std::map<SetFile, Bytes> files;
-    for (const SetFile file : kRecordFiles) {
+std::map<Database, Bytes> OnDisk(const fs::path& directory) {
+    std::map<Database, Bytes> files;
+    for (const Database file : kRecordFiles) {
         files[file] = ReadBytes(SetFilePath(directory, file));
     }
     return files;
@@ -52,9 +53,9 @@ std::vector<std::string> BackupsIn(const fs::path& set) {
 }
 
 // Two records in every database, in index order: files as a save writes them.
-std::map<SetFile, Bytes> FullSet(std::uint32_t seed) {
-    std::map<SetFile, Bytes> files;
-    for (const SetFile file : kRecordFiles) {
+std::map<Database, Bytes> FullSet(std::uint32_t seed) {
+    std::map<Database, Bytes> files;
+    for (const Database file : kRecordFiles) {
         files[file] = Concat({MakeRecord(file, 0, "a", seed), MakeRecord(file, 1, "b", seed + 1)});
         seed += 2;
     }
@@ -81,16 +82,16 @@ class CLoadedSet {
 public:
     void Load() {
         WriteSet(m_set.Path(), FullSet(1));
-        ASSERT_TRUE(m_doc.OnOpenDocument(Path(SetFile::Object)));
+        ASSERT_TRUE(m_doc.OnOpenDocument(Path(Database::Object)));
     }
-    std::string Path(SetFile file) const { return SetFilePath(m_set.Path(), file); }
+    std::string Path(Database file) const { return SetFilePath(m_set.Path(), file); }
     std::vector<std::string> Backups() const { return BackupsIn(m_set.Path()); }
     fs::path Backup(const std::string& name) const { return m_set.Path() / "ventry-backup" / name; }
-    bool Save() { return m_doc.OnSaveDocument(Path(SetFile::Object)); }
+    bool Save() { return m_doc.OnSaveDocument(Path(Database::Object)); }
     // Flips a byte of the first record of file, as an editor's Apply would change it.
-    void Change(SetFile file) {
+    void Change(Database file) {
         FindRecord(m_doc, file, 0)[30] ^= 0xFF;
-        m_doc.RecordsChanged(DatabaseOf(file));
+        m_doc.RecordsChanged(file);
     }
 
     CapturedMessages m_messages;
@@ -128,8 +129,8 @@ public:
             fs::create_directories(Dir() / "ventry-backup" / name);
         }
         WriteBytes(Dir() / "ventry-backup" / "20000101-000000" / "object.eod", Bytes{7});
-        for (const SetFile file : kRecordFiles) {
-            if (file == SetFile::Object || param.changed == Changed::Every) {
+        for (const Database file : kRecordFiles) {
+            if (file == Database::Object || param.changed == Changed::Every) {
                 Change(file);
                 m_expected[file] = Flipped(m_expected[file]);
             }
@@ -149,7 +150,7 @@ public:
             m_steps.emplace_back(step, path);
             return m_steps.size() == nFailing ? EIO : 0;
         });
-        return m_doc.OnSaveDocument(SetFilePath(Dir(), SetFile::Object));
+        return m_doc.OnSaveDocument(SetFilePath(Dir(), Database::Object));
     }
 
     // The document's records on disk, nothing left over, and a new backup, in place of the
@@ -202,7 +203,7 @@ public:
 private:
     FaultCase m_param;
     TempDir m_other;
-    std::map<SetFile, Bytes> m_expected;
+    std::map<Database, Bytes> m_expected;
     Tree m_before;
 };
 
@@ -255,7 +256,7 @@ INSTANTIATE_TEST_SUITE_P(Saves, EveryFailingStepTest, testing::ValuesIn(kFaultCa
 
 TEST_F(SetSaveTest, WhenTheOldFilesCannotBePutBackTheMessageSaysWhereTheyAre) {
     Load();
-    for (const SetFile file : kRecordFiles) {
+    for (const Database file : kRecordFiles) {
         Change(file);
     }
     {
@@ -274,7 +275,7 @@ TEST_F(SetSaveTest, WhenTheOldFilesCannotBePutBackTheMessageSaysWhereTheyAre) {
     const fs::path backup = Backup(Backups()[0]);
     EXPECT_EQ(OnDisk(backup), FullSet(1));
     EXPECT_THAT(m_messages.m_texts,
-                ElementsAre(AllOf(HasSubstr(Path(SetFile::Launcher) + ": Input/output error"),
+                ElementsAre(AllOf(HasSubstr(Path(Database::Launcher) + ": Input/output error"),
                                   HasSubstr("Not every old file could be put back"),
                                   HasSubstr("The old files are kept in " + backup.string()))));
 }
@@ -283,17 +284,17 @@ TEST_F(SetSaveTest, WhenTheOldFilesCannotBePutBackTheMessageSaysWhereTheyAre) {
 // them, and keeps them in a folder named by the time, "-2" added when that name is taken.
 TEST_F(SetSaveTest, ASaveReplacesOnlyTheFilesThatChanged) {
     // Out of index order, a trailing byte, a duplicate index, a file missing.
-    const Bytes first = MakeRecord(SetFile::Sensor, 2, "first");
-    const Bytes second = MakeRecord(SetFile::Sensor, 9, "second");
-    const Bytes mast = MakeRecord(SetFile::Mast, 1, "mast");
-    const Bytes entity = MakeRecord(SetFile::Entity, 4, "B");
-    std::map<SetFile, Bytes> files = FullSet(1);
-    files[SetFile::Sensor] = Concat({second, first});
-    files[SetFile::Mast] = Concat({mast, Bytes{0xAB}});
-    files[SetFile::Entity] = Concat({MakeRecord(SetFile::Entity, 4, "A"), entity});
+    const Bytes first = MakeRecord(Database::Sensor, 2, "first");
+    const Bytes second = MakeRecord(Database::Sensor, 9, "second");
+    const Bytes mast = MakeRecord(Database::Mast, 1, "mast");
+    const Bytes entity = MakeRecord(Database::Entity, 4, "B");
+    std::map<Database, Bytes> files = FullSet(1);
+    files[Database::Sensor] = Concat({second, first});
+    files[Database::Mast] = Concat({mast, Bytes{0xAB}});
+    files[Database::Entity] = Concat({MakeRecord(Database::Entity, 4, "A"), entity});
     WriteSet(m_set.Path(), files);
-    fs::remove(Path(SetFile::CountryName));
-    ASSERT_TRUE(m_doc.OnOpenDocument(Path(SetFile::Object)));
+    fs::remove(Path(Database::CountryName));
+    ASSERT_TRUE(m_doc.OnOpenDocument(Path(Database::Object)));
     {
         const CFaults taken([](CFileStep step, const std::string& path) {
             const bool bStampAlone = fs::path(path).filename().string().size() == 15;
@@ -304,17 +305,17 @@ TEST_F(SetSaveTest, ASaveReplacesOnlyTheFilesThatChanged) {
     ASSERT_THAT(Backups(), ElementsAre(MatchesRegex("[0-9]{8}-[0-9]{6}-2")));
     EXPECT_THAT(FileNamesIn(Backup(Backups()[0])),
                 ElementsAre("entity.epd", "mast.emd", "sensor.esd"));
-    files[SetFile::Sensor] = Concat({first, second});
-    files[SetFile::Mast] = mast;
-    files[SetFile::Entity] = entity;
-    files[SetFile::CountryName] = {};
+    files[Database::Sensor] = Concat({first, second});
+    files[Database::Mast] = mast;
+    files[Database::Entity] = entity;
+    files[Database::CountryName] = {};
     EXPECT_EQ(OnDisk(m_set.Path()), files);
 
     // Another program replaced one file and rewrote one in place.
     fs::remove_all(m_set.Path() / "ventry-backup");
-    WriteBytes(Path(SetFile::Profile) + ".new", MakeRecord(SetFile::Profile, 5, "foreign"));
-    fs::rename(Path(SetFile::Profile) + ".new", Path(SetFile::Profile));
-    WriteBytes(Path(SetFile::Airstrip), Bytes(96, 1));
+    WriteBytes(Path(Database::Profile) + ".new", MakeRecord(Database::Profile, 5, "foreign"));
+    fs::rename(Path(Database::Profile) + ".new", Path(Database::Profile));
+    WriteBytes(Path(Database::Airstrip), Bytes(96, 1));
     ASSERT_TRUE(Save());
     ASSERT_EQ(Backups().size(), 1u);
     EXPECT_THAT(FileNamesIn(Backup(Backups()[0])), ElementsAre("airstrip.ead", "profile.eqd"));

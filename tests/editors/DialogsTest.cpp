@@ -28,8 +28,8 @@ TEST(FilterDlgTest, EnterGivesTheTypedTextInLatin1WithoutALengthLimit) {
 class ProfileSlotDlgTest : public testing::Test {
 protected:
     ProfileSlotDlgTest() {
-        Bytes image = MakeRecord(SetFile::Profile, 42, "Slot Profile", 5);
-        AddRecord(m_doc, SetFile::Profile, 42, image);
+        Bytes image = MakeRecord(Database::Profile, 42, "Slot Profile", 5);
+        AddRecord(m_doc, Database::Profile, 42, image);
         m_before = image;
     }
     // Runs the dialog the way the Object editor does; script plays the user.
@@ -42,7 +42,7 @@ protected:
         CProfileSlotDlg::EditProfile(nullptr, m_doc, *m_doc.m_mapProfiles.at(42));
         EXPECT_EQ(modal.m_nRuns, 1);
     }
-    Bytes Stored() { return RecordBytes(m_doc, SetFile::Profile, 42); }
+    Bytes Stored() { return RecordBytes(m_doc, Database::Profile, 42); }
     static QLineEdit& Edit(QDialog& dialog, int nId) { return *Find<QLineEdit>(dialog, nId); }
 
     CVentryDoc m_doc;

@@ -35,29 +35,29 @@ void ListedSensor(std::uint8_t* pRecord, std::uint16_t nKey) {
 }  // namespace
 
 const EditorCase kEditorCases[10] = {
-    {"Object", EditorSlot::Object, SetFile::Object, 1113, 1211, 1210, 1228, 1001, "My new Object",
+    {"Object", Database::Object, Database::Object, 1113, 1211, 1210, 1228, 1001, "My new Object",
      "", 8, ObjectFields::kFields, ListedObject},
-    {"Sensor", EditorSlot::Sensor, SetFile::Sensor, 1118, 1211, 1208, 0, 1119, "My new Sensor",
+    {"Sensor", Database::Sensor, Database::Sensor, 1118, 1211, 1208, 0, 1119, "My new Sensor",
      " ()", 8, SensorFields::kFields, ListedSensor},
-    {"Launcher", EditorSlot::Launcher, SetFile::Launcher, 1154, 1211, 1208, 1228, 1181,
+    {"Launcher", Database::Launcher, Database::Launcher, 1154, 1211, 1208, 1228, 1181,
      "My new Launcher", "", 8, LauncherFields::kFields, nullptr},
-    {"Airstrip", EditorSlot::Airstrip, SetFile::Airstrip, 1262, 1211, 1208, 1228, 1263,
+    {"Airstrip", Database::Airstrip, Database::Airstrip, 1262, 1211, 1208, 1228, 1263,
      "My new Airstrip", "", 8, AirstripFields::kFields, nullptr},
-    {"Profile", EditorSlot::Profile, SetFile::Profile, 1182, 1145, 1208, 1228, 1029,
+    {"Profile", Database::Profile, Database::Profile, 1182, 1145, 1208, 1228, 1029,
      "My new Profile", "", 8, ProfileFields::kFields, nullptr},
-    {"Mast", EditorSlot::Mast, SetFile::Mast, 1195, 1211, 0, 0, 1194, nullptr, "", 0,
+    {"Mast", Database::Mast, Database::Mast, 1195, 1211, 0, 0, 1194, nullptr, "", 0,
      MastFields::kFields, nullptr},
-    {"Entity", EditorSlot::Entity, SetFile::Entity, 1196, 1211, 1208, 1228, 1198, "My new Entity",
+    {"Entity", Database::Entity, Database::Entity, 1196, 1211, 1208, 1228, 1198, "My new Entity",
      "", 8, EntityFields::kFields, nullptr},
-    {"ThreeDObject", EditorSlot::Object3D, SetFile::Object3D, 1210, 1211, 1212, 1228, 1201,
+    {"ThreeDObject", Database::Object3D, Database::Object3D, 1210, 1211, 1212, 1228, 1201,
      "My new 3DObject", "", 4, ThreeDObjectFields::kFields, nullptr},
-    {"ShipClass", EditorSlot::ShipClass, SetFile::ShipClass, 1266, 1145, 1208, 1228, 1264,
+    {"ShipClass", Database::ShipClass, Database::ShipClass, 1266, 1145, 1208, 1228, 1264,
      "My new ShipClass", "", 8, ShipClassFields::kFields, nullptr},
-    {"CountryName", EditorSlot::CountryName, SetFile::CountryName, 1267, 1145, 1208, 1228, 1268,
+    {"CountryName", Database::CountryName, Database::CountryName, 1267, 1145, 1208, 1228, 1268,
      "My new CountryName", "", 8, CountryNameFields::kFields, nullptr},
 };
 
-const EditorCase& CaseOf(EditorSlot slot) {
+const EditorCase& CaseOf(Database slot) {
     for (const EditorCase& editorCase : kEditorCases) {
         if (editorCase.slot == slot) {
             return editorCase;
@@ -137,7 +137,7 @@ std::uint8_t* EditorTest::AddNamed(std::uint16_t nKey, const std::string& strNam
 
 std::uint8_t* EditorTest::AddRandom(std::uint16_t nKey, unsigned nSeed) {
     Bytes image = PatternBytes(ShapeOf(m_pCase->file).size, nSeed);
-    if (m_pCase->file != SetFile::Object3D) {
+    if (m_pCase->file != Database::Object3D) {
         RecordField::Set(image.data(), 0, nKey);
     }
     if (m_pCase->pfnMakeListed != nullptr) {

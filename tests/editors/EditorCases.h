@@ -18,8 +18,8 @@
 // by the filter the editor starts with.
 struct EditorCase {
     const char* pszName;
-    EditorSlot slot;
-    SetFile file;
+    Database slot;
+    Database file;
     int nListId;
     int nSpinId;
     int nNewId;     // 0: no New
@@ -36,7 +36,7 @@ extern const EditorCase kEditorCases[10];
 inline void PrintTo(const EditorCase& editorCase, std::ostream* os) {
     *os << editorCase.pszName;
 }
-const EditorCase& CaseOf(EditorSlot slot);
+const EditorCase& CaseOf(Database slot);
 
 // One editor made through the factory on a document the test fills first.
 class EditorTest : public testing::Test {
@@ -49,7 +49,7 @@ protected:
     static constexpr int kSubBox = 1214;
     static constexpr int kShipBox = 1215;
 
-    void Use(EditorSlot slot) { m_pCase = &CaseOf(slot); }
+    void Use(Database slot) { m_pCase = &CaseOf(slot); }
     void Open();
     // Drops the editor and every record.
     void Reset();

@@ -39,12 +39,12 @@ protected:
 
 // Records that find their type through the object of their name (an entity through its Type
 // Name): no such object counts as Sub, a type above 12 is always listed.
-class TypeByNameTest : public EditorRulesTest, public testing::WithParamInterface<EditorSlot> {
+class TypeByNameTest : public EditorRulesTest, public testing::WithParamInterface<Database> {
 protected:
     void SetUp() override { Use(GetParam()); }
     void AddTyped(std::uint16_t nKey, const std::string& strName) {
         std::uint8_t* pRecord = AddNamed(nKey, strName);
-        if (GetParam() == EditorSlot::Entity) {
+        if (GetParam() == Database::Entity) {
             RecordField::SetText(pRecord, 36, 20, strName);
         }
     }
@@ -69,13 +69,13 @@ TEST_P(TypeByNameTest, TheTypeBoxesFollowTheObjectOfTheSameName) {
 }
 
 INSTANTIATE_TEST_SUITE_P(SixEditors, TypeByNameTest,
-                         testing::Values(EditorSlot::Launcher, EditorSlot::Profile,
-                                         EditorSlot::Entity, EditorSlot::Object3D,
-                                         EditorSlot::ShipClass, EditorSlot::CountryName),
+                         testing::Values(Database::Launcher, Database::Profile, Database::Entity,
+                                         Database::Object3D, Database::ShipClass,
+                                         Database::CountryName),
                          [](const auto& info) { return std::string(CaseOf(info.param).pszName); });
 
 TEST_F(EditorRulesTest, SearchMatchesTheLineIgnoringCaseAndTakesWildcardsLiterally) {
-    Use(EditorSlot::Profile);
+    Use(Database::Profile);
     const std::pair<std::uint16_t, const char*> profiles[] = {
         {3, "Kilo Class"}, {12, "Akula"},  {99, "Type 209"},    {120, "Star*Fish"},
         {456, "Boat"},     {2000, "Orca"}, {3001, "KILO copy"}, {7, "\311clair"}};
@@ -109,7 +109,7 @@ TEST_F(EditorRulesTest, SearchMatchesTheLineIgnoringCaseAndTakesWildcardsLiteral
 }
 
 TEST_F(EditorRulesTest, TheLauncherSearchLeavesTheTypeBoxesAsTheyAre) {
-    Use(EditorSlot::Launcher);
+    Use(Database::Launcher);
     AddNamed(1, "Tube");
     AddNamed(2, "Rail");
     Open();
@@ -121,7 +121,7 @@ TEST_F(EditorRulesTest, TheLauncherSearchLeavesTheTypeBoxesAsTheyAre) {
 }
 
 TEST_F(EditorRulesTest, SensorsOfClassNoneOrOutsideOneToElevenAreNeverListed) {
-    Use(EditorSlot::Sensor);
+    Use(Database::Sensor);
     const std::pair<std::int32_t, const char*> sensors[] = {
         {0, "Nothing"}, {1, "Sonar"}, {12, "Beyond"}, {-1, "Below"}, {8, "Radar"}};
     std::uint16_t nKey = 1;
@@ -153,7 +153,7 @@ TEST_F(EditorRulesTest, SensorsOfClassNoneOrOutsideOneToElevenAreNeverListed) {
 }
 
 // The mast and entity editors let the Index be edited; the key follows at the next load.
-class EditedIndexTest : public EditorRulesTest, public testing::WithParamInterface<EditorSlot> {
+class EditedIndexTest : public EditorRulesTest, public testing::WithParamInterface<Database> {
 protected:
     void SetUp() override {
         Use(GetParam());
@@ -203,15 +203,15 @@ TEST_P(EditedIndexTest, AnIndexAnotherRecordHasOrStoresIsRefused) {
 }
 
 INSTANTIATE_TEST_SUITE_P(MastAndEntity, EditedIndexTest,
-                         testing::Values(EditorSlot::Mast, EditorSlot::Entity),
+                         testing::Values(Database::Mast, Database::Entity),
                          [](const auto& info) { return std::string(CaseOf(info.param).pszName); });
 
 TEST_F(EditorRulesTest, AmmunitionCombosOfferTheWeaponEntitiesAndKeepOtherValues) {
-    Use(EditorSlot::Launcher);
+    Use(Database::Launcher);
     for (const auto& [nKey, pszName] : {std::pair{4, "Torpedo Mk2"}, std::pair{9, "Torpedo"}}) {
         const auto nIndex = static_cast<std::uint16_t>(nKey);
         AddObject(m_doc, nIndex, pszName, 2, 8);
-        AddRecord(m_doc, SetFile::Entity, nIndex, MakeRecord(SetFile::Entity, nIndex, pszName));
+        AddRecord(m_doc, Database::Entity, nIndex, MakeRecord(Database::Entity, nIndex, pszName));
         m_doc.m_mapWeaponEntities.insert_or_assign(nIndex, m_doc.m_mapEntities.at(nIndex));
     }
     std::uint8_t* pLauncher = AddNamed(1, "Tube");
@@ -243,7 +243,7 @@ TEST_F(EditorRulesTest, AmmunitionCombosOfferTheWeaponEntitiesAndKeepOtherValues
 }
 
 TEST_F(EditorRulesTest, ThreeDObjectsAreNumberedByRowOrByKeyAndNewTakesTheCountPlusOne) {
-    Use(EditorSlot::Object3D);
+    Use(Database::Object3D);
     AddObject(m_doc, 1, "Frigate", 1);
     const char* names[] = {"Hull A", "Frigate", "Hull C", "Frigate", "Hull E"};
     for (std::uint16_t nKey = 0; nKey < 5; ++nKey) {
@@ -270,7 +270,7 @@ TEST_F(EditorRulesTest, ThreeDObjectsAreNumberedByRowOrByKeyAndNewTakesTheCountP
 }
 
 TEST_F(EditorRulesTest, TheAbbreviationKeepsFourBytesAndWhatFollowsItsTerminator) {
-    Use(EditorSlot::CountryName);
+    Use(Database::CountryName);
     std::memcpy(AddNamed(1, "One") + 52, "WXYZ", 4);
     Open();
     EXPECT_EQ(Edit(1269).text(), "WXYZ");
@@ -289,15 +289,15 @@ TEST_F(EditorRulesTest, TheAbbreviationKeepsFourBytesAndWhatFollowsItsTerminator
 }
 
 TEST_F(EditorRulesTest, TheDocumentOrTheFrameMayDeleteAnEditorFirst) {
-    Use(EditorSlot::Profile);
+    Use(Database::Profile);
     Open();
-    m_doc.Editor(EditorSlot::Profile) = std::move(m_pEditor);
+    m_doc.Editor(Database::Profile) = std::move(m_pEditor);
     m_doc.DeleteContents();
-    EXPECT_EQ(m_doc.Editor(EditorSlot::Profile), nullptr);
+    EXPECT_EQ(m_doc.Editor(Database::Profile), nullptr);
     auto pFrame = std::make_unique<QWidget>();
-    m_doc.Editor(EditorSlot::Profile) = CreateEditor(EditorSlot::Profile, pFrame.get(), m_doc);
+    m_doc.Editor(Database::Profile) = CreateEditor(Database::Profile, pFrame.get(), m_doc);
     pFrame.reset();  // the editor goes with its Qt parent; the document forgets it
-    EXPECT_EQ(m_doc.Editor(EditorSlot::Profile), nullptr);
+    EXPECT_EQ(m_doc.Editor(Database::Profile), nullptr);
 }
 
 }  // namespace

@@ -36,7 +36,7 @@ const TypedValue kTyped[] = {
     {FieldType::Text, "Ab", {'A', 'b', 0}},
 };
 
-std::string NameIn(const Bytes& record, SetFile file) {
+std::string NameIn(const Bytes& record, Database file) {
     const RecordShape& shape = ShapeOf(file);
     return RecordField::GetText(record.data(), shape.nameOffset, shape.nameWidth);
 }
@@ -139,7 +139,7 @@ TEST_P(EveryEditorTest, RenameMovesTheLineToTheEndAndACaseOnlyRenameKeepsIt) {
     EXPECT_EQ(NameIn(Stored(0), GetParam().file), "ALPHA");
     EXPECT_TRUE(m_doc.IsModified());
     // Only its own file is written by the next save.
-    EXPECT_THAT(ChangedDatabases(m_doc), ElementsAre(DatabaseOf(GetParam().file)));
+    EXPECT_THAT(ChangedDatabases(m_doc), ElementsAre(GetParam().file));
 
     Type(nName, "Zulu");
     Press(kApply);
@@ -166,13 +166,13 @@ TEST_P(EveryEditorTest, NewCopiesTheCurrentRecordUnderTheNextFreeKey) {
     EXPECT_THAT(ListLines().back(), StartsWith(Line(nKey, GetParam().pszDefaultName, "")));
     EXPECT_EQ(CurrentRow(List()), 2);
     EXPECT_TRUE(m_doc.IsModified());
-    EXPECT_THAT(ChangedDatabases(m_doc), ElementsAre(DatabaseOf(GetParam().file)));
+    EXPECT_THAT(ChangedDatabases(m_doc), ElementsAre(GetParam().file));
     // Everything but the index, the name (and a sensor's display name) comes from the model.
     const RecordShape& shape = ShapeOf(GetParam().file);
     for (std::size_t i = 0; i < shape.size; ++i) {
-        const bool bIndex = i < 2 && GetParam().file != SetFile::Object3D;
+        const bool bIndex = i < 2 && GetParam().file != Database::Object3D;
         const bool bName = i >= shape.nameOffset && i < shape.nameOffset + shape.nameWidth;
-        const bool bDisplayName = GetParam().file == SetFile::Sensor && i >= 160;
+        const bool bDisplayName = GetParam().file == Database::Sensor && i >= 160;
         if (!bIndex && !bName && !bDisplayName) {
             EXPECT_EQ(created[i], model[i]) << "byte " << i;
         }
@@ -191,18 +191,18 @@ TEST_P(EveryEditorTest, AnEmptyDatabaseStartsFromZerosAndNewStopsAfter65535) {
     }
     Press(editor.nNewId);
     Bytes expected(ShapeOf(editor.file).size, 0);
-    if (editor.file != SetFile::Object3D) {
+    if (editor.file != Database::Object3D) {
         expected[0] = 1;
     }
     RecordField::SetText(expected.data(), ShapeOf(editor.file).nameOffset,
                          ShapeOf(editor.file).nameWidth, editor.pszDefaultName);
-    if (editor.file == SetFile::Sensor) {
+    if (editor.file == Database::Sensor) {
         RecordField::SetText(expected.data(), 160, 20, "HandMade Sensor");
     }
     ASSERT_EQ(RecordCount(m_doc, editor.file), 1u);
     EXPECT_EQ(Stored(1), expected);
     EXPECT_TRUE(Find<QPushButton>(Dialog(), kApply)->isEnabled());
-    if (editor.file == SetFile::Object3D) {
+    if (editor.file == Database::Object3D) {
         return;  // numbered by position: there is always a free key after the listed ones
     }
     // New skips taken keys and stops at 65535: the last keys are taken but not listed.
@@ -210,7 +210,7 @@ TEST_P(EveryEditorTest, AnEmptyDatabaseStartsFromZerosAndNewStopsAfter65535) {
     AddNamed(65533, "Alpha");
     for (const std::uint16_t nKey : {65534, 65535}) {
         std::uint8_t* pRecord = AddNamed(nKey, "Hidden");
-        if (editor.file == SetFile::Sensor) {
+        if (editor.file == Database::Sensor) {
             RecordField::Set<std::int32_t>(pRecord, 44, 8);  // Radar, which the filter hides
         }
     }
@@ -302,7 +302,7 @@ INSTANTIATE_TEST_SUITE_P(AllEditors, EveryEditorTest, testing::ValuesIn(kEditorC
 // A few controls of every editor against the byte images the record layouts describe,
 // written out by hand. Boxes flip the bits of their mask; "#n" picks a combo's row n.
 struct HandEdit {
-    EditorSlot slot;
+    Database slot;
     int nId;
     const char* pszInput;
     std::size_t nOffset;
@@ -310,54 +310,54 @@ struct HandEdit {
 };
 
 const HandEdit kHandEdits[] = {
-    {EditorSlot::Object, 1001, "Xy", 2, {'X', 'y', 0}},
-    {EditorSlot::Object, 1105, "#4", 24, {6, 0, 0, 0}},
-    {EditorSlot::Object, 1086, "#9", 28, {9, 0, 0, 0}},
-    {EditorSlot::Object, 1011, "1.5", 72, {0, 0, 0xC0, 0x3F}},
-    {EditorSlot::Object, 1021, "-1", 92, {0xFF, 0xFF}},
-    {EditorSlot::Object, 1067, "255", 134, {255}},
-    {EditorSlot::Object, 1089, "-100", 144, {0x9C, 0xFF, 0xFF, 0xFF}},
-    {EditorSlot::Object, 1107, "65537", 150, {1, 0}},
-    {EditorSlot::Object, 1059, nullptr, 334, {0x80}},
-    {EditorSlot::Object, 1204, nullptr, 338, {0x20}},
-    {EditorSlot::Sensor, 1119, "Xy", 2, {'X', 'y', 0}},
-    {EditorSlot::Sensor, 1121, "#3", 44, {3, 0, 0, 0}},
-    {EditorSlot::Sensor, 1122, "4294967295", 52, {0xFF, 0xFF, 0xFF, 0xFF}},
-    {EditorSlot::Sensor, 1154, "-2", 82, {0xFE, 0xFF}},
-    {EditorSlot::Sensor, 1120, "Dn", 160, {'D', 'n', 0}},
-    {EditorSlot::Sensor, 1130, nullptr, 116, {0x01}},
-    {EditorSlot::Launcher, 1125, "6", 2, {6, 0}},
-    {EditorSlot::Launcher, 1131, "-90", 10, {0xA6, 0xFF}},
-    {EditorSlot::Launcher, 1128, nullptr, 12, {0x01}},
-    {EditorSlot::Launcher, 1174, "2", 56, {0, 0, 0, 0x40}},
-    {EditorSlot::Launcher, 1009, "s", 80, {'s', 0}},
-    {EditorSlot::Launcher, 1181, "Xy", 100, {'X', 'y', 0}},
-    {EditorSlot::Airstrip, 1231, nullptr, 2, {0x04}},
-    {EditorSlot::Airstrip, 1233, "1", 4, {0, 0, 0x80, 0x3F}},
-    {EditorSlot::Airstrip, 1263, "Xy", 76, {'X', 'y', 0}},
-    {EditorSlot::Profile, 1029, "Xy", 2, {'X', 'y', 0}},
-    {EditorSlot::Profile, 1013, "-32768", 28, {0, 0x80}},
-    {EditorSlot::Profile, 1017, " 4660 ", 32, {0x34, 0x12}},
-    {EditorSlot::Mast, 1004, "7", 0, {7, 0}},
-    {EditorSlot::Mast, 1194, "Xy", 2, {'X', 'y', 0}},
-    {EditorSlot::Mast, 1009, "s", 50, {'s', 0}},
-    {EditorSlot::Mast, 1213, "65536", 72, {0, 0, 1, 0}},
-    {EditorSlot::Mast, 1168, "2", 88, {0, 0, 0, 0x40}},
-    {EditorSlot::Entity, 1004, "-2", 0, {0xFE, 0xFF}},
-    {EditorSlot::Entity, 1198, "Xy", 4, {'X', 'y', 0}},
-    {EditorSlot::Entity, 1200, "7", 34, {7, 0}},
-    {EditorSlot::Entity, 1199, "Ty", 36, {'T', 'y', 0}},
-    {EditorSlot::Object3D, 1201, "Xy", 0, {'X', 'y', 0}},
-    {EditorSlot::Object3D, 1204, "Hi", 60, {'H', 'i', 0}},
-    {EditorSlot::Object3D, 1205, "1", 140, {0, 0, 0x80, 0x3F}},
-    {EditorSlot::Object3D, 1229, "40000", 150, {0x40, 0x9C}},
-    {EditorSlot::Object3D, 1209, "-2", 152, {0xFE, 0xFF, 0xFF, 0xFF}},
-    {EditorSlot::ShipClass, 1270, "-2", 2, {0xFE, 0xFF}},
-    {EditorSlot::ShipClass, 1264, "Xy", 10, {'X', 'y', 0}},
-    {EditorSlot::ShipClass, 1265, "Cl", 50, {'C', 'l', 0}},
-    {EditorSlot::CountryName, 1268, "Xy", 2, {'X', 'y', 0}},
-    {EditorSlot::CountryName, 1015, "-1", 50, {0xFF, 0xFF}},
-    {EditorSlot::CountryName, 1269, "Abcdefg", 52, {'A', 'b', 'c', 'd'}},
+    {Database::Object, 1001, "Xy", 2, {'X', 'y', 0}},
+    {Database::Object, 1105, "#4", 24, {6, 0, 0, 0}},
+    {Database::Object, 1086, "#9", 28, {9, 0, 0, 0}},
+    {Database::Object, 1011, "1.5", 72, {0, 0, 0xC0, 0x3F}},
+    {Database::Object, 1021, "-1", 92, {0xFF, 0xFF}},
+    {Database::Object, 1067, "255", 134, {255}},
+    {Database::Object, 1089, "-100", 144, {0x9C, 0xFF, 0xFF, 0xFF}},
+    {Database::Object, 1107, "65537", 150, {1, 0}},
+    {Database::Object, 1059, nullptr, 334, {0x80}},
+    {Database::Object, 1204, nullptr, 338, {0x20}},
+    {Database::Sensor, 1119, "Xy", 2, {'X', 'y', 0}},
+    {Database::Sensor, 1121, "#3", 44, {3, 0, 0, 0}},
+    {Database::Sensor, 1122, "4294967295", 52, {0xFF, 0xFF, 0xFF, 0xFF}},
+    {Database::Sensor, 1154, "-2", 82, {0xFE, 0xFF}},
+    {Database::Sensor, 1120, "Dn", 160, {'D', 'n', 0}},
+    {Database::Sensor, 1130, nullptr, 116, {0x01}},
+    {Database::Launcher, 1125, "6", 2, {6, 0}},
+    {Database::Launcher, 1131, "-90", 10, {0xA6, 0xFF}},
+    {Database::Launcher, 1128, nullptr, 12, {0x01}},
+    {Database::Launcher, 1174, "2", 56, {0, 0, 0, 0x40}},
+    {Database::Launcher, 1009, "s", 80, {'s', 0}},
+    {Database::Launcher, 1181, "Xy", 100, {'X', 'y', 0}},
+    {Database::Airstrip, 1231, nullptr, 2, {0x04}},
+    {Database::Airstrip, 1233, "1", 4, {0, 0, 0x80, 0x3F}},
+    {Database::Airstrip, 1263, "Xy", 76, {'X', 'y', 0}},
+    {Database::Profile, 1029, "Xy", 2, {'X', 'y', 0}},
+    {Database::Profile, 1013, "-32768", 28, {0, 0x80}},
+    {Database::Profile, 1017, " 4660 ", 32, {0x34, 0x12}},
+    {Database::Mast, 1004, "7", 0, {7, 0}},
+    {Database::Mast, 1194, "Xy", 2, {'X', 'y', 0}},
+    {Database::Mast, 1009, "s", 50, {'s', 0}},
+    {Database::Mast, 1213, "65536", 72, {0, 0, 1, 0}},
+    {Database::Mast, 1168, "2", 88, {0, 0, 0, 0x40}},
+    {Database::Entity, 1004, "-2", 0, {0xFE, 0xFF}},
+    {Database::Entity, 1198, "Xy", 4, {'X', 'y', 0}},
+    {Database::Entity, 1200, "7", 34, {7, 0}},
+    {Database::Entity, 1199, "Ty", 36, {'T', 'y', 0}},
+    {Database::Object3D, 1201, "Xy", 0, {'X', 'y', 0}},
+    {Database::Object3D, 1204, "Hi", 60, {'H', 'i', 0}},
+    {Database::Object3D, 1205, "1", 140, {0, 0, 0x80, 0x3F}},
+    {Database::Object3D, 1229, "40000", 150, {0x40, 0x9C}},
+    {Database::Object3D, 1209, "-2", 152, {0xFE, 0xFF, 0xFF, 0xFF}},
+    {Database::ShipClass, 1270, "-2", 2, {0xFE, 0xFF}},
+    {Database::ShipClass, 1264, "Xy", 10, {'X', 'y', 0}},
+    {Database::ShipClass, 1265, "Cl", 50, {'C', 'l', 0}},
+    {Database::CountryName, 1268, "Xy", 2, {'X', 'y', 0}},
+    {Database::CountryName, 1015, "-1", 50, {0xFF, 0xFF}},
+    {Database::CountryName, 1269, "Abcdefg", 52, {'A', 'b', 'c', 'd'}},
 };
 
 TEST_F(EditorTest, ControlsWriteTheBytesTheRecordLayoutsDescribe) {

@@ -20,7 +20,8 @@ constexpr LayoutField kLayoutFields[] = {
     Field::Text("text", 16, 12), Field::Float("float2", 38),    Field::Int16("short", 42),
     Field::UInt16("last", 44),
 };
-constexpr RecordLayout kLayout{Database::Object, "test", "test", 48, false, "text", kLayoutFields};
+constexpr RecordLayout kLayout{Database::Object, "test",       "td", "test", 48, false,
+                               "text",           kLayoutFields};
 
 constexpr FieldBinding kFields[] = {
     {.nId = 2001, .pszLabel = "Byte:", .at = At(kLayout, "byte")},

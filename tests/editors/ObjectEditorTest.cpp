@@ -20,7 +20,7 @@ constexpr std::size_t kSensors = 300;
 
 class ObjectEditorTest : public EditorTest {
 protected:
-    ObjectEditorTest() { Use(EditorSlot::Object); }
+    ObjectEditorTest() { Use(Database::Object); }
 
     std::uint8_t* AddHull(std::uint16_t nKey) { return AddNamed(nKey, "Hull"); }
     static void SetSlot(std::uint8_t* pObject, std::size_t nArray, std::size_t nSlot,
@@ -49,9 +49,9 @@ protected:
 
 TEST_F(ObjectEditorTest, SlotListsShowTheReferencedRecordsAndWarnAboutMissingOnes) {
     std::uint8_t* pObject = AddHull(1);
-    ::AddNamed(m_doc, SetFile::Sensor, 12, "Long sensor name of forty characters xx");
-    ::AddNamed(m_doc, SetFile::Launcher, 3, "VLS");
-    ::AddNamed(m_doc, SetFile::Airstrip, 1234, "Deck");
+    ::AddNamed(m_doc, Database::Sensor, 12, "Long sensor name of forty characters xx");
+    ::AddNamed(m_doc, Database::Launcher, 3, "VLS");
+    ::AddNamed(m_doc, Database::Airstrip, 1234, "Deck");
     SetSlot(pObject, kSensors, 1, 12);
     SetSlot(pObject, kSensors, 8, -5);
     SetSlot(pObject, kLaunchers, 0, 3);
@@ -97,8 +97,8 @@ TEST_F(ObjectEditorTest, SlotListsShowTheReferencedRecordsAndWarnAboutMissingOne
 
 TEST_F(ObjectEditorTest, APickerChangesOnlyTheWorkingSlotsUntilApply) {
     std::uint8_t* pObject = AddHull(1);
-    ::AddNamed(m_doc, SetFile::Launcher, 5, "Gun");
-    ::AddNamed(m_doc, SetFile::Launcher, 6, "Torpedo");
+    ::AddNamed(m_doc, Database::Launcher, 5, "Gun");
+    ::AddNamed(m_doc, Database::Launcher, 6, "Torpedo");
     SetSlot(pObject, kLaunchers, 0, 5);
     SetSlot(pObject, kLaunchers, 1, 99);  // missing: the picker empties it too
     const Bytes before = Stored(1);
@@ -136,8 +136,8 @@ TEST_F(ObjectEditorTest, APickerChangesOnlyTheWorkingSlotsUntilApply) {
 
 TEST_F(ObjectEditorTest, EscapeAndUndoDropPickedSlots) {
     AddHull(1);
-    RecordField::SetText(::AddNamed(m_doc, SetFile::Sensor, 5, "Sonar long name"), 160, 20, "Eye");
-    ::AddNamed(m_doc, SetFile::Airstrip, 4, "Strip");
+    RecordField::SetText(::AddNamed(m_doc, Database::Sensor, 5, "Sonar long name"), 160, 20, "Eye");
+    ::AddNamed(m_doc, Database::Airstrip, 4, "Strip");
     const Bytes before = Stored(1);
     Open();
     RunPicker(kSensorSlots, 1002, 1182,
@@ -164,8 +164,8 @@ TEST_F(ObjectEditorTest, EscapeAndUndoDropPickedSlots) {
 
 TEST_F(ObjectEditorTest, SonarProfileOpensTheProfileOrSaysWhyNot) {
     std::uint8_t* pObject = AddHull(1);
-    ::AddNamed(m_doc, SetFile::Profile, 0, "Zero");
-    ::AddNamed(m_doc, SetFile::Profile, 7, "Quiet hull");
+    ::AddNamed(m_doc, Database::Profile, 0, "Zero");
+    ::AddNamed(m_doc, Database::Profile, 7, "Quiet hull");
     Open();
     CModalScript script([](QDialog& profile) {
         EXPECT_EQ(profile.objectName(), "157");
@@ -187,7 +187,7 @@ TEST_F(ObjectEditorTest, SonarProfileOpensTheProfileOrSaysWhyNot) {
     Press(kUndo);
     Press(kSonarProfile);
     EXPECT_EQ(script.m_nRuns, 1);
-    EXPECT_EQ(RecordField::Get<std::int16_t>(FindRecord(m_doc, SetFile::Profile, 7), 22), -7);
+    EXPECT_EQ(RecordField::Get<std::int16_t>(FindRecord(m_doc, Database::Profile, 7), 22), -7);
     EXPECT_TRUE(m_doc.IsModified());
     EXPECT_THAT(ChangedDatabases(m_doc), ElementsAre(Database::Profile));
     EXPECT_EQ(Stored(1), before);
@@ -208,7 +208,7 @@ TEST_F(ObjectEditorTest, ObjectTypeItemsStoreTheirValuesAndOtherValuesAreKept) {
     }
     // Values without an item show no selection and are kept.
     for (const std::int32_t nValue : {5, 0, 13, -1}) {
-        RecordField::Set(FindRecord(m_doc, SetFile::Object, 1), 24, nValue);
+        RecordField::Set(FindRecord(m_doc, Database::Object, 1), 24, nValue);
         Press(kUndo);
         EXPECT_EQ(Combo(1105).currentIndex(), -1) << nValue;
         Press(kApply);

@@ -6,28 +6,28 @@
 
 namespace {
 
-CRecordTable& Table(CVentryDoc& doc, SetFile file) {
+CRecordTable& Table(CVentryDoc& doc, Database file) {
     return doc.Records(static_cast<Database>(file));
 }
 
 }  // namespace
 
-std::uint8_t* AddRecord(CVentryDoc& doc, SetFile file, std::uint16_t key, const Bytes& image) {
+std::uint8_t* AddRecord(CVentryDoc& doc, Database file, std::uint16_t key, const Bytes& image) {
     if (image.size() != Table(doc, file).RecordSize()) {
         throw std::logic_error("record image of the wrong size");
     }
     return Table(doc, file).Add(key, image.data());
 }
 
-std::uint8_t* FindRecord(CVentryDoc& doc, SetFile file, std::uint16_t key) {
+std::uint8_t* FindRecord(CVentryDoc& doc, Database file, std::uint16_t key) {
     return Table(doc, file).Find(key);
 }
 
-std::size_t RecordCount(CVentryDoc& doc, SetFile file) {
+std::size_t RecordCount(CVentryDoc& doc, Database file) {
     return Table(doc, file).Count();
 }
 
-Bytes RecordBytes(CVentryDoc& doc, SetFile file, std::uint16_t key) {
+Bytes RecordBytes(CVentryDoc& doc, Database file, std::uint16_t key) {
     const std::uint8_t* record = FindRecord(doc, file, key);
     if (record == nullptr) {
         throw std::logic_error("no record under that key");
@@ -35,10 +35,10 @@ Bytes RecordBytes(CVentryDoc& doc, SetFile file, std::uint16_t key) {
     return Bytes(record, record + ShapeOf(file).size);
 }
 
-std::uint8_t* AddNamed(CVentryDoc& doc, SetFile file, std::uint16_t key, const std::string& name) {
+std::uint8_t* AddNamed(CVentryDoc& doc, Database file, std::uint16_t key, const std::string& name) {
     const RecordShape& shape = ShapeOf(file);
     Bytes image(shape.size, 0);
-    if (file != SetFile::Object3D) {
+    if (file != Database::Object3D) {
         RecordField::Set(image.data(), 0, key);
     }
     RecordField::SetText(image.data(), shape.nameOffset, shape.nameWidth, name);
@@ -47,18 +47,11 @@ std::uint8_t* AddNamed(CVentryDoc& doc, SetFile file, std::uint16_t key, const s
 
 std::uint8_t* AddObject(CVentryDoc& doc, std::uint16_t key, const std::string& name,
                         std::int32_t simType, std::int32_t objectType) {
-    std::uint8_t* record = AddNamed(doc, SetFile::Object, key, name);
+    std::uint8_t* record = AddNamed(doc, Database::Object, key, name);
     RecordField::Set(record, 24, objectType);
     RecordField::Set(record, 28, simType);
     doc.m_mapObjectsByName[name] = doc.m_mapObjects.at(key);
     return record;
-}
-
-Database DatabaseOf(SetFile file) {
-    if (file == SetFile::ShipBasedAircraft) {
-        throw std::logic_error("no database in that file");
-    }
-    return static_cast<Database>(file);  // the files are in the databases' order
 }
 
 std::vector<Database> ChangedDatabases(const CVentryDoc& doc) {

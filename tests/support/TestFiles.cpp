@@ -67,7 +67,7 @@ std::vector<std::string> FileNamesIn(const fs::path& directory) {
     return names;
 }
 
-const RecordShape& ShapeOf(SetFile file) {
+const RecordShape& ShapeOf(Database file) {
     for (const RecordShape& shape : kRecordShapes) {
         if (shape.file == file) {
             return shape;
@@ -76,20 +76,20 @@ const RecordShape& ShapeOf(SetFile file) {
     throw std::logic_error("no record shape");
 }
 
-Bytes MakeRecord(SetFile file, std::uint16_t index, const std::string& name, std::uint32_t seed) {
+Bytes MakeRecord(Database file, std::uint16_t index, const std::string& name, std::uint32_t seed) {
     const RecordShape& shape = ShapeOf(file);
     Bytes record = PatternBytes(shape.size, seed);
-    if (file != SetFile::Object3D) {
+    if (file != Database::Object3D) {
         RecordField::Set<std::uint16_t>(record.data(), 0, index);
     }
     RecordField::SetText(record.data(), shape.nameOffset, shape.nameWidth, name);
     return record;
 }
 
-Bytes HandRecord(SetFile file, std::uint16_t index, const std::string& name,
+Bytes HandRecord(Database file, std::uint16_t index, const std::string& name,
                  const std::vector<std::pair<std::size_t, Bytes>>& values) {
     Bytes record(ShapeOf(file).size, 0);
-    if (file != SetFile::Object3D) {
+    if (file != Database::Object3D) {
         RecordField::Set<std::uint16_t>(record.data(), 0, index);
     }
     RecordField::SetText(record.data(), ShapeOf(file).nameOffset, ShapeOf(file).nameWidth, name);
@@ -99,18 +99,23 @@ Bytes HandRecord(SetFile file, std::uint16_t index, const std::string& name,
     return record;
 }
 
-std::string SetFilePath(const fs::path& directory, SetFile file, char letter) {
+std::string SetFilePath(const fs::path& directory, Database file, char letter) {
     return SetFileNames::BuildName(directory.string() + "/", file, std::string{'.', letter});
 }
 
-std::string WriteSet(const fs::path& directory, const std::map<SetFile, Bytes>& files,
-                     char letter) {
+std::string AircraftFilePath(const fs::path& directory, char letter) {
+    return SetFileNames::BuildShipBasedAircraftName(directory.string() + "/",
+                                                    std::string{'.', letter});
+}
+
+std::string WriteSet(const fs::path& directory, const std::map<Database, Bytes>& files, char letter,
+                     const Bytes& aircraft) {
     fs::create_directories(directory);
-    for (std::size_t i = 0; i < SetFileNames::kSetFileCount; ++i) {
-        const auto file = static_cast<SetFile>(i);
-        const auto found = files.find(file);
-        WriteBytes(SetFilePath(directory, file, letter),
+    for (const RecordShape& shape : kRecordShapes) {
+        const auto found = files.find(shape.file);
+        WriteBytes(SetFilePath(directory, shape.file, letter),
                    found == files.end() ? Bytes{} : found->second);
     }
-    return SetFilePath(directory, SetFile::Object, letter);
+    WriteBytes(AircraftFilePath(directory, letter), aircraft);
+    return SetFilePath(directory, Database::Object, letter);
 }

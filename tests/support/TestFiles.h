@@ -11,7 +11,6 @@
 #include "SetFileNames.h"
 
 using Bytes = std::vector<std::uint8_t>;
-using SetFileNames::SetFile;
 
 // A fresh directory under the system's temp directory, removed with everything in it.
 class TempDir {
@@ -40,31 +39,32 @@ std::vector<std::string> FileNamesIn(const std::filesystem::path& directory);
 // The ten record files of a set as the record descriptions give them: record size and the
 // name field. Written here by hand so that a wrong constant in the program shows.
 struct RecordShape {
-    SetFile file;
+    Database file;
     std::size_t size;
     std::size_t nameOffset;
     std::size_t nameWidth;
 };
 inline constexpr RecordShape kRecordShapes[] = {
-    {SetFile::Object, 344, 2, 20},     {SetFile::Sensor, 180, 2, 42},
-    {SetFile::Launcher, 120, 100, 20}, {SetFile::Airstrip, 96, 76, 20},
-    {SetFile::Entity, 58, 4, 20},      {SetFile::Profile, 44, 2, 20},
-    {SetFile::Mast, 96, 2, 20},        {SetFile::Object3D, 956, 0, 20},
-    {SetFile::ShipClass, 68, 10, 40},  {SetFile::CountryName, 56, 2, 40},
+    {Database::Object, 344, 2, 20},     {Database::Sensor, 180, 2, 42},
+    {Database::Launcher, 120, 100, 20}, {Database::Airstrip, 96, 76, 20},
+    {Database::Entity, 58, 4, 20},      {Database::Profile, 44, 2, 20},
+    {Database::Mast, 96, 2, 20},        {Database::Object3D, 956, 0, 20},
+    {Database::ShipClass, 68, 10, 40},  {Database::CountryName, 56, 2, 40},
 };
-const RecordShape& ShapeOf(SetFile file);
+const RecordShape& ShapeOf(Database file);
 
 // Pattern bytes with the index in the first two bytes (not for 3D objects, which have no
 // index field) and a terminated name.
-Bytes MakeRecord(SetFile file, std::uint16_t index, const std::string& name,
+Bytes MakeRecord(Database file, std::uint16_t index, const std::string& name,
                  std::uint32_t seed = 7);
 // A zero-filled record with its index (not for 3D objects) and name, and bytes written by hand
 // at their offsets.
-Bytes HandRecord(SetFile file, std::uint16_t index, const std::string& name,
+Bytes HandRecord(Database file, std::uint16_t index, const std::string& name,
                  const std::vector<std::pair<std::size_t, Bytes>>& values = {});
 
-std::string SetFilePath(const std::filesystem::path& directory, SetFile file, char letter = 'e');
+std::string SetFilePath(const std::filesystem::path& directory, Database file, char letter = 'e');
+std::string AircraftFilePath(const std::filesystem::path& directory, char letter = 'e');
 // Writes a complete set into directory (created when missing): the given files, every other
-// one empty, the ship-based aircraft file included. Returns the object file's path.
-std::string WriteSet(const std::filesystem::path& directory, const std::map<SetFile, Bytes>& files,
-                     char letter = 'e');
+// one empty, and the ship-based aircraft file. Returns the object file's path.
+std::string WriteSet(const std::filesystem::path& directory, const std::map<Database, Bytes>& files,
+                     char letter = 'e', const Bytes& aircraft = {});

@@ -23,36 +23,34 @@ using testing::Not;
 class VentryDbTest : public testing::Test {
 protected:
     void SetUp() override {
-        std::map<SetFile, Bytes> files{
-            {SetFile::Object, HandRecord(SetFile::Object, 1, "Frigate", {{300, {5, 0, 77, 0}}})},
-            {SetFile::Sensor, Concat({HandRecord(SetFile::Sensor, 5, "Radar", {{44, {8}}}),
-                                      HandRecord(SetFile::Sensor, 6, "Nothing")})},
-            {SetFile::Launcher, HandRecord(SetFile::Launcher, 3, "Frigate")},
-            {SetFile::Entity, HandRecord(SetFile::Entity, 10, "Ghost", {{36, {'G', 'o', 0}}})},
-            {SetFile::Mast, HandRecord(SetFile::Mast, 7, "Kl\xE9",
-                                       {{21, {'x'}},  // the name's last byte
-                                        {22, {0xFE, 0xFF}},
-                                        {50, {'a', '"', '\\', 'b'}},  // sound_file
-                                        {80, {0x34, 0x12, 0xC0, 0x7F}},
-                                        {84, {0, 0, 0, 0x80}},
-                                        {92, {0x00, 0x80}}})}};
+        std::map<Database, Bytes> files{
+            {Database::Object, HandRecord(Database::Object, 1, "Frigate", {{300, {5, 0, 77, 0}}})},
+            {Database::Sensor, Concat({HandRecord(Database::Sensor, 5, "Radar", {{44, {8}}}),
+                                       HandRecord(Database::Sensor, 6, "Nothing")})},
+            {Database::Launcher, HandRecord(Database::Launcher, 3, "Frigate")},
+            {Database::Entity, HandRecord(Database::Entity, 10, "Ghost", {{36, {'G', 'o', 0}}})},
+            {Database::Mast, HandRecord(Database::Mast, 7, "Kl\xE9",
+                                        {{21, {'x'}},  // the name's last byte
+                                         {22, {0xFE, 0xFF}},
+                                         {50, {'a', '"', '\\', 'b'}},  // sound_file
+                                         {80, {0x34, 0x12, 0xC0, 0x7F}},
+                                         {84, {0, 0, 0, 0x80}},
+                                         {92, {0x00, 0x80}}})}};
         WriteSet(m_dir.Path() / "set", files);
-        files[SetFile::Sensor] = Concat({HandRecord(SetFile::Sensor, 5, "Radar II", {{44, {9}}}),
-                                         HandRecord(SetFile::Sensor, 8, "New")});
+        files[Database::Sensor] = Concat({HandRecord(Database::Sensor, 5, "Radar II", {{44, {9}}}),
+                                          HandRecord(Database::Sensor, 8, "New")});
         WriteSet(m_dir.Path() / "changed", files);
     }
     ToolRun Run(const std::vector<std::string>& args) const {
         return RunVentryDb(args, m_dir.Path());
     }
     fs::path Path(const std::string& name) const { return m_dir.Path() / name; }
-    // Every file of the set in directory, the ship-based aircraft file too.
-    std::map<SetFile, Bytes> OnDisk(const std::string& directory, char letter = 'e') const {
-        std::map<SetFile, Bytes> files;
+    // Every database file of the set in directory.
+    std::map<Database, Bytes> OnDisk(const std::string& directory, char letter = 'e') const {
+        std::map<Database, Bytes> files;
         for (const RecordShape& shape : kRecordShapes) {
             files[shape.file] = ReadBytes(SetFilePath(Path(directory), shape.file, letter));
         }
-        const SetFile aircraft = SetFile::ShipBasedAircraft;
-        files[aircraft] = ReadBytes(SetFilePath(Path(directory), aircraft, letter));
         return files;
     }
 
@@ -164,7 +162,7 @@ TEST_F(VentryDbTest, ImportRefusesBadCsvAndWritesNothing) {
     const fs::path backups = Path("set/ventry-backup");
     ASSERT_EQ(FileNamesIn(backups).size(), 1u);
     EXPECT_EQ(FileNamesIn(backups / FileNamesIn(backups)[0]).size(), 10u);
-    const std::map<SetFile, Bytes> before = OnDisk("set");
+    const std::map<Database, Bytes> before = OnDisk("set");
     struct Case {
         const char* pszFile;
         std::string from;  // empty: the file is removed
@@ -207,31 +205,33 @@ TEST_F(VentryDbTest, ImportRefusesBadCsvAndWritesNothing) {
 }
 
 TEST_F(VentryDbTest, CopyReproducesEveryFileUnderTheNewNamesAndWarnsAboutWhatItDrops) {
-    std::map<SetFile, Bytes> files;
+    std::map<Database, Bytes> files;
     for (const RecordShape& shape : kRecordShapes) {
         files[shape.file] =
             Concat({MakeRecord(shape.file, 4, "four", 1), MakeRecord(shape.file, 9, "nine", 2)});
     }
-    files[SetFile::ShipBasedAircraft] = {7, 8, 9};
-    WriteSet(Path("src"), files);
+    const Bytes aircraft{7, 8, 9};
+    WriteSet(Path("src"), files, 'e', aircraft);
     fs::create_directory(Path("dst"));
     ASSERT_EQ(Run({"copy", "src/object.eod", "dst/object.god"}).nExitCode, 0);
     EXPECT_EQ(OnDisk("dst", 'g'), files);
+    EXPECT_EQ(ReadBytes(AircraftFilePath(Path("dst"), 'g')), aircraft);
     EXPECT_EQ(FileNamesIn(Path("dst")).size(), 11u);
 
-    const Bytes later = MakeRecord(SetFile::Sensor, 4, "later", 3);
-    WriteBytes(SetFilePath(Path("src"), SetFile::Sensor), Concat({files[SetFile::Sensor], later}));
-    fs::remove(SetFilePath(Path("src"), SetFile::Mast));
-    fs::create_directory(SetFilePath(Path("src"), SetFile::Mast));
+    const Bytes later = MakeRecord(Database::Sensor, 4, "later", 3);
+    WriteBytes(SetFilePath(Path("src"), Database::Sensor),
+               Concat({files[Database::Sensor], later}));
+    fs::remove(SetFilePath(Path("src"), Database::Mast));
+    fs::create_directory(SetFilePath(Path("src"), Database::Mast));
     const ToolRun warned = Run({"copy", "src/object.eod", "dst/object.eod"});
     EXPECT_EQ(warned.nExitCode, 0);
-    for (const SetFile file : {SetFile::Sensor, SetFile::Mast}) {
+    for (const Database file : {Database::Sensor, Database::Mast}) {
         EXPECT_THAT(warned.strErr,
                     HasSubstr("ventry-db: warning: " + SetFilePath(Path("src"), file)));
     }
-    EXPECT_EQ(ReadBytes(SetFilePath(Path("dst"), SetFile::Sensor)),
-              Concat({later, MakeRecord(SetFile::Sensor, 9, "nine", 2)}));
-    EXPECT_TRUE(ReadBytes(SetFilePath(Path("dst"), SetFile::Mast)).empty());
+    EXPECT_EQ(ReadBytes(SetFilePath(Path("dst"), Database::Sensor)),
+              Concat({later, MakeRecord(Database::Sensor, 9, "nine", 2)}));
+    EXPECT_TRUE(ReadBytes(SetFilePath(Path("dst"), Database::Mast)).empty());
 }
 
 TEST_F(VentryDbTest, GenerateFillsEveryIndexDeterministically) {
@@ -241,12 +241,12 @@ TEST_F(VentryDbTest, GenerateFillsEveryIndexDeterministically) {
         const Bytes bytes = ReadBytes(SetFilePath(Path("a"), shape.file, 'g'));
         ASSERT_EQ(bytes.size(), 65536 * shape.size);
         EXPECT_EQ(bytes, ReadBytes(SetFilePath(Path("b"), shape.file, 'g')));
-        for (std::size_t i = 0; i < 65536 && shape.file != SetFile::Object3D; i += 4097) {
+        for (std::size_t i = 0; i < 65536 && shape.file != Database::Object3D; i += 4097) {
             ASSERT_EQ(RecordField::Get<std::uint16_t>(bytes.data(), i * shape.size), i);
         }
     }
     CVentryDoc doc;
-    ASSERT_TRUE(doc.OnOpenDocument(SetFilePath(Path("a"), SetFile::Object, 'g')));
+    ASSERT_TRUE(doc.OnOpenDocument(SetFilePath(Path("a"), Database::Object, 'g')));
     EXPECT_EQ(doc.m_mapObjectsByName.size(), 65536u);  // names are unique
     for (const auto& [index, entity] : doc.m_mapEntities) {
         ASSERT_TRUE(
