@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <limits>
 
-#include "RecordField.h"
+#include "FieldKindVisit.h"
 #include "core/NumberText.h"
 
 namespace {
@@ -57,11 +57,6 @@ bool FromHex(std::string_view hex, std::vector<std::uint8_t>& bytes) {
         bytes.push_back(byte);
     }
     return true;
-}
-
-template <class T>
-std::string FormatNumber(const std::uint8_t* pAt) {
-    return std::to_string(Get<T>(pAt, 0));
 }
 
 std::string FormatFloat(const std::uint8_t* pAt) {
@@ -173,22 +168,12 @@ std::vector<FieldColumn> ColumnsOf(const RecordLayout& layout) {
 std::string FormatColumn(const FieldColumn& column, const std::uint8_t* pRecord) {
     const LayoutField& field = *column.pField;
     const std::uint8_t* pAt = pRecord + field.ElementOffset(column.nElement);
-    switch (field.kind) {
-        case FieldKind::Int8:
-            return FormatNumber<std::int8_t>(pAt);
-        case FieldKind::UInt8:
-            return FormatNumber<std::uint8_t>(pAt);
-        case FieldKind::Int16:
-            return FormatNumber<std::int16_t>(pAt);
-        case FieldKind::UInt16:
-            return FormatNumber<std::uint16_t>(pAt);
-        case FieldKind::Int32:
-            return FormatNumber<std::int32_t>(pAt);
-        case FieldKind::UInt32:
-            return FormatNumber<std::uint32_t>(pAt);
-        case FieldKind::Float:
+    return VisitFieldKind(field.kind, [&]<class T>(std::type_identity<T>) -> std::string {
+        if constexpr (std::is_same_v<T, float>) {
             return FormatFloat(pAt);
-        case FieldKind::Text: {
+        } else if constexpr (std::is_integral_v<T>) {
+            return std::to_string(Get<T>(pAt, 0));
+        } else if constexpr (std::is_same_v<T, TextKind>) {
             const std::string text = RecordField::GetText(pRecord, field.nOffset, field.nWidth);
             if (!column.bTail) {
                 return Latin1ToUtf8(text);
@@ -196,39 +181,28 @@ std::string FormatColumn(const FieldColumn& column, const std::uint8_t* pRecord)
             const std::size_t nAfter = text.size() + 1;
             const std::size_t nCount = nAfter < field.nWidth ? field.nWidth - nAfter : 0;
             return AllZero(pAt + nAfter, nCount) ? std::string() : Hex(pAt + nAfter, nCount);
-        }
-        case FieldKind::Raw:
+        } else {
             return AllZero(pAt, field.nWidth) ? std::string() : Hex(pAt, field.nWidth);
-    }
-    return {};
+        }
+    });
 }
 
 bool ParseColumn(const FieldColumn& column, std::string_view text, std::uint8_t* pRecord,
                  std::string& strReason) {
     const LayoutField& field = *column.pField;
     std::uint8_t* pAt = pRecord + field.ElementOffset(column.nElement);
-    switch (field.kind) {
-        case FieldKind::Int8:
-            return ParseNumber<std::int8_t>(text, pAt, strReason);
-        case FieldKind::UInt8:
-            return ParseNumber<std::uint8_t>(text, pAt, strReason);
-        case FieldKind::Int16:
-            return ParseNumber<std::int16_t>(text, pAt, strReason);
-        case FieldKind::UInt16:
-            return ParseNumber<std::uint16_t>(text, pAt, strReason);
-        case FieldKind::Int32:
-            return ParseNumber<std::int32_t>(text, pAt, strReason);
-        case FieldKind::UInt32:
-            return ParseNumber<std::uint32_t>(text, pAt, strReason);
-        case FieldKind::Float:
+    return VisitFieldKind(field.kind, [&]<class T>(std::type_identity<T>) {
+        if constexpr (std::is_same_v<T, float>) {
             return ParseFloat(text, pAt, strReason);
-        case FieldKind::Text:
+        } else if constexpr (std::is_integral_v<T>) {
+            return ParseNumber<T>(text, pAt, strReason);
+        } else if constexpr (std::is_same_v<T, TextKind>) {
             return column.bTail ? ParseTail(field, text, pRecord, strReason)
                                 : ParseText(field, text, pRecord, strReason);
-        case FieldKind::Raw:
+        } else {
             return ParseRaw(field, text, pRecord, strReason);
-    }
-    return false;
+        }
+    });
 }
 
 std::string Latin1ToUtf8(std::string_view latin1) {

@@ -145,7 +145,7 @@ void CEditorDlg::BuildControls() {
     }
 
     for (const FieldBinding& binding : m_description.fields) {
-        if (binding.at.type == FieldType::Text && binding.at.nOffset == m_pRecords->NameOffset()) {
+        if (binding.at.pField == &m_pRecords->Layout().NameField()) {
             m_pNameEdit = qobject_cast<QLineEdit*>(m_pForm->Control(binding.nId));
         }
     }

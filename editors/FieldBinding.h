@@ -7,54 +7,32 @@
 
 #include "RecordLayout.h"
 
-// One row of an editor's field table: which control shows which bytes of the record, and
+// One row of an editor's field table: which control shows which field of the record, and
 // how. The table alone builds the form and drives load, store and compare.
 
-// Int16AsUInt32: 16 stored bits shown as an unsigned 32-bit number widened with their sign;
-// storing keeps the low 16 bits of what is typed.
-enum class FieldType : std::uint8_t {
-    Int8,
-    UInt8,
-    Int16,
-    UInt16,
-    Int32,
-    UInt32,
-    Float,
-    Text,
-    Int16AsUInt32,
-    Zero,  // covers no bytes: shows 0 and stores nothing
+// How a control shows the number of its field.
+enum class EShown : std::uint8_t {
+    AsStored,
+    // 16 stored bits shown as an unsigned 32-bit number widened with their sign; storing keeps
+    // the low 16 bits of what is typed.
+    Widened,
+    Signed,  // an unsigned 16-bit record index shown as a signed number
 };
 
-// Where a field lies in the record image and how its bytes read. Width is in bytes.
+// The element of a layout field that a control shows. Without a field the control covers no
+// bytes: it shows 0 and stores nothing.
 struct FieldAt {
-    FieldType type;
-    std::uint16_t nOffset;
-    std::uint16_t nWidth;
-};
+    const LayoutField* pField = nullptr;
+    std::uint16_t nElement = 0;
+    EShown shown = EShown::AsStored;
 
-constexpr FieldType TypeOf(FieldKind kind) {
-    switch (kind) {
-        case FieldKind::Int8:
-            return FieldType::Int8;
-        case FieldKind::UInt8:
-            return FieldType::UInt8;
-        case FieldKind::Int16:
-            return FieldType::Int16;
-        case FieldKind::UInt16:
-            return FieldType::UInt16;
-        case FieldKind::Int32:
-            return FieldType::Int32;
-        case FieldKind::UInt32:
-            return FieldType::UInt32;
-        case FieldKind::Float:
-            return FieldType::Float;
-        case FieldKind::Text:
-            return FieldType::Text;
-        case FieldKind::Raw:
-            break;
+    constexpr std::uint16_t Offset() const { return pField->ElementOffset(nElement); }
+    constexpr std::uint16_t Width() const { return pField == nullptr ? 0 : pField->nWidth; }
+    // The kind whose values the control shows and takes.
+    constexpr FieldKind ShownKind() const {
+        return shown == EShown::Signed ? FieldKind::Int16 : pField->kind;
     }
-    throw std::logic_error("raw bytes have no control");
-}
+};
 
 // One element of a layout field; a name the layout lacks does not compile.
 consteval FieldAt At(const RecordLayout& layout, std::string_view name, std::size_t nElement = 0) {
@@ -62,29 +40,30 @@ consteval FieldAt At(const RecordLayout& layout, std::string_view name, std::siz
     if (nElement >= field.nCount) {
         throw std::out_of_range("no such element");
     }
-    return {TypeOf(field.kind), field.ElementOffset(nElement), field.nWidth};
+    if (field.kind == FieldKind::Raw) {
+        throw std::logic_error("raw bytes have no control");
+    }
+    return {&field, static_cast<std::uint16_t>(nElement)};
 }
 
-// A 16-bit number shown as an unsigned 32-bit one widened with its sign.
 consteval FieldAt Widened(FieldAt at) {
-    if (at.nWidth != 2) {
-        throw std::logic_error("only 16-bit fields widen");
+    if (at.pField->nWidth != 2 || !at.pField->IsNumber()) {
+        throw std::logic_error("only 16-bit numbers widen");
     }
-    at.type = FieldType::Int16AsUInt32;
+    at.shown = EShown::Widened;
     return at;
 }
 
-// A record index shown as a signed number.
 consteval FieldAt Signed(FieldAt at) {
-    if (at.type != FieldType::UInt16) {
+    if (at.pField->kind != FieldKind::UInt16) {
         throw std::logic_error("only unsigned 16-bit fields turn signed");
     }
-    at.type = FieldType::Int16;
+    at.shown = EShown::Signed;
     return at;
 }
 
 constexpr FieldAt NowhereAt() {
-    return {FieldType::Zero, 0, 0};
+    return {};
 }
 
 enum class ControlKind : std::uint8_t {

@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "RecordField.h"
+#include "FieldKindVisit.h"
 #include "gui/DataExchangeLatin1.h"
 
 namespace {
@@ -18,116 +18,66 @@ namespace {
 using RecordField::Get;
 using RecordField::Set;
 
-std::int64_t ReadInteger(const std::uint8_t* pImage, FieldAt at) {
-    switch (at.type) {
-        case FieldType::Int8:
-            return Get<std::int8_t>(pImage, at.nOffset);
-        case FieldType::UInt8:
-            return Get<std::uint8_t>(pImage, at.nOffset);
-        case FieldType::Int16:
-        case FieldType::Int16AsUInt32:
-            return Get<std::int16_t>(pImage, at.nOffset);
-        case FieldType::UInt16:
-            return Get<std::uint16_t>(pImage, at.nOffset);
-        case FieldType::Int32:
-            return Get<std::int32_t>(pImage, at.nOffset);
-        case FieldType::UInt32:
-            return Get<std::uint32_t>(pImage, at.nOffset);
-        case FieldType::Float:
-        case FieldType::Text:
-        case FieldType::Zero:
-            break;
-    }
-    return 0;
-}
-
-// Cuts the value to the field's width, as the stored type would.
-void WriteInteger(std::uint8_t* pImage, FieldAt at, std::int64_t value) {
-    switch (at.type) {
-        case FieldType::Int8:
-        case FieldType::UInt8:
-            Set(pImage, at.nOffset, static_cast<std::uint8_t>(value));
-            break;
-        case FieldType::Int16:
-        case FieldType::UInt16:
-        case FieldType::Int16AsUInt32:
-            Set(pImage, at.nOffset, static_cast<std::uint16_t>(value));
-            break;
-        case FieldType::Int32:
-        case FieldType::UInt32:
-            Set(pImage, at.nOffset, static_cast<std::uint32_t>(value));
-            break;
-        case FieldType::Float:
-        case FieldType::Text:
-        case FieldType::Zero:
-            break;
-    }
-}
-
 template <class T>
-void ExchangeNumber(CDataExchange& dx, QLineEdit& edit, std::uint8_t* pImage, FieldAt at) {
-    T value = Get<T>(pImage, at.nOffset);
+void ExchangeNumber(CDataExchange& dx, QLineEdit& edit, std::uint8_t* pAt) {
+    T value = Get<T>(pAt, 0);
     DDX_Text(dx, edit, value);
     if (dx.m_bSaveAndValidate && !dx.Failed()) {
-        Set(pImage, at.nOffset, value);
+        Set(pAt, 0, value);
     }
 }
 
-void ExchangeWidened(CDataExchange& dx, QLineEdit& edit, std::uint8_t* pImage, FieldAt at) {
-    auto value = static_cast<std::uint32_t>(std::int32_t{Get<std::int16_t>(pImage, at.nOffset)});
+void ExchangeWidened(CDataExchange& dx, QLineEdit& edit, std::uint8_t* pAt) {
+    auto value = static_cast<std::uint32_t>(std::int32_t{Get<std::int16_t>(pAt, 0)});
     DDX_Text(dx, edit, value);
     if (dx.m_bSaveAndValidate && !dx.Failed()) {
-        Set(pImage, at.nOffset, static_cast<std::uint16_t>(value));
+        Set(pAt, 0, static_cast<std::uint16_t>(value));
+    }
+}
+
+void ExchangeText(CDataExchange& dx, QLineEdit& edit, std::uint8_t* pAt, std::size_t nWidth) {
+    std::string text = RecordField::GetText(pAt, 0, nWidth);
+    DDX_Text(dx, edit, text);
+    if (dx.m_bSaveAndValidate && !dx.Failed()) {
+        RecordField::SetText(pAt, 0, nWidth, text);
     }
 }
 
 void ExchangeEdit(CDataExchange& dx, QLineEdit& edit, std::uint8_t* pImage, FieldAt at) {
-    switch (at.type) {
-        case FieldType::Int8:
-            return ExchangeNumber<std::int8_t>(dx, edit, pImage, at);
-        case FieldType::UInt8:
-            return ExchangeNumber<std::uint8_t>(dx, edit, pImage, at);
-        case FieldType::Int16:
-            return ExchangeNumber<std::int16_t>(dx, edit, pImage, at);
-        case FieldType::UInt16:
-            return ExchangeNumber<std::uint16_t>(dx, edit, pImage, at);
-        case FieldType::Int32:
-            return ExchangeNumber<std::int32_t>(dx, edit, pImage, at);
-        case FieldType::UInt32:
-            return ExchangeNumber<std::uint32_t>(dx, edit, pImage, at);
-        case FieldType::Int16AsUInt32:
-            return ExchangeWidened(dx, edit, pImage, at);
-        case FieldType::Float:
-            return ExchangeNumber<float>(dx, edit, pImage, at);
-        case FieldType::Text: {
-            std::string text = RecordField::GetText(pImage, at.nOffset, at.nWidth);
-            DDX_Text(dx, edit, text);
-            if (dx.m_bSaveAndValidate && !dx.Failed()) {
-                RecordField::SetText(pImage, at.nOffset, at.nWidth, text);
-            }
-            return;
-        }
-        case FieldType::Zero: {
-            std::int32_t zero = 0;
-            DDX_Text(dx, edit, zero);
-            return;
-        }
+    if (at.pField == nullptr) {
+        std::int32_t zero = 0;
+        DDX_Text(dx, edit, zero);
+        return;
     }
+    std::uint8_t* pAt = pImage + at.Offset();
+    if (at.shown == EShown::Widened) {
+        ExchangeWidened(dx, edit, pAt);
+        return;
+    }
+    VisitFieldKind(at.ShownKind(), [&]<class T>(std::type_identity<T>) {
+        if constexpr (std::is_arithmetic_v<T>) {
+            ExchangeNumber<T>(dx, edit, pAt);
+        } else if constexpr (std::is_same_v<T, TextKind>) {
+            ExchangeText(dx, edit, pAt, at.Width());
+        }
+    });
 }
 
 void ExchangeBit(CDataExchange& dx, QCheckBox& box, std::uint8_t* pImage, const FieldBinding& b) {
     const auto mask = std::int64_t{1} << b.nBit;
-    const std::int64_t word = ReadInteger(pImage, b.at);
+    std::uint8_t* pAt = pImage + b.at.Offset();
+    const std::int64_t word = ReadInteger(b.at.ShownKind(), pAt);
     bool bSet = (word & mask) != 0;
     DDX_Check(dx, box, bSet);
     if (dx.m_bSaveAndValidate) {
-        WriteInteger(pImage, b.at, bSet ? word | mask : word & ~mask);
+        WriteInteger(b.at.ShownKind(), pAt, bSet ? word | mask : word & ~mask);
     }
 }
 
 void ExchangeCombo(CDataExchange& dx, QComboBox& combo, std::uint8_t* pImage,
                    const FieldBinding& b) {
-    std::int64_t value = ReadInteger(pImage, b.at);
+    std::uint8_t* pAt = pImage + b.at.Offset();
+    std::int64_t value = ReadInteger(b.at.ShownKind(), pAt);
     if (b.kind == ControlKind::ComboIndex) {
         // A 32-bit unsigned value wraps here and back, so its bits survive.
         int index = static_cast<int>(value);
@@ -142,35 +92,37 @@ void ExchangeCombo(CDataExchange& dx, QComboBox& combo, std::uint8_t* pImage,
         }
     }
     if (dx.m_bSaveAndValidate) {
-        WriteInteger(pImage, b.at, value);
+        WriteInteger(b.at.ShownKind(), pAt, value);
     }
 }
 
-// Characters a number edit needs for its widest value.
 int TypingLimit(const FieldBinding& binding) {
-    return binding.nTextLimit > 0 ? binding.nTextLimit : binding.at.nWidth;
+    return binding.nTextLimit > 0 ? binding.nTextLimit : binding.at.Width();
 }
 
+// Characters an edit needs for its field's widest value.
 int WidthInCharacters(const FieldBinding& binding) {
-    switch (binding.at.type) {
-        case FieldType::Int8:
-        case FieldType::UInt8:
-            return 4;
-        case FieldType::Int16:
-        case FieldType::UInt16:
-            return 6;
-        case FieldType::Int32:
-        case FieldType::UInt32:
-        case FieldType::Int16AsUInt32:
-            return 11;
-        case FieldType::Float:
-            return 13;
-        case FieldType::Zero:
-            return 6;
-        case FieldType::Text:
-            break;
+    const FieldAt& at = binding.at;
+    if (at.pField == nullptr) {
+        return 6;
     }
-    return TypingLimit(binding);
+    if (at.shown == EShown::Widened) {
+        return 11;
+    }
+    return VisitFieldKind(at.ShownKind(), [&]<class T>(std::type_identity<T>) {
+        if constexpr (std::is_same_v<T, float>) {
+            return 13;
+        } else if constexpr (std::is_integral_v<T>) {
+            return sizeof(T) == 1 ? 4 : (sizeof(T) == 2 ? 6 : 11);
+        } else {
+            return TypingLimit(binding);
+        }
+    });
+}
+
+bool IsTextEdit(const FieldBinding& binding) {
+    return binding.kind == ControlKind::Edit && binding.at.pField != nullptr &&
+           binding.at.pField->kind == FieldKind::Text;
 }
 
 QString AccessibleName(const char* pszLabel) {
@@ -198,7 +150,7 @@ QWidget* CFieldForm::CreateControl(const FieldBinding& binding) {
     switch (binding.kind) {
         case ControlKind::Edit: {
             auto* pEdit = new QLineEdit(this);
-            if (binding.at.type == FieldType::Text) {
+            if (IsTextEdit(binding)) {
                 pEdit->setMaxLength(TypingLimit(binding));
                 pEdit->setValidator(new CLatin1Validator(pEdit));
             }
@@ -306,13 +258,13 @@ void CFieldForm::Load(const std::uint8_t* pRecord, std::size_t nSize) {
     // beyond the longer of the two.
     const auto forEachTextEdit = [this](auto&& apply) {
         for (std::size_t i = 0; i < m_fields.size(); ++i) {
-            if (m_fields[i].kind == ControlKind::Edit && m_fields[i].at.type == FieldType::Text) {
+            if (IsTextEdit(m_fields[i])) {
                 apply(m_fields[i], *static_cast<QLineEdit*>(m_controls[i]));
             }
         }
     };
     forEachTextEdit([](const FieldBinding& binding, QLineEdit& edit) {
-        edit.setMaxLength(std::max<int>(TypingLimit(binding), binding.at.nWidth));
+        edit.setMaxLength(std::max<int>(TypingLimit(binding), binding.at.Width()));
     });
     std::vector<std::uint8_t> image(pRecord, pRecord + nSize);
     m_shown.clear();

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <limits>
 
-#include "RecordField.h"
+#include "FieldKindVisit.h"
 #include "RecordLine.h"
 
 namespace {
@@ -14,29 +14,17 @@ using RecordField::Get;
 
 // Every value of the number kinds fits a double exactly; NaN sorts after every number.
 double NumberAt(const FieldColumn& column, const std::uint8_t* pRecord) {
-    const std::size_t nOffset = column.pField->ElementOffset(column.nElement);
-    switch (column.pField->kind) {
-        case FieldKind::Int8:
-            return Get<std::int8_t>(pRecord, nOffset);
-        case FieldKind::UInt8:
-            return Get<std::uint8_t>(pRecord, nOffset);
-        case FieldKind::Int16:
-            return Get<std::int16_t>(pRecord, nOffset);
-        case FieldKind::UInt16:
-            return Get<std::uint16_t>(pRecord, nOffset);
-        case FieldKind::Int32:
-            return Get<std::int32_t>(pRecord, nOffset);
-        case FieldKind::UInt32:
-            return Get<std::uint32_t>(pRecord, nOffset);
-        case FieldKind::Float: {
-            const float value = Get<float>(pRecord, nOffset);
+    const std::uint8_t* pAt = pRecord + column.pField->ElementOffset(column.nElement);
+    return VisitFieldKind(column.pField->kind, [pAt]<class T>(std::type_identity<T>) -> double {
+        if constexpr (std::is_same_v<T, float>) {
+            const float value = Get<float>(pAt, 0);
             return std::isnan(value) ? std::numeric_limits<double>::infinity() : value;
+        } else if constexpr (std::is_integral_v<T>) {
+            return Get<T>(pAt, 0);
+        } else {
+            return 0;
         }
-        case FieldKind::Text:
-        case FieldKind::Raw:
-            break;
-    }
-    return 0;
+    });
 }
 
 // A text's sort key: its first sixteen folded bytes as two numbers, the rest compared as bytes.

@@ -19,23 +19,6 @@ constexpr std::uint32_t kAwkwardFloats[] = {0x7FC01234u, 0x80000000u, 0x00000001
                                             0x3DCCCCCDu};
 
 // What typing stores, by the field's type: little-endian bytes written out by hand.
-struct TypedValue {
-    FieldType type;
-    const char* pszInput;
-    Bytes bytes;
-};
-const TypedValue kTyped[] = {
-    {FieldType::Int8, "-5", {0xFB}},
-    {FieldType::UInt8, "200", {0xC8}},
-    {FieldType::Int16, "-300", {0xD4, 0xFE}},
-    {FieldType::UInt16, "60000", {0x60, 0xEA}},
-    {FieldType::Int32, "-70000", {0x90, 0xEE, 0xFE, 0xFF}},
-    {FieldType::UInt32, "3000000000", {0x00, 0x5E, 0xD0, 0xB2}},
-    {FieldType::Float, "1.5", {0, 0, 0xC0, 0x3F}},
-    {FieldType::Int16AsUInt32, "40000", {0x40, 0x9C}},
-    {FieldType::Text, "Ab", {'A', 'b', 0}},
-};
-
 std::string NameIn(const Bytes& record, Database file) {
     const RecordShape& shape = ShapeOf(file);
     return RecordField::GetText(record.data(), shape.nameOffset, shape.nameWidth);
@@ -46,9 +29,9 @@ TEST_P(EveryEditorTest, UntouchedApplyAndExitKeepEveryByte) {
     for (std::uint16_t nKey = 0; nKey < 24; ++nKey) {
         std::uint8_t* pRecord = AddRandom(nKey, 100u + nKey);
         std::size_t nFloat = nKey;
-        for (const FieldBinding& binding : GetParam().fields) {
-            if (binding.at.type == FieldType::Float) {
-                RecordField::Set(pRecord, binding.at.nOffset, kAwkwardFloats[nFloat++ % 5]);
+        for (const LayoutField& field : LayoutOf(GetParam().file).fields) {
+            for (std::size_t i = 0; field.kind == FieldKind::Float && i < field.nCount; ++i) {
+                RecordField::Set(pRecord, field.ElementOffset(i), kAwkwardFloats[nFloat++ % 5]);
             }
         }
         before.push_back(Stored(nKey));
@@ -67,64 +50,6 @@ TEST_P(EveryEditorTest, UntouchedApplyAndExitKeepEveryByte) {
     EXPECT_THAT(ChangedDatabases(m_doc), IsEmpty());
     EXPECT_THAT(m_messages.Texts(), IsEmpty());
     EXPECT_FALSE(Dialog().isVisible());
-}
-
-TEST_P(EveryEditorTest, EachControlChangesOnlyItsOwnBytes) {
-    for (const FieldBinding& binding : GetParam().fields) {
-        if (binding.bReadOnly) {
-            continue;
-        }
-        SCOPED_TRACE(testing::Message() << "control " << binding.nId);
-        Reset();
-        AddRandom(5, static_cast<unsigned>(binding.nId));
-        Bytes expected = Stored(5);
-        Open();
-        QWidget* pControl = Find<QWidget>(Dialog(), binding.nId);
-        ASSERT_NE(pControl, nullptr);
-        if (auto* pBox = qobject_cast<QCheckBox*>(pControl)) {
-            ClickBox(*pBox);
-            expected[binding.at.nOffset + binding.nBit / 8] ^= 1u << (binding.nBit % 8);
-        } else if (auto* pCombo = qobject_cast<QComboBox*>(pControl)) {
-            if (pCombo->count() < 2) {
-                continue;  // filled from the document, which holds nothing to pick
-            }
-            const int nRow = pCombo->currentIndex() == 1 ? 0 : 1;
-            Pick(*pCombo, nRow);
-            const std::int64_t value =
-                binding.kind == ControlKind::ComboIndex ? nRow : binding.items[nRow].nValue;
-            std::memcpy(expected.data() + binding.at.nOffset, &value, binding.at.nWidth);
-        } else {
-            const auto typed = *std::ranges::find(kTyped, binding.at.type, &TypedValue::type);
-            Type(binding.nId, typed.pszInput);
-            std::copy(typed.bytes.begin(), typed.bytes.end(),
-                      expected.begin() + binding.at.nOffset);
-        }
-        Press(kApply);
-        EXPECT_EQ(Stored(5), expected);
-        EXPECT_THAT(m_messages.Texts(), IsEmpty());
-    }
-}
-
-TEST_P(EveryEditorTest, NoTwoControlsShareABit) {
-    const std::size_t nSize = ShapeOf(GetParam().file).size;
-    std::vector<int> owners(nSize * 8, 0);
-    for (const FieldBinding& binding : GetParam().fields) {
-        if (binding.at.type == FieldType::Zero) {
-            continue;
-        }
-        ASSERT_LE(binding.at.nOffset + binding.at.nWidth, nSize) << binding.nId;
-        std::size_t nFirst = binding.at.nOffset * 8u;
-        std::size_t nCount = binding.at.nWidth * 8u;
-        if (binding.kind == ControlKind::CheckBit) {
-            ASSERT_LT(binding.nBit, static_cast<int>(nCount)) << binding.nId;
-            nFirst += static_cast<std::size_t>(binding.nBit);
-            nCount = 1;
-        }
-        for (std::size_t nBit = nFirst; nBit < nFirst + nCount; ++nBit) {
-            EXPECT_EQ(owners[nBit], 0) << binding.nId << " shares a bit with " << owners[nBit];
-            owners[nBit] = binding.nId;
-        }
-    }
 }
 
 TEST_P(EveryEditorTest, RenameMovesTheLineToTheEndAndACaseOnlyRenameKeepsIt) {
