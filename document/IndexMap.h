@@ -56,6 +56,9 @@ public:
         return {records, m_keys.Fill(keys, records)};
     }
 
+    // Takes the record under nKey out of the map; it keeps its address until clear().
+    bool Erase(std::uint16_t nKey) { return m_keys.erase(nKey); }
+
     void clear() {
         m_keys.clear();
         m_records.Clear();

@@ -25,6 +25,7 @@ public:
         return (pModel != nullptr ? m_map.Emplace(nKey, pModel) : m_map.Emplace(nKey))
             .m_data.data();
     }
+    void Remove(std::uint16_t nKey) override { m_map.Erase(nKey); }
 
 private:
     CIndexMap<T>& m_map;

@@ -81,6 +81,7 @@ public:
                                              std::span<T> records) {
         return m_table.Fill(keys, records.data(), sizeof(T));
     }
+    bool erase(std::uint16_t nKey) { return m_table.Erase(nKey); }
     void clear() { m_table.Clear(); }
 
 private:

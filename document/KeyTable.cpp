@@ -60,6 +60,16 @@ std::vector<CKeyTable::Replacement> CKeyTable::Fill(std::span<const std::uint16_
     return replacements;
 }
 
+bool CKeyTable::Erase(std::uint16_t nKey) {
+    const std::size_t nAt = Find(nKey);
+    if (nAt == m_keys.size()) {
+        return false;
+    }
+    m_keys.erase(m_keys.begin() + static_cast<std::ptrdiff_t>(nAt));
+    m_values.erase(m_values.begin() + static_cast<std::ptrdiff_t>(nAt));
+    return true;
+}
+
 void CKeyTable::Clear() {
     m_keys = {};
     m_values = {};

@@ -30,6 +30,8 @@ public:
     // values.
     std::vector<Replacement> Fill(std::span<const std::uint16_t> keys, void* pFirst,
                                   std::size_t nStride);
+    // Drops the entry of nKey; false when there was none.
+    bool Erase(std::uint16_t nKey);
     void Clear();
 
 private:

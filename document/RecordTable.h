@@ -23,6 +23,9 @@ public:
     // Enters a new record under nKey, a copy of pModel or zero-filled when there is none; a
     // record that had the key is replaced.
     virtual std::uint8_t* Add(std::uint16_t nKey, const std::uint8_t* pModel) = 0;
+    // Takes the record under nKey out of the table; its bytes stay readable until the set is
+    // emptied, so a list that still points at it never reads freed memory.
+    virtual void Remove(std::uint16_t nKey) = 0;
 
     std::size_t RecordSize() const { return Layout().nRecordSize; }
     std::size_t NameOffset() const { return Layout().NameField().nOffset; }

@@ -1,6 +1,8 @@
 #include "VentryDoc.h"
 
 #include <algorithm>
+#include <cstring>
+#include <stdexcept>
 #include <tuple>
 #include <type_traits>
 #include <utility>
@@ -207,6 +209,34 @@ void CVentryDoc::EnterWeaponEntity(CEntityInfo& entity) {
     if (objectType >= 7 && objectType <= 11) {
         m_mapWeaponEntities.insert_or_assign(entity.GetIndex(), &entity);
     }
+}
+
+bool CVentryDoc::ApplyChange(const CSetChange& change) {
+    if (change.IsEmpty()) {
+        return false;
+    }
+    for (const CRecordChange& record : change.Records()) {
+        CRecordTable& table = Records(record.database);
+        std::uint8_t* pStored = table.Find(record.nKey);
+        const std::size_t nSize = table.RecordSize();
+        if ((pStored == nullptr) != record.IsAdded() ||
+            (!record.IsRemoved() && record.after.size() != nSize)) {
+            throw std::logic_error("a change that does not fit the set");
+        }
+        if (record.IsAdded()) {
+            table.Add(record.nKey, record.after.data());
+        } else if (record.IsRemoved()) {
+            table.Remove(record.nKey);
+        } else {
+            std::memcpy(pStored, record.after.data(), nSize);
+        }
+    }
+    for (const RecordLayout* layout : kRecordLayouts) {
+        if (change.Touches(layout->database)) {
+            RecordsChanged(layout->database);
+        }
+    }
+    return true;
 }
 
 void CVentryDoc::RecordsChanged(Database database) {

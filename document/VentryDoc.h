@@ -15,6 +15,7 @@
 #include "RecordFile.h"
 #include "RecordTable.h"
 #include "Records.h"
+#include "SetChange.h"
 #include "SetFilesOnDisk.h"
 #include "core/Document.h"
 
@@ -77,9 +78,14 @@ public:
         return m_pEditors[static_cast<std::size_t>(database)];
     }
 
-    // Records of a database changed in memory (Apply, New, the Profile Slot store): the set
-    // counts as modified, the next save writes the database's file, and every listener hears
-    // of it. A load or an emptied set tells the listeners of every database.
+    // The one door for changes of the records in memory: applies change (which must fit the
+    // set: changed and removed records exist, added ones do not), so the set counts as
+    // modified, the next save writes the files of the databases it touches, and every listener
+    // hears of it. False, with nothing done, when it changes nothing.
+    bool ApplyChange(const CSetChange& change);
+    // Records of a database changed in memory: the set counts as modified, the next save
+    // writes the database's file, and every listener hears of it. A load or an emptied set
+    // tells the listeners of every database.
     void RecordsChanged(Database database);
     using CChangeListener = std::function<void(Database database)>;
     // Returns the listener's number, for removing it.

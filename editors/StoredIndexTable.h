@@ -23,6 +23,7 @@ public:
     std::uint8_t* Add(std::uint16_t nKey, const std::uint8_t* pModel) override {
         return m_pKeys->Add(nKey, pModel);
     }
+    void Remove(std::uint16_t nKey) override { m_pKeys->Remove(nKey); }
 
     // True when a record other than pExcept stores nIndex in its first two bytes.
     bool IsStoredByAnother(std::uint16_t nIndex, const std::uint8_t* pExcept) const {
