@@ -1,10 +1,13 @@
 #include "SetDiff.h"
 
+#include <algorithm>
 #include <cstring>
+#include <tuple>
 #include <vector>
 
 #include "FieldText.h"
 #include "RecordLayouts.h"
+#include "SetChange.h"
 #include "VentryDoc.h"
 
 namespace {
@@ -23,10 +26,28 @@ std::vector<CKeyedRecord> RecordsOf(const CRecordTable& table) {
     return records;
 }
 
+// Every column whose text differs; false when the records are equal.
+bool DiffRecords(const RecordLayout& layout, const std::vector<FieldColumn>& columns,
+                 std::uint16_t nKey, const std::uint8_t* pOld, const std::uint8_t* pNew,
+                 const CDifferenceSink& onDifference) {
+    if (std::memcmp(pOld, pNew, layout.nRecordSize) == 0) {
+        return false;
+    }
+    for (const FieldColumn& column : columns) {
+        std::string oldText = FormatColumn(column, pOld);
+        std::string newText = FormatColumn(column, pNew);
+        if (oldText != newText) {
+            onDifference({layout.database, nKey, CSetDifference::Kind::Changed, column.name,
+                          std::move(oldText), std::move(newText)});
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 bool DiffSets(const CVentryDoc& oldDoc, const CVentryDoc& newDoc,
-              const std::function<void(const CSetDifference&)>& onDifference) {
+              const CDifferenceSink& onDifference) {
     bool bDiffers = false;
     for (const RecordLayout* layout : kRecordLayouts) {
         const Database database = layout->database;
@@ -47,20 +68,59 @@ bool DiffSets(const CVentryDoc& oldDoc, const CVentryDoc& newDoc,
                 bDiffers = true;
                 continue;
             }
-            if (std::memcmp(oldIt->pRecord, newIt->pRecord, layout->nRecordSize) != 0) {
-                bDiffers = true;
-                for (const FieldColumn& column : columns) {
-                    std::string oldText = FormatColumn(column, oldIt->pRecord);
-                    std::string newText = FormatColumn(column, newIt->pRecord);
-                    if (oldText != newText) {
-                        onDifference({database, oldIt->nKey, CSetDifference::Kind::Changed,
-                                      column.name, std::move(oldText), std::move(newText)});
-                    }
-                }
-            }
+            bDiffers |= DiffRecords(*layout, columns, oldIt->nKey, oldIt->pRecord, newIt->pRecord,
+                                    onDifference);
             ++oldIt;
             ++newIt;
         }
     }
     return bDiffers;
+}
+
+bool DiffChange(const CSetChange& change, const CDifferenceSink& onDifference) {
+    std::vector<const CRecordChange*> records;
+    for (const CRecordChange& record : change.Records()) {
+        records.push_back(&record);
+    }
+    std::ranges::stable_sort(records, [](const CRecordChange* a, const CRecordChange* b) {
+        return std::tie(a->database, a->nKey) < std::tie(b->database, b->nKey);
+    });
+    bool bDiffers = false;
+    for (const CRecordChange* record : records) {
+        const RecordLayout& layout = LayoutOf(record->database);
+        if (record->IsAdded() || record->IsRemoved()) {
+            onDifference(
+                {record->database,
+                 record->nKey,
+                 record->IsAdded() ? CSetDifference::Kind::Added : CSetDifference::Kind::Removed,
+                 {},
+                 {},
+                 {}});
+            bDiffers = true;
+            continue;
+        }
+        bDiffers |= DiffRecords(layout, ColumnsOf(layout), record->nKey, record->before.data(),
+                                record->after.data(), onDifference);
+    }
+    return bDiffers;
+}
+
+const char* DifferenceKindName(CSetDifference::Kind kind) {
+    switch (kind) {
+        case CSetDifference::Kind::Added:
+            return "added";
+        case CSetDifference::Kind::Removed:
+            return "removed";
+        case CSetDifference::Kind::Changed:
+            break;
+    }
+    return "changed";
+}
+
+std::string FormatDifference(const std::string& file, const CSetDifference& difference) {
+    std::string text = file + ": " + std::to_string(difference.nKey) + ": ";
+    if (difference.kind != CSetDifference::Kind::Changed) {
+        return text + DifferenceKindName(difference.kind);
+    }
+    return text + difference.strColumn + ": " + difference.strOld + " -> " + difference.strNew;
 }

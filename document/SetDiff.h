@@ -10,6 +10,7 @@
 
 #include "RecordLayout.h"
 
+class CSetChange;
 class CVentryDoc;
 
 struct CSetDifference {
@@ -23,7 +24,19 @@ struct CSetDifference {
     std::string strNew;
 };
 
+using CDifferenceSink = std::function<void(const CSetDifference&)>;
+
 // Calls onDifference for every difference in the order of the databases, keys and columns;
 // returns whether there was one.
 bool DiffSets(const CVentryDoc& oldDoc, const CVentryDoc& newDoc,
-              const std::function<void(const CSetDifference&)>& onDifference);
+              const CDifferenceSink& onDifference);
+
+// The differences a change makes, as DiffSets would find them between the set before and after
+// it, in the same order; returns whether there was one.
+bool DiffChange(const CSetChange& change, const CDifferenceSink& onDifference);
+
+// "added", "removed", "changed".
+const char* DifferenceKindName(CSetDifference::Kind kind);
+// One line: "sensor.esd: 4: max_speed: 30 -> 35", "sensor.esd: 9: added"; file is the file
+// name of the database.
+std::string FormatDifference(const std::string& file, const CSetDifference& difference);
