@@ -75,11 +75,14 @@ void BM_SaveAfterOneApply(benchmark::State& state) {
     if (!pDoc->OnSaveDocument(objectFile)) {
         throw std::runtime_error("cannot save " + objectFile);
     }
-    std::uint8_t* pObject = pDoc->m_mapObjects.begin()->second->m_data.data();
+    const auto& [nKey, pObject] = *pDoc->m_mapObjects.begin();
     ::sync();
     for (auto _ : state) {
-        pObject[30] ^= 1;
-        pDoc->RecordsChanged(Database::Object);
+        auto after = pObject->m_data;
+        after[30] ^= 1;
+        CSetChange change("Apply");
+        change.Change(Database::Object, nKey, pObject->m_data, after);
+        pDoc->ApplyChange(std::move(change));
         if (!pDoc->OnSaveDocument(objectFile)) {
             state.SkipWithError("save failed");
         }

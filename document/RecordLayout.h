@@ -65,6 +65,8 @@ struct RecordLayout {
         throw std::out_of_range("no such field");
     }
     constexpr const LayoutField& NameField() const { return Field(nameField); }
+    // The record index, in every layout that bIndexed marks.
+    constexpr const LayoutField& IndexField() const { return Field("index"); }
 };
 
 // Field constructors for the layout tables.

@@ -25,7 +25,9 @@ public:
 
     void Serialize(CArchive& ar) override;
 
-    std::uint16_t GetIndex() const { return RecordField::Get<std::uint16_t>(m_data.data(), 0); }
+    std::uint16_t GetIndex() const requires(Layout.bIndexed) {
+        return RecordField::Get<std::uint16_t>(m_data.data(), Layout.IndexField().nOffset);
+    }
     std::string GetName() const {
         return RecordField::GetText(m_data.data(), kNameOffset, kNameWidth);
     }

@@ -110,6 +110,9 @@ bool CVentryDoc::OnSaveDocument(const std::string& pathName) {
 void CVentryDoc::SetModifiedFlag(bool bModified) {
     if (bModified) {
         m_filesOnDisk.NoteAllChanged();
+        m_history.ForgetClean();
+    } else {
+        m_history.MarkClean();
     }
     CDocument::SetModifiedFlag(bModified);
 }
@@ -180,13 +183,19 @@ std::span<T> CVentryDoc::LoadDatabase(CIndexMap<T>& map, const CDatabaseReader& 
     m_nTrailingBytes[static_cast<std::size_t>(database)] = sink.m_nTrailingBytes;
     // The 3D object file has no index field: a record's key is its position.
     const auto adopted = map.Adopt(std::move(sink.m_block), [](std::size_t i, const T& record) {
-        return T::kLayout.bIndexed ? record.GetIndex() : static_cast<std::uint16_t>(i);
+        if constexpr (T::kLayout.bIndexed) {
+            return record.GetIndex();
+        } else {
+            return static_cast<std::uint16_t>(i);
+        }
     });
-    const bool bInIndexOrder =
-        !T::kLayout.bIndexed ||
-        std::ranges::adjacent_find(adopted.records, [](const T& earlier, const T& later) {
-            return earlier.GetIndex() >= later.GetIndex();
-        }) == adopted.records.end();
+    bool bInIndexOrder = true;
+    if constexpr (T::kLayout.bIndexed) {
+        bInIndexOrder =
+            std::ranges::adjacent_find(adopted.records, [](const T& earlier, const T& later) {
+                return earlier.GetIndex() >= later.GetIndex();
+            }) == adopted.records.end();
+    }
     m_filesOnDisk.NoteRead(database, adopted.records.size() * T::kRecordSize,
                            problem.empty() && sink.m_nTrailingBytes == 0 && bInIndexOrder);
     for (const auto& replaced : adopted.replaced) {
@@ -211,10 +220,38 @@ void CVentryDoc::EnterWeaponEntity(CEntityInfo& entity) {
     }
 }
 
-bool CVentryDoc::ApplyChange(const CSetChange& change) {
+bool CVentryDoc::ApplyChange(CSetChange change) {
     if (change.IsEmpty()) {
         return false;
     }
+    PutInPlace(change);
+    m_history.Push(std::move(change));
+    CDocument::SetModifiedFlag(!m_history.IsClean());
+    TellListeners({&m_history.Step(m_history.Position() - 1)});
+    return true;
+}
+
+void CVentryDoc::Undo() {
+    if (!m_history.CanUndo()) {
+        return;
+    }
+    const CSetChange inverse = m_history.StepBack().Inverse();
+    PutInPlace(inverse);
+    CDocument::SetModifiedFlag(!m_history.IsClean());
+    TellListeners({&inverse});
+}
+
+void CVentryDoc::Redo() {
+    if (!m_history.CanRedo()) {
+        return;
+    }
+    const CSetChange& step = m_history.StepForward();
+    PutInPlace(step);
+    CDocument::SetModifiedFlag(!m_history.IsClean());
+    TellListeners({&step});
+}
+
+void CVentryDoc::PutInPlace(const CSetChange& change) {
     for (const CRecordChange& record : change.Records()) {
         CRecordTable& table = Records(record.database);
         std::uint8_t* pStored = table.Find(record.nKey);
@@ -230,19 +267,8 @@ bool CVentryDoc::ApplyChange(const CSetChange& change) {
         } else {
             std::memcpy(pStored, record.after.data(), nSize);
         }
+        m_filesOnDisk.NoteChanged(record.database);
     }
-    for (const RecordLayout* layout : kRecordLayouts) {
-        if (change.Touches(layout->database)) {
-            RecordsChanged(layout->database);
-        }
-    }
-    return true;
-}
-
-void CVentryDoc::RecordsChanged(Database database) {
-    m_filesOnDisk.NoteChanged(database);
-    CDocument::SetModifiedFlag(true);
-    TellListeners(database);
 }
 
 int CVentryDoc::AddChangeListener(CChangeListener listener) {
@@ -254,17 +280,11 @@ void CVentryDoc::RemoveChangeListener(int nListener) {
     m_listeners.erase(nListener);
 }
 
-void CVentryDoc::TellListeners(Database database) {
+void CVentryDoc::TellListeners(const CChangeNotice& notice) {
     // A listener may remove itself while it hears.
     const auto listeners = m_listeners;
     for (const auto& [nListener, listener] : listeners) {
-        listener(database);
-    }
-}
-
-void CVentryDoc::TellListenersOfEveryDatabase() {
-    for (const RecordLayout* layout : kRecordLayouts) {
-        TellListeners(layout->database);
+        listener(notice);
     }
 }
 
@@ -318,7 +338,7 @@ void CVentryDoc::LoadDatabases(const CDatabaseReader& read) {
             }
         }
     });
-    TellListenersOfEveryDatabase();
+    TellListeners({});
 }
 
 void CVentryDoc::StoreSet(CArchive& ar) {
@@ -406,10 +426,11 @@ void CVentryDoc::DeleteContents() {
     m_mapWeaponEntities.clear();
     ForEachIndexMap([](auto& map) { map.clear(); });
     m_filesOnDisk.Clear();
+    m_history.Clear();
     // The shown flags stay: a pressed button outlives its editor until the next command.
     for (auto& editor : m_pEditors) {
         editor.reset();
     }
     CDocument::DeleteContents();
-    TellListenersOfEveryDatabase();
+    TellListeners({});
 }

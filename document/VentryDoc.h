@@ -17,6 +17,7 @@
 #include "Records.h"
 #include "SetChange.h"
 #include "SetFilesOnDisk.h"
+#include "SetHistory.h"
 #include "core/Document.h"
 
 // The object name map and the weapon entity map only refer to records of the index maps; no
@@ -49,8 +50,9 @@ public:
     bool OnOpenDocument(const std::string& pathName) override;
     bool OnSaveDocument(const std::string& pathName) override;
 
-    // Told only that something changed, the next save writes every database; RecordsChanged
-    // names the one whose file it writes.
+    // Told only that something changed, the next save writes every database and no undo makes
+    // the set unmodified again; told it is unmodified, the set as it is now counts as the one
+    // on disk. A change through ApplyChange names the databases whose files the save writes.
     void SetModifiedFlag(bool bModified = true) override;
     // The set's files as the last load or save left them.
     const CSetFilesOnDisk& FilesOnDisk() const { return m_filesOnDisk; }
@@ -78,16 +80,27 @@ public:
         return m_pEditors[static_cast<std::size_t>(database)];
     }
 
-    // The one door for changes of the records in memory: applies change (which must fit the
-    // set: changed and removed records exist, added ones do not), so the set counts as
-    // modified, the next save writes the files of the databases it touches, and every listener
-    // hears of it. False, with nothing done, when it changes nothing.
-    bool ApplyChange(const CSetChange& change);
-    // Records of a database changed in memory: the set counts as modified, the next save
-    // writes the database's file, and every listener hears of it. A load or an emptied set
-    // tells the listeners of every database.
-    void RecordsChanged(Database database);
-    using CChangeListener = std::function<void(Database database)>;
+    // The one door for changes of the records in memory: applies change as one step (it must
+    // fit the set: changed and removed records exist, added ones do not) and puts it on the
+    // history, so the set counts as modified, the next save writes the files of the databases
+    // it touches, and every listener hears of it once. False, with nothing done, when it
+    // changes nothing.
+    bool ApplyChange(CSetChange change);
+    // Takes back the newest step in effect, or applies again the oldest undone one; listeners
+    // hear of the change as it is applied (an undone step as its inverse).
+    void Undo();
+    void Redo();
+    const CSetHistory& History() const { return m_history; }
+
+    // What a listener hears: a change just applied, or none when the whole set is new (a
+    // load, an emptied set).
+    struct CChangeNotice {
+        const CSetChange* pChange = nullptr;
+        bool Touches(Database database) const {
+            return pChange == nullptr || pChange->Touches(database);
+        }
+    };
+    using CChangeListener = std::function<void(const CChangeNotice& notice)>;
     // Returns the listener's number, for removing it.
     int AddChangeListener(CChangeListener listener);
     void RemoveChangeListener(int nListener);
@@ -164,8 +177,9 @@ private:
     int m_nNextListener = 0;
     CRecordOpener m_openRecord;
 
-    void TellListeners(Database database);
-    void TellListenersOfEveryDatabase();
+    void TellListeners(const CChangeNotice& notice);
+    // Writes the change's bytes into the records and notes which files the next save writes.
+    void PutInPlace(const CSetChange& change);
 
     // Hands the records of one database's file to sink; false when the file gave none.
     using CDatabaseReader = std::function<bool(Database database, std::size_t recordSize,
@@ -196,4 +210,5 @@ private:
     std::array<std::size_t, kDatabaseCount> m_nTrailingBytes{};
     CSetFilesOnDisk m_filesOnDisk;
     std::function<void()> m_pfnFilesOnDisk;
+    CSetHistory m_history;
 };

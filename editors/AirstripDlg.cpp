@@ -1,25 +1,34 @@
 #include "AirstripDlg.h"
 
-#include <QGroupBox>
-#include <QVBoxLayout>
-
 #include "AirstripFields.h"
-#include "IndexMapTable.h"
 
 namespace {
 
+constexpr NewText kNewTexts[] = {{"name", "My new Airstrip"}};
+
 const EditorDescription kAirstripEditor = {
+    .database = Database::Airstrip,
     .nTemplateId = 142,
     .pszCaption = "Airstrip Dialog",
     .nListId = 1262,
     .nSpinId = 1211,
     .nNewId = 1208,
     .pszNewCaption = "New Airstrip",
-    .pszDefaultName = "My new Airstrip",
+    .newTexts = kNewTexts,
     .pszSearchCaption = "Apply / Remove Filter",
-    .bTypeFilter = false,
-    .bListsOtherTypes = false,
+    .bSearchInGroup = true,
+    .pBoxFilter = nullptr,
+    .boxValue = EBoxValue::OwnField,
+    .boxValueField = {},
+    .bListsOtherValues = false,
+    .bSearchKeepsBoxes = false,
+    .pszNeverListed = nullptr,
+    .lineSuffixField = {},
+    .lineNumber = ELineNumber::StoredIndex,
+    .newKey = ENewKey::AfterLastListed,
+    .bEditableIndex = false,
     .bCloseBox = false,
+    .bButtonColumn = false,
     .fields = AirstripFields::kFields,
     .groups = AirstripFields::kGroups,
 };
@@ -27,12 +36,4 @@ const EditorDescription kAirstripEditor = {
 }  // namespace
 
 CAirstripDlg::CAirstripDlg(QWidget* pParent, CVentryDoc& doc)
-    : CEditorDlg(pParent, doc, kAirstripEditor,
-                 std::make_unique<CIndexMapTable<CAirstripInfo>>(doc.m_mapAirstrips)) {}
-
-QWidget* CAirstripDlg::CreateFilterPanel() {
-    auto* pGroup = new QGroupBox(QStringLiteral("Filter"), this);
-    auto* pLayout = new QVBoxLayout(pGroup);
-    pLayout->addWidget(CEditorDlg::CreateFilterPanel());
-    return pGroup;
-}
+    : CEditorDlg(pParent, doc, kAirstripEditor) {}

@@ -7,7 +7,4 @@
 class CAirstripDlg final : public CEditorDlg {
 public:
     CAirstripDlg(QWidget* pParent, CVentryDoc& doc);
-
-protected:
-    QWidget* CreateFilterPanel() override;
 };

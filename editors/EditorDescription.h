@@ -1,26 +1,63 @@
 #pragma once
 
 #include <span>
+#include <string_view>
 
-#include "EditorWindow.h"
 #include "FieldBinding.h"
 #include "RecordLayout.h"
 
+struct BoxFilter;
+
+// A text that New writes into the copy it makes: the default name, a sensor's display name.
+struct NewText {
+    std::string_view field;
+    const char* pszText;
+};
+
+// Where the value that a box filter tests comes from.
+enum class EBoxValue : std::uint8_t {
+    OwnField,       // the record's own field boxValueField
+    ObjectSimType,  // the Sim Type of the object named in boxValueField; 0 when there is none
+};
+
+// The number a list line starts with.
+enum class ELineNumber : std::uint8_t {
+    StoredIndex,  // the index the record stores
+    Key,          // its key; under the box filter, its row (3D objects)
+};
+
+// The key New tries first; taken keys after it are skipped.
+enum class ENewKey : std::uint8_t {
+    AfterLastListed,  // one more than the last listed key, 1 in an empty list
+    CountPlusOne,     // one more than the number of listed records
+};
+
 // What sets one database's editor apart from the common pattern, as data.
 struct EditorDescription {
+    Database database;
     int nTemplateId;
     const char* pszCaption;
     int nListId;
     int nSpinId;
     int nNewId;
-    const char* pszNewCaption;
-    const char* pszDefaultName;    // the name New gives a record
-    const char* pszSearchCaption;  // null: no Search button
-    bool bTypeFilter;              // the "Filter" group with its thirteen type boxes
-    bool bListsOtherTypes;         // a type outside 0 to 12 lists the record instead of hiding it
+    const char* pszNewCaption;  // null: no New
+    std::span<const NewText> newTexts;
+    const char* pszSearchCaption;  // null: no text filter
+    bool bSearchInGroup;           // the Search button alone in a group "Filter"
+    const BoxFilter* pBoxFilter;   // null: none
+    EBoxValue boxValue;
+    std::string_view boxValueField;
+    bool bListsOtherValues;  // a value without a box lists the record instead of hiding it
+    bool bSearchKeepsBoxes;  // a search leaves the boxes as they are; else it ticks them all
+    // With no other filter, what the editor says of a record whose value has no box: a format
+    // with the record's key (%u) and value (%d).
+    const char* pszNeverListed;
+    std::string_view lineSuffixField;  // shown in parentheses after the name; empty: none
+    ELineNumber lineNumber;
+    ENewKey newKey;
+    bool bEditableIndex;  // Index (IDC_INDEX) is edited; an index another record has is refused
     bool bCloseBox;
+    bool bButtonColumn;  // the buttons one below the other at the right edge
     std::span<const FieldBinding> fields;
     std::span<const FieldGroup> groups;
-    bool bSearchKeepsTypes = false;  // a search leaves the type boxes as they are
-    bool bButtonColumn = false;      // the buttons one below the other at the right edge
 };

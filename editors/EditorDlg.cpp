@@ -1,6 +1,7 @@
 #include "EditorDlg.h"
 
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListView>
@@ -9,40 +10,42 @@
 #include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <array>
+#include <cstdio>
 #include <cstring>
 #include <vector>
 
+#include "BoxFilterPanel.h"
 #include "EditorTexts.h"
 #include "FieldForm.h"
+#include "FieldKindVisit.h"
 #include "FilterDlg.h"
 #include "RecordLine.h"
 #include "RecordListModel.h"
-#include "TypeFilterPanel.h"
-#include "VentryDoc.h"
-#include "gui/DataExchangeLatin1.h"
+#include "Resource.h"
 #include "gui/MessageBox.h"
 
 namespace {
 
-constexpr int kExitId = 1116;
-constexpr int kUndoId = 1115;
-constexpr int kApplyId = 1207;
-constexpr int kSearchId = 1228;
+std::string IndexTakenMessage(std::uint16_t nIndex) {
+    return "The Index " + std::to_string(static_cast<std::int16_t>(nIndex)) +
+           " is already used by another record.\nNothing was stored.";
+}
 
 }  // namespace
 
-CEditorDlg::CEditorDlg(QWidget* pParent, CVentryDoc& doc, const EditorDescription& description,
-                       std::unique_ptr<CRecordTable> pRecords)
+CEditorDlg::CEditorDlg(QWidget* pParent, CVentryDoc& doc, const EditorDescription& description)
     : CDialog(description.nTemplateId, description.pszCaption, pParent,
               description.bCloseBox ? CloseBox::With : CloseBox::Without),
       m_doc(doc),
       m_description(description),
-      m_pRecords(std::move(pRecords)) {}
+      m_records(doc.Records(description.database)),
+      m_nListener(doc.AddChangeListener(
+          [this](const CVentryDoc::CChangeNotice& notice) { OnSetChanged(notice); })) {}
 
 // The frame, as the Qt parent, may delete the editor before the document does; the document
 // must then not delete it a second time.
 CEditorDlg::~CEditorDlg() {
+    m_doc.RemoveChangeListener(m_nListener);
     std::unique_ptr<CEditorWindow>& pOwner = m_doc.Editor(RecordDatabase());
     if (pOwner.get() == this) {
         static_cast<void>(pOwner.release());
@@ -53,14 +56,6 @@ void CEditorDlg::OnInitDialog() {
     BuildControls();
     FillStartList();
     LoadRecord();
-}
-
-void CEditorDlg::FillStartList() {
-    if (m_pTypeFilter != nullptr) {
-        ApplyTypeFilter();
-    } else {
-        ApplyTextFilter({});
-    }
 }
 
 QPushButton* CEditorDlg::AddButton(int nId, const char* pszCaption) {
@@ -110,6 +105,21 @@ void CEditorDlg::BuildControls() {
     auto* pRight = new QVBoxLayout;
     pMain->addLayout(pRight);
     m_pForm = new CFieldForm(m_description.fields, m_description.groups, this);
+    m_pRecordForm = std::make_unique<CRecordForm>(
+        m_doc, m_records.Layout(), *m_pForm,
+        [this](const std::uint8_t* pRecord) { LoadControls(pRecord); },
+        [this](std::uint8_t* pImage, bool bReport) { return BuildImage(pImage, bReport); });
+    m_pRecordForm->SetStoredHandler([this] {
+        // A line whose text changes, other than in letter case, moves to the end of the list.
+        const CRecordListModel::CLine line = m_pLines->LineAt(m_nCurrent);
+        const std::string text = LineText(line.nNumber, line.pRecord);
+        if (!RecordLine::EqualNoCase(m_pLines->TextAt(m_nCurrent), text)) {
+            m_pLines->Remove(m_nCurrent);
+            m_pLines->Append(line, text);
+            m_nCurrent = m_pLines->Count() - 1;
+            SelectCurrent();
+        }
+    });
     pRight->addWidget(m_pForm);
     if (QWidget* pExtras = CreateRecordExtras()) {
         pRight->addWidget(pExtras);
@@ -128,83 +138,106 @@ void CEditorDlg::BuildControls() {
         pButtons->addWidget(pButton, nRow, m_description.bButtonColumn ? 0 : nPlace % 2);
     };
 
-    auto* pExit = AddButton(kExitId, "Exit");
+    auto* pExit = AddButton(IDC_EXIT, "Exit");
     pExit->setDefault(true);
-    m_pUndo = AddButton(kUndoId, "Undo");
-    m_pApply = AddButton(kApplyId, "Apply");
+    m_pUndo = AddButton(IDC_UNDO, "Undo");
+    m_pApply = AddButton(IDC_APPLY, "Apply");
     place(pExit, 0);
     place(m_pUndo, 1);
     place(m_pApply, 2);
     connect(pExit, &QPushButton::clicked, this, [this] { OnExit(); });
-    connect(m_pUndo, &QPushButton::clicked, this, [this] { OnUndo(); });
+    connect(m_pUndo, &QPushButton::clicked, this, [this] { m_pRecordForm->Revert(); });
     connect(m_pApply, &QPushButton::clicked, this, [this] { OnApply(); });
     if (m_description.pszNewCaption != nullptr) {
         auto* pNew = AddButton(m_description.nNewId, m_description.pszNewCaption);
         place(pNew, 3);
         connect(pNew, &QPushButton::clicked, this, [this] { OnNew(); });
     }
-
-    for (const FieldBinding& binding : m_description.fields) {
-        if (binding.at.pField == &m_pRecords->Layout().NameField()) {
-            m_pNameEdit = qobject_cast<QLineEdit*>(m_pForm->Control(binding.nId));
-        }
-    }
 }
 
 QWidget* CEditorDlg::CreateFilterPanel() {
-    if (m_description.bTypeFilter) {
-        m_pTypeFilter = new CTypeFilterPanel(m_description.pszSearchCaption, this);
-        connect(m_pTypeFilter->FilterButton(), &QPushButton::clicked, this, [this] { OnFilter(); });
-        if (QPushButton* pSearch = m_pTypeFilter->SearchButton()) {
+    if (m_description.pBoxFilter != nullptr) {
+        m_pBoxes = new CBoxFilterPanel(*m_description.pBoxFilter, IDC_SEARCH,
+                                       m_description.pszSearchCaption, this);
+        connect(m_pBoxes->FilterButton(), &QPushButton::clicked, this, [this] { OnFilter(); });
+        if (QPushButton* pSearch = m_pBoxes->SearchButton()) {
             connect(pSearch, &QPushButton::clicked, this, [this] { OnSearch(); });
         }
-        return m_pTypeFilter;
+        return m_pBoxes;
     }
-    if (m_description.pszSearchCaption != nullptr) {
-        QPushButton* pSearch = AddButton(kSearchId, m_description.pszSearchCaption);
-        connect(pSearch, &QPushButton::clicked, this, [this] { OnSearch(); });
+    if (m_description.pszSearchCaption == nullptr) {
+        return nullptr;
+    }
+    QPushButton* pSearch = AddButton(IDC_SEARCH, m_description.pszSearchCaption);
+    connect(pSearch, &QPushButton::clicked, this, [this] { OnSearch(); });
+    if (!m_description.bSearchInGroup) {
         return pSearch;
     }
-    return nullptr;
+    auto* pGroup = new QGroupBox(QStringLiteral("Filter"), this);
+    auto* pLayout = new QVBoxLayout(pGroup);
+    pLayout->addWidget(pSearch);
+    return pGroup;
 }
 
-int CEditorDlg::ObjectSimType(std::string_view objectName) const {
-    const auto it = m_doc.m_mapObjectsByName.find(objectName);
-    return it == m_doc.m_mapObjectsByName.end()
-               ? 0
-               : RecordField::Get<std::int32_t>(it->second->m_data.data(), ObjectField::kSimType);
+void CEditorDlg::LoadControls(const std::uint8_t* pRecord) {
+    if (pRecord != nullptr) {
+        m_pForm->Load(pRecord, m_records.RecordSize());
+    } else {
+        m_pForm->Clear();
+    }
 }
 
-int CEditorDlg::RecordType(const std::uint8_t* pRecord) const {
-    return ObjectSimType(
-        RecordField::GetTextView(pRecord, m_pRecords->NameOffset(), m_pRecords->NameWidth()));
+bool CEditorDlg::BuildImage(std::uint8_t* pImage, bool bReport) {
+    return m_pForm->Store(pImage, bReport) && (!bReport || CheckEditedIndex(pImage));
 }
 
-int CEditorDlg::ShownIndex(std::uint16_t, const std::uint8_t* pRecord) const {
-    return RecordField::Get<std::uint16_t>(pRecord, 0);
+int CEditorDlg::LineNumber(std::uint16_t nKey, const std::uint8_t* pRecord) const {
+    if (m_description.lineNumber == ELineNumber::Key) {
+        return nKey;
+    }
+    return RecordField::Get<std::uint16_t>(pRecord, m_records.Layout().IndexField().nOffset);
 }
 
-void CEditorDlg::PrepareNewRecord(std::uint8_t* pRecord, std::uint16_t nKey) const {
-    RecordField::Set<std::uint16_t>(pRecord, 0, nKey);
-    RecordField::SetText(pRecord, m_pRecords->NameOffset(), m_pRecords->NameWidth(),
-                         m_description.pszDefaultName);
+std::size_t CEditorDlg::FormatLine(int nNumber, const std::uint8_t* pRecord, char* pBuffer) const {
+    const LayoutField& name = m_records.Layout().NameField();
+    std::size_t nLength = RecordLine::Format(
+        nNumber, RecordField::GetTextView(pRecord, name.nOffset, name.nWidth), pBuffer);
+    if (m_description.lineSuffixField.empty()) {
+        return nLength;
+    }
+    const LayoutField& suffix = m_records.Layout().Field(m_description.lineSuffixField);
+    for (const std::string_view part :
+         {std::string_view(" ("), RecordField::GetTextView(pRecord, suffix.nOffset, suffix.nWidth),
+          std::string_view(")")}) {
+        const std::size_t nPart = std::min(part.size(), RecordLine::kMaxLength - nLength);
+        std::copy_n(part.data(), nPart, pBuffer + nLength);
+        nLength += nPart;
+    }
+    return nLength;
 }
 
-std::size_t CEditorDlg::FormatLine(int nIndex, const std::uint8_t* pRecord, char* pBuffer) const {
-    const auto* pName = reinterpret_cast<const char*>(pRecord + m_pRecords->NameOffset());
-    return RecordLine::Format(
-        nIndex, std::string_view(pName, strnlen(pName, m_pRecords->NameWidth())), pBuffer);
+std::string CEditorDlg::LineText(int nNumber, const std::uint8_t* pRecord) const {
+    char line[RecordLine::kMaxLength];
+    return {line, FormatLine(nNumber, pRecord, line)};
 }
 
-bool CEditorDlg::FillList(const LineFilter& keep) {
+bool CEditorDlg::FillList(const LineFilter& keep, bool bNumberRows) {
     char line[RecordLine::kMaxLength];
     CRecordListModel::CLines lines;
-    lines.Reserve(m_pRecords->Count());
-    m_pRecords->ForEach([&](std::uint16_t nKey, std::uint8_t* pRecord) {
-        const std::string_view text(line, FormatLine(ShownIndex(nKey, pRecord), pRecord, line));
-        if (keep(nKey, pRecord, text)) {
-            lines.Add(nKey, pRecord, text);
+    lines.Reserve(m_records.Count());
+    int nRow = 0;
+    m_records.ForEach([&](std::uint16_t nKey, std::uint8_t* pRecord) {
+        int nNumber = LineNumber(nKey, pRecord);
+        std::string_view text(line, FormatLine(nNumber, pRecord, line));
+        if (!keep(nKey, pRecord, text)) {
+            return;
         }
+        if (bNumberRows) {
+            nNumber = nRow;
+            text = std::string_view(line, FormatLine(nNumber, pRecord, line));
+        }
+        lines.Add({nKey, pRecord, nNumber}, text);
+        ++nRow;
     });
     m_pLines->Assign(std::move(lines));
     SelectCurrent();
@@ -212,18 +245,28 @@ bool CEditorDlg::FillList(const LineFilter& keep) {
     return m_pLines->Count() > 0;
 }
 
-bool CEditorDlg::FillListWithTypes() {
-    std::array<bool, CTypeFilterPanel::kTypeCount> abOn{};
-    for (int nType = 0; nType < CTypeFilterPanel::kTypeCount; ++nType) {
-        abOn[static_cast<std::size_t>(nType)] = m_pTypeFilter->IsOn(nType);
+int CEditorDlg::BoxValue(const std::uint8_t* pRecord) const {
+    const LayoutField& field = m_records.Layout().Field(m_description.boxValueField);
+    if (m_description.boxValue == EBoxValue::OwnField) {
+        return static_cast<int>(ReadInteger(field.kind, pRecord + field.nOffset));
     }
-    return FillList([&](std::uint16_t, const std::uint8_t* pRecord, std::string_view) {
-        const int nType = RecordType(pRecord);
-        if (nType < 0 || nType >= CTypeFilterPanel::kTypeCount) {
-            return m_description.bListsOtherTypes;
-        }
-        return abOn[static_cast<std::size_t>(nType)];
-    });
+    const auto object = m_doc.m_mapObjectsByName.find(
+        RecordField::GetTextView(pRecord, field.nOffset, field.nWidth));
+    return object == m_doc.m_mapObjectsByName.end()
+               ? 0
+               : RecordField::Get<std::int32_t>(object->second->m_data.data(),
+                                                ObjectField::kSimType);
+}
+
+bool CEditorDlg::FillListWithBoxes() {
+    // Under the box filter, the lines that show keys (3D objects) are numbered by row.
+    return FillList(
+        [this](std::uint16_t, const std::uint8_t* pRecord, std::string_view) {
+            const int nValue = BoxValue(pRecord);
+            return m_pBoxes->HasBox(nValue) ? m_pBoxes->IsOn(nValue)
+                                            : m_description.bListsOtherValues;
+        },
+        m_description.lineNumber == ELineNumber::Key);
 }
 
 bool CEditorDlg::FillListWithText(const std::string& strFilter) {
@@ -237,38 +280,66 @@ bool CEditorDlg::FillListWithText(const std::string& strFilter) {
         std::transform(line.begin(), line.end(), folded, RecordLine::ToLower);
         return std::string_view(folded, line.size()).find(strLower) != std::string_view::npos;
     });
-    if (m_pTypeFilter != nullptr && !m_description.bSearchKeepsTypes) {
-        m_pTypeFilter->SetAll(strLower.empty());
+    if (m_pBoxes != nullptr && !m_description.bSearchKeepsBoxes) {
+        m_pBoxes->SetAll(strLower.empty());
     }
     return bListed;
 }
 
-// Falls back to the default filter once when the active one lists nothing; a database that
-// nothing can list stays an empty list.
-void CEditorDlg::ApplyTypeFilter() {
-    const bool bDefault = m_pTypeFilter->AllOn();
-    if (FillListWithTypes()) {
+void CEditorDlg::ApplyFilter(const std::function<bool()>& fill, bool bDefault,
+                             const std::function<void()>& fillDefault) {
+    if (fill()) {
         return;
     }
-    if (!m_pRecords->IsEmpty()) {
+    if (!m_records.IsEmpty()) {
         AfxShowMessageBox(EditorTexts::kNoResults);
     }
     if (!bDefault) {
-        m_pTypeFilter->SetAll(true);
-        FillListWithTypes();
+        fillDefault();
     }
 }
 
+void CEditorDlg::ApplyBoxFilter() {
+    ApplyFilter([this] { return FillListWithBoxes(); }, m_pBoxes->AllOn(),
+                [this] {
+                    m_pBoxes->SetAll(true);
+                    FillListWithBoxes();
+                });
+}
+
 void CEditorDlg::ApplyTextFilter(const std::string& strFilter) {
-    if (FillListWithText(strFilter)) {
-        return;
+    ApplyFilter([&] { return FillListWithText(strFilter); }, strFilter.empty(),
+                [this] { FillListWithText({}); });
+}
+
+void CEditorDlg::FillStartList() {
+    if (m_pBoxes != nullptr) {
+        ApplyBoxFilter();
+    } else {
+        ApplyTextFilter({});
     }
-    if (!m_pRecords->IsEmpty()) {
-        AfxShowMessageBox(EditorTexts::kNoResults);
-    }
-    if (!strFilter.empty()) {
+}
+
+void CEditorDlg::ListEverything() {
+    if (m_description.pszSearchCaption != nullptr) {
         FillListWithText({});
+    } else if (m_pBoxes != nullptr) {
+        m_pBoxes->SetAll(true);
+        FillListWithBoxes();
     }
+}
+
+std::string CEditorDlg::NeverListedReason(std::uint16_t nKey, const std::uint8_t* pRecord) const {
+    if (m_description.pszNeverListed == nullptr || m_pBoxes == nullptr) {
+        return {};
+    }
+    const int nValue = BoxValue(pRecord);
+    if (m_pBoxes->HasBox(nValue)) {
+        return {};
+    }
+    char message[160];
+    std::snprintf(message, sizeof message, m_description.pszNeverListed, unsigned{nKey}, nValue);
+    return message;
 }
 
 void CEditorDlg::SelectCurrent() {
@@ -289,66 +360,173 @@ std::uint8_t* CEditorDlg::CurrentRecord() const {
                                                              : nullptr;
 }
 
+std::optional<std::uint16_t> CEditorDlg::CurrentKey() const {
+    return m_nCurrent >= 0 && m_nCurrent < m_pLines->Count()
+               ? std::optional(m_pLines->KeyAt(m_nCurrent))
+               : std::nullopt;
+}
+
 void CEditorDlg::LoadRecord() {
-    if (const std::uint8_t* pRecord = CurrentRecord()) {
-        m_pForm->Load(pRecord, m_pRecords->RecordSize());
-    } else {
-        m_pForm->Clear();
-    }
+    m_pRecordForm->Show(CurrentKey());
 }
 
-bool CEditorDlg::BuildImage(std::uint8_t* pImage, bool bReport) {
-    return m_pForm->Store(pImage, bReport);
+bool CEditorDlg::IsIndexStoredByAnother(std::uint16_t nIndex, const std::uint8_t* pExcept) const {
+    const std::size_t nOffset = m_records.Layout().IndexField().nOffset;
+    bool bFound = false;
+    m_records.ForEach([&](std::uint16_t, const std::uint8_t* pRecord) {
+        bFound = bFound || (pRecord != pExcept &&
+                            RecordField::Get<std::uint16_t>(pRecord, nOffset) == nIndex);
+    });
+    return bFound;
 }
 
-CEditorDlg::ERecordState CEditorDlg::StoreOrCompare(bool bStore) {
-    std::uint8_t* pStored = CurrentRecord();
-    if (pStored == nullptr) {
-        return ERecordState::Unchanged;
+// An edited record keeps its key until the next load, which files it under the index it then
+// stores, so an index counts as taken when a record has it as key or stores it: New and an
+// edited Index can then never give two records of the written file the same index.
+bool CEditorDlg::IsKeyTaken(std::uint16_t nKey) const {
+    return m_records.Contains(nKey) ||
+           (m_description.bEditableIndex && IsIndexStoredByAnother(nKey, nullptr));
+}
+
+bool CEditorDlg::CheckEditedIndex(const std::uint8_t* pImage) {
+    if (!m_description.bEditableIndex) {
+        return true;
     }
-    const std::size_t nSize = m_pRecords->RecordSize();
-    std::vector<std::uint8_t> image(pStored, pStored + nSize);
-    if (!BuildImage(image.data(), bStore)) {
-        return ERecordState::Unreadable;
+    const std::size_t nOffset = m_records.Layout().IndexField().nOffset;
+    const std::uint8_t* pStored = CurrentRecord();
+    const auto nIndex = RecordField::Get<std::uint16_t>(pImage, nOffset);
+    if (nIndex == RecordField::Get<std::uint16_t>(pStored, nOffset) ||
+        !IsIndexStoredByAnother(nIndex, pStored)) {
+        return true;
     }
-    const bool bChanged = std::memcmp(image.data(), pStored, nSize) != 0;
-    if (!bStore) {
-        return bChanged ? ERecordState::Changed : ERecordState::Unchanged;
+    AfxShowMessageBox(IndexTakenMessage(nIndex));
+    if (auto* pEdit = qobject_cast<QLineEdit*>(m_pForm->Control(IDC_INDEX))) {
+        pEdit->setFocus();
+        pEdit->selectAll();
     }
-    const std::uint16_t nKey = m_pLines->KeyAt(m_nCurrent);
-    const int nIndex = CurrentLineNumber();
-    char line[RecordLine::kMaxLength];
-    const std::string strOld(line, FormatLine(nIndex, pStored, line));
-    const std::string strNew(line, FormatLine(nIndex, image.data(), line));
-    if (!RecordLine::EqualNoCase(strOld, strNew)) {
-        m_pLines->Remove(m_nCurrent);
-        m_pLines->Append(nKey, pStored, strNew);
-        m_nCurrent = m_pLines->Count() - 1;
-        SelectCurrent();
+    return false;
+}
+
+std::uint32_t CEditorDlg::FirstNewKey() const {
+    const int nCount = m_pLines->Count();
+    if (m_description.newKey == ENewKey::CountPlusOne) {
+        return static_cast<std::uint32_t>(nCount) + 1u;
     }
-    std::memcpy(pStored, image.data(), nSize);
-    if (bChanged) {
-        m_doc.RecordsChanged(m_pRecords->Layout().database);
+    return nCount > 0 ? m_pLines->KeyAt(nCount - 1) + 1u : 1u;
+}
+
+void CEditorDlg::OnNew() {
+    std::uint32_t nIndex = FirstNewKey();
+    while (nIndex <= 0xFFFF && IsKeyTaken(static_cast<std::uint16_t>(nIndex))) {
+        ++nIndex;
     }
-    // What the controls show must match the stored bytes, or a later edit back to the loaded
-    // text would count as untouched.
+    if (nIndex > 0xFFFF) {
+        AfxShowMessageBox(EditorTexts::kNoFreeIndex);
+        return;
+    }
+    const auto nKey = static_cast<std::uint16_t>(nIndex);
+    const RecordLayout& layout = m_records.Layout();
+    std::vector<std::uint8_t> record(layout.nRecordSize, 0);
+    if (const std::uint8_t* pCurrent = CurrentRecord()) {
+        std::copy_n(pCurrent, record.size(), record.begin());
+    }
+    if (layout.bIndexed) {
+        RecordField::Set(record.data(), layout.IndexField().nOffset, nKey);
+    }
+    for (const NewText& text : m_description.newTexts) {
+        const LayoutField& field = layout.Field(text.field);
+        RecordField::SetText(record.data(), field.nOffset, field.nWidth, text.pszText);
+    }
+    CSetChange change(std::string(m_description.pszNewCaption) + " " + std::to_string(nKey));
+    change.Add(RecordDatabase(), nKey, record);
+    const std::optional<std::uint16_t> nPrevious = CurrentKey();
+    m_bStoring = true;
+    m_doc.ApplyChange(std::move(change));
+    m_bStoring = false;
+    m_lastNew.reset();
+    if (nPrevious) {
+        m_lastNew.emplace(nKey, *nPrevious);
+    }
+
+    std::uint8_t* pRecord = m_records.Find(nKey);
+    const int nNumber = LineNumber(nKey, pRecord);
+    m_pLines->Append({nKey, pRecord, nNumber}, LineText(nNumber, pRecord));
+    m_nCurrent = m_pLines->Count() - 1;
+    SelectCurrent();
+    UpdateRecordControls();
     LoadRecord();
-    return bChanged ? ERecordState::Changed : ERecordState::Unchanged;
 }
 
-std::string CEditorDlg::EditedName() const {
-    if (m_pNameEdit != nullptr) {
-        return Latin1::FromQString(m_pNameEdit->text());
+void CEditorDlg::OnSetChanged(const CVentryDoc::CChangeNotice& notice) {
+    const Database database = RecordDatabase();
+    // A new set comes with new editors; the editor's own changes it shows itself.
+    if (notice.pChange == nullptr || m_pLines == nullptr || m_bStoring ||
+        m_pRecordForm->IsStoring() || !notice.Touches(database)) {
+        return;
     }
-    const std::uint8_t* pRecord = CurrentRecord();
-    return pRecord == nullptr
-               ? std::string()
-               : RecordField::GetText(pRecord, m_pRecords->NameOffset(), m_pRecords->NameWidth());
+    enum : std::uint8_t { kSame, kChanged, kRemoved };
+    std::vector<std::uint8_t> what(std::size_t{1} << 16, kSame);
+    std::vector<std::uint16_t> added;
+    for (const CRecordChange& record : notice.pChange->Records()) {
+        if (record.database != database) {
+            continue;
+        }
+        if (record.IsAdded()) {
+            added.push_back(record.nKey);
+        } else {
+            what[record.nKey] = record.IsRemoved() ? kRemoved : kChanged;
+        }
+    }
+    const std::optional<std::uint16_t> nWasKey = CurrentKey();
+    // The lines as they stand, the removed ones gone, the changed ones written anew, the added
+    // ones at the end as New puts them.
+    CRecordListModel::CLines lines;
+    lines.Reserve(static_cast<std::size_t>(m_pLines->Count()) + added.size());
+    int nCurrent = -1;
+    for (int nRow = 0; nRow < m_pLines->Count(); ++nRow) {
+        const CRecordListModel::CLine& line = m_pLines->LineAt(nRow);
+        if (what[line.nKey] == kRemoved) {
+            continue;
+        }
+        if (nRow == m_nCurrent) {
+            nCurrent = static_cast<int>(lines.Count());
+        }
+        lines.Add(line, what[line.nKey] == kChanged ? LineText(line.nNumber, line.pRecord)
+                                                    : std::string(m_pLines->TextAt(nRow)));
+    }
+    for (const std::uint16_t nKey : added) {
+        std::uint8_t* pRecord = m_records.Find(nKey);
+        const int nNumber = LineNumber(nKey, pRecord);
+        lines.Add({nKey, pRecord, nNumber}, LineText(nNumber, pRecord));
+    }
+    m_pLines->Assign(std::move(lines));
+    if (nCurrent < 0) {
+        // The current record went: back to the one that was current before it was made.
+        const int nBefore = m_lastNew && nWasKey && m_lastNew->first == *nWasKey
+                                ? m_pLines->RowOf(m_lastNew->second)
+                                : -1;
+        nCurrent = std::max(nBefore, 0);
+    }
+    m_nCurrent = nCurrent;
+    SelectCurrent();
+    UpdateRecordControls();
+    if (CurrentKey() != nWasKey || (nWasKey && what[*nWasKey] == kChanged)) {
+        LoadRecord();
+    }
+}
+
+bool CEditorDlg::SettleEditsBefore(const CSetChange& step) {
+    const std::optional<std::uint16_t> nKey = CurrentKey();
+    const bool bTouched =
+        nKey && std::ranges::any_of(step.Records(), [&](const CRecordChange& record) {
+            return record.database == RecordDatabase() && record.nKey == *nKey;
+        });
+    return !bTouched || m_pRecordForm->SettleBeforeLeaving();
 }
 
 void CEditorDlg::OnFilter() {
     m_nCurrent = 0;
-    ApplyTypeFilter();
+    ApplyBoxFilter();
     LoadRecord();
 }
 
@@ -361,53 +539,13 @@ void CEditorDlg::OnSearch() {
 }
 
 void CEditorDlg::OnApply() {
-    StoreOrCompare(true);
-}
-
-void CEditorDlg::OnUndo() {
-    LoadRecord();
-}
-
-int CEditorDlg::CurrentLineNumber() const {
-    return ShownIndex(m_pLines->KeyAt(m_nCurrent), CurrentRecord());
-}
-
-std::uint32_t CEditorDlg::FirstNewKey() const {
-    const int nCount = m_pLines->Count();
-    return nCount > 0 ? m_pLines->KeyAt(nCount - 1) + 1u : 1u;
-}
-
-void CEditorDlg::OnNew() {
-    std::uint32_t nIndex = FirstNewKey();
-    while (nIndex <= 0xFFFF && m_pRecords->Contains(static_cast<std::uint16_t>(nIndex))) {
-        ++nIndex;
-    }
-    if (nIndex > 0xFFFF) {
-        AfxShowMessageBox(EditorTexts::kNoFreeIndex);
-        return;
-    }
-    const auto nKey = static_cast<std::uint16_t>(nIndex);
-    std::uint8_t* pRecord = m_pRecords->Add(nKey, CurrentRecord());
-    PrepareNewRecord(pRecord, nKey);
-    m_doc.RecordsChanged(m_pRecords->Layout().database);
-
-    char line[RecordLine::kMaxLength];
-    m_pLines->Append(nKey, pRecord,
-                     std::string_view(line, FormatLine(ShownIndex(nKey, pRecord), pRecord, line)));
-    m_nCurrent = m_pLines->Count() - 1;
-    SelectCurrent();
-    UpdateRecordControls();
-    LoadRecord();
+    m_pRecordForm->Store();
 }
 
 void CEditorDlg::OnExit() {
-    if (StoreOrCompare(false) != ERecordState::Unchanged &&
-        AfxShowMessageBox(EditorTexts::RetainQuestion(EditedName()), MB_YESNO | MB_ICONQUESTION) ==
-            IDYES &&
-        StoreOrCompare(true) == ERecordState::Unreadable) {
+    if (!m_pRecordForm->SettleBeforeLeaving()) {
         return;
     }
-    LoadRecord();
     m_doc.Shown(RecordDatabase()) = false;
     hide();
 }
@@ -422,35 +560,20 @@ void CEditorDlg::OnSpin(int nStep) {
     LoadRecord();
 }
 
-std::optional<std::uint16_t> CEditorDlg::CurrentKey() const {
-    return m_nCurrent >= 0 && m_nCurrent < m_pLines->Count()
-               ? std::optional(m_pLines->KeyAt(m_nCurrent))
-               : std::nullopt;
-}
-
-int CEditorDlg::RowOf(std::uint16_t nKey) const {
-    for (int nRow = 0; nRow < m_pLines->Count(); ++nRow) {
-        if (m_pLines->KeyAt(nRow) == nKey) {
-            return nRow;
-        }
-    }
-    return -1;
-}
-
 bool CEditorDlg::ShowRecord(std::uint16_t nKey) {
-    const std::uint8_t* pRecord = m_pRecords->Find(nKey);
+    const std::uint8_t* pRecord = m_records.Find(nKey);
     if (pRecord == nullptr) {
-        AfxShowMessageBox(EditorTexts::NoSuchRecord(m_pRecords->Layout().title, nKey));
+        AfxShowMessageBox(EditorTexts::NoSuchRecord(m_records.Layout().title, nKey));
         return false;
     }
-    int nRow = RowOf(nKey);
+    int nRow = m_pLines->RowOf(nKey);
     if (nRow < 0) {
         if (const std::string strReason = NeverListedReason(nKey, pRecord); !strReason.empty()) {
             AfxShowMessageBox(strReason);
             return false;
         }
         ListEverything();
-        nRow = RowOf(nKey);
+        nRow = m_pLines->RowOf(nKey);
     }
     if (nRow < 0) {
         return false;

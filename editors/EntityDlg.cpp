@@ -1,22 +1,35 @@
 #include "EntityDlg.h"
 
+#include "BoxFilterPanel.h"
 #include "EntityFields.h"
-#include "IndexMapTable.h"
 
 namespace {
 
+constexpr NewText kNewTexts[] = {{"name", "My new Entity"}};
+
 const EditorDescription kEntityEditor = {
+    .database = Database::Entity,
     .nTemplateId = 156,
     .pszCaption = "Entity Dialog",
     .nListId = 1196,
     .nSpinId = 1211,
     .nNewId = 1208,
     .pszNewCaption = "New Entity",
-    .pszDefaultName = "My new Entity",
+    .newTexts = kNewTexts,
     .pszSearchCaption = "Search",
-    .bTypeFilter = true,
-    .bListsOtherTypes = true,
+    .bSearchInGroup = false,
+    .pBoxFilter = &kSimTypeFilter,
+    .boxValue = EBoxValue::ObjectSimType,
+    .boxValueField = "type_name",
+    .bListsOtherValues = true,
+    .bSearchKeepsBoxes = false,
+    .pszNeverListed = nullptr,
+    .lineSuffixField = {},
+    .lineNumber = ELineNumber::StoredIndex,
+    .newKey = ENewKey::AfterLastListed,
+    .bEditableIndex = true,
     .bCloseBox = false,
+    .bButtonColumn = false,
     .fields = EntityFields::kFields,
     .groups = {},
 };
@@ -24,10 +37,4 @@ const EditorDescription kEntityEditor = {
 }  // namespace
 
 CEntityDlg::CEntityDlg(QWidget* pParent, CVentryDoc& doc)
-    : CEditableIndexDlg(pParent, doc, kEntityEditor,
-                        std::make_unique<CIndexMapTable<CEntityInfo>>(doc.m_mapEntities)) {}
-
-int CEntityDlg::RecordType(const std::uint8_t* pRecord) const {
-    return ObjectSimType(RecordField::GetTextView(pRecord, EntityField::kTypeName.nOffset,
-                                                  EntityField::kTypeName.nWidth));
-}
+    : CEditorDlg(pParent, doc, kEntityEditor) {}

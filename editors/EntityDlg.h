@@ -1,13 +1,11 @@
 #pragma once
 
-#include "EditableIndexDlg.h"
+#include "EditorDlg.h"
 
 // The entity editor. An entity's type is the Sim Type of the object that its Type Name names;
-// a type outside 0 to 12 never hides it.
-class CEntityDlg final : public CEditableIndexDlg {
+// a type outside 0 to 12 never hides it. Its Index can be edited; the record keeps its key and
+// line until the next load.
+class CEntityDlg final : public CEditorDlg {
 public:
     CEntityDlg(QWidget* pParent, CVentryDoc& doc);
-
-protected:
-    int RecordType(const std::uint8_t* pRecord) const override;
 };

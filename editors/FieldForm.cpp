@@ -332,3 +332,12 @@ QWidget* CFieldForm::Control(int nId) const {
     }
     return nullptr;
 }
+
+std::optional<std::string> CFieldForm::ShownText(const LayoutField& field) const {
+    for (std::size_t i = 0; i < m_fields.size(); ++i) {
+        if (m_fields[i].at.pField == &field && IsTextEdit(m_fields[i])) {
+            return Latin1::FromQString(static_cast<const QLineEdit*>(m_controls[i])->text());
+        }
+    }
+    return std::nullopt;
+}

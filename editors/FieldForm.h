@@ -3,7 +3,9 @@
 #include <QWidget>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "FieldBinding.h"
@@ -32,6 +34,8 @@ public:
     void EnableFields(bool bEnable);
 
     QWidget* Control(int nId) const;
+    // The single-byte text of the edit that shows field; none when no edit shows it.
+    std::optional<std::string> ShownText(const LayoutField& field) const;
     // Puts an editor's own control into a form column, below its loose fields and above its
     // groups.
     void InsertBelowFields(int nFormColumn, QWidget* pWidget);

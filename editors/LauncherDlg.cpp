@@ -4,35 +4,46 @@
 #include <QListView>
 
 #include "AmmoItemModel.h"
+#include "BoxFilterPanel.h"
 #include "FieldForm.h"
-#include "IndexMapTable.h"
 #include "LauncherFields.h"
 #include "OpenReferenceAction.h"
 
 namespace {
 
+constexpr NewText kNewTexts[] = {{"name", "My new Launcher"}};
+
 const EditorDescription kLauncherEditor = {
+    .database = Database::Launcher,
     .nTemplateId = 141,
     .pszCaption = "Launcher Dialog",
     .nListId = 1154,
     .nSpinId = 1211,
     .nNewId = 1208,
     .pszNewCaption = "New Launcher",
-    .pszDefaultName = "My new Launcher",
+    .newTexts = kNewTexts,
     .pszSearchCaption = "Search",
-    .bTypeFilter = true,
-    .bListsOtherTypes = true,
+    .bSearchInGroup = false,
+    .pBoxFilter = &kSimTypeFilter,
+    .boxValue = EBoxValue::ObjectSimType,
+    .boxValueField = "name",
+    .bListsOtherValues = true,
+    .bSearchKeepsBoxes = true,
+    .pszNeverListed = nullptr,
+    .lineSuffixField = {},
+    .lineNumber = ELineNumber::StoredIndex,
+    .newKey = ENewKey::AfterLastListed,
+    .bEditableIndex = false,
     .bCloseBox = false,
+    .bButtonColumn = false,
     .fields = LauncherFields::kFields,
     .groups = LauncherFields::kGroups,
-    .bSearchKeepsTypes = true,
 };
 
 }  // namespace
 
 CLauncherDlg::CLauncherDlg(QWidget* pParent, CVentryDoc& doc)
-    : CEditorDlg(pParent, doc, kLauncherEditor,
-                 std::make_unique<CIndexMapTable<CLauncherInfo>>(doc.m_mapLaunchers)) {}
+    : CEditorDlg(pParent, doc, kLauncherEditor) {}
 
 // The combos exist only once the common start has built the form; the record it loaded is
 // shown again with its ammunition.

@@ -1,29 +1,36 @@
 #include "MastDlg.h"
 
-#include "IndexMapTable.h"
 #include "MastFields.h"
 
 namespace {
 
 const EditorDescription kMastEditor = {
+    .database = Database::Mast,
     .nTemplateId = 155,
     .pszCaption = "Mast Dialog",
     .nListId = 1195,
     .nSpinId = 1211,
     .nNewId = 0,
     .pszNewCaption = nullptr,
-    .pszDefaultName = nullptr,
+    .newTexts = {},
     .pszSearchCaption = nullptr,
-    .bTypeFilter = false,
-    .bListsOtherTypes = false,
+    .bSearchInGroup = false,
+    .pBoxFilter = nullptr,
+    .boxValue = EBoxValue::OwnField,
+    .boxValueField = {},
+    .bListsOtherValues = false,
+    .bSearchKeepsBoxes = false,
+    .pszNeverListed = nullptr,
+    .lineSuffixField = {},
+    .lineNumber = ELineNumber::StoredIndex,
+    .newKey = ENewKey::AfterLastListed,
+    .bEditableIndex = true,
     .bCloseBox = false,
+    .bButtonColumn = true,
     .fields = MastFields::kFields,
     .groups = {},
-    .bButtonColumn = true,
 };
 
 }  // namespace
 
-CMastDlg::CMastDlg(QWidget* pParent, CVentryDoc& doc)
-    : CEditableIndexDlg(pParent, doc, kMastEditor,
-                        std::make_unique<CIndexMapTable<CMastInfo>>(doc.m_mapMasts)) {}
+CMastDlg::CMastDlg(QWidget* pParent, CVentryDoc& doc) : CEditorDlg(pParent, doc, kMastEditor) {}

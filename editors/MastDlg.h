@@ -1,9 +1,10 @@
 #pragma once
 
-#include "EditableIndexDlg.h"
+#include "EditorDlg.h"
 
-// The mast editor: every mast listed once, in index order, with no filter and no New.
-class CMastDlg final : public CEditableIndexDlg {
+// The mast editor: every mast listed once, in index order, with no filter and no New. Its
+// Index can be edited; the record keeps its key and line until the next load.
+class CMastDlg final : public CEditorDlg {
 public:
     CMastDlg(QWidget* pParent, CVentryDoc& doc);
 };

@@ -4,10 +4,11 @@
 #include <QPushButton>
 #include <cstdio>
 
+#include "BoxFilterPanel.h"
 #include "FieldForm.h"
-#include "IndexMapTable.h"
 #include "ObjectFields.h"
 #include "ProfileSlotDlg.h"
+#include "Resource.h"
 #include "SlotList.h"
 #include "SlotPickerKind.h"
 #include "gui/MessageBox.h"
@@ -15,38 +16,44 @@
 namespace {
 
 constexpr std::size_t kProfileIndex = ObjectLayout::kLayout.Field("sonar_profile").nOffset;
-constexpr int kSonarProfileId = 1191;
+
+constexpr NewText kNewTexts[] = {{"name", "My new Object"}};
 
 const EditorDescription kObjectEditor = {
+    .database = Database::Object,
     .nTemplateId = 130,
     .pszCaption = "Object Dialog",
     .nListId = 1113,
     .nSpinId = 1211,
     .nNewId = 1210,
     .pszNewCaption = "New Object",
-    .pszDefaultName = "My new Object",
+    .newTexts = kNewTexts,
     .pszSearchCaption = "Search",
-    .bTypeFilter = true,
-    .bListsOtherTypes = false,
+    .bSearchInGroup = false,
+    .pBoxFilter = &kSimTypeFilter,
+    .boxValue = EBoxValue::OwnField,
+    .boxValueField = "sim_type",
+    .bListsOtherValues = false,
+    .bSearchKeepsBoxes = false,
+    .pszNeverListed = nullptr,
+    .lineSuffixField = {},
+    .lineNumber = ELineNumber::StoredIndex,
+    .newKey = ENewKey::AfterLastListed,
+    .bEditableIndex = false,
     .bCloseBox = true,
+    .bButtonColumn = true,
     .fields = ObjectFields::kFields,
     .groups = ObjectFields::kGroups,
-    .bButtonColumn = true,
 };
 
 }  // namespace
 
 CObjectDlg::CObjectDlg(QWidget* pParent, CVentryDoc& doc)
-    : CEditorDlg(pParent, doc, kObjectEditor,
-                 std::make_unique<CIndexMapTable<CObjectInfo>>(doc.m_mapObjects)) {}
-
-int CObjectDlg::RecordType(const std::uint8_t* pRecord) const {
-    return RecordField::Get<std::int32_t>(pRecord, ObjectField::kSimType);
-}
+    : CEditorDlg(pParent, doc, kObjectEditor) {}
 
 QWidget* CObjectDlg::CreateRecordExtras() {
     auto* pButton = new QPushButton(QStringLiteral("Sonar Profil"), this);
-    pButton->setObjectName(QString::number(kSonarProfileId));
+    pButton->setObjectName(QString::number(IDC_SONAR_PROFILE));
     pButton->setAutoDefault(false);
     connect(pButton, &QPushButton::clicked, this, [this] { OnSonarProfile(); });
     m_pForm->InsertBelowFields(ObjectFields::kSecondColumn, pButton);
@@ -67,9 +74,8 @@ QWidget* CObjectDlg::CreateRecordExtras() {
 
 // The working copies follow the form, sensor slots first, so the slot warnings come after
 // the record is shown.
-void CObjectDlg::LoadRecord() {
-    CEditorDlg::LoadRecord();
-    const std::uint8_t* pRecord = CurrentRecord();
+void CObjectDlg::LoadControls(const std::uint8_t* pRecord) {
+    CEditorDlg::LoadControls(pRecord);
     m_nProfileIndex = pRecord == nullptr ? std::int16_t{0}
                                          : RecordField::Get<std::int16_t>(pRecord, kProfileIndex);
     m_pSonarProfile->setEnabled(pRecord != nullptr);
@@ -102,5 +108,5 @@ void CObjectDlg::OnSonarProfile() {
         AfxShowMessageBox(message);
         return;
     }
-    CProfileSlotDlg::EditProfile(this, m_doc, *it->second);
+    CProfileSlotDlg::EditProfile(this, m_doc, it->first);
 }

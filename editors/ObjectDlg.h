@@ -15,10 +15,9 @@ public:
     CObjectDlg(QWidget* pParent, CVentryDoc& doc);
 
 protected:
-    int RecordType(const std::uint8_t* pRecord) const override;
     QWidget* CreateRecordExtras() override;
+    void LoadControls(const std::uint8_t* pRecord) override;
     bool BuildImage(std::uint8_t* pImage, bool bReport) override;
-    void LoadRecord() override;
 
 private:
     void OnSonarProfile();

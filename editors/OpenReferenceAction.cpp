@@ -4,18 +4,13 @@
 #include <QAction>
 #include <QMenu>
 
+#include "Resource.h"
 #include "VentryDoc.h"
-
-namespace {
-
-constexpr int kOpenReferencedRecordId = 32803;
-
-}  // namespace
 
 QAction* AddOpenReferenceAction(QWidget& control, const CVentryDoc& doc, Database database,
                                 CReferencedKey referenced) {
     auto* pAction = new QAction(QStringLiteral("Open Referenced Record"), &control);
-    pAction->setObjectName(QString::number(kOpenReferencedRecordId));
+    pAction->setObjectName(QString::number(ID_OPEN_REFERENCED_RECORD));
     QObject::connect(pAction, &QAction::triggered, &control, [&doc, database, referenced] {
         if (const std::optional<std::uint16_t> nKey = referenced()) {
             doc.OpenRecord(database, *nKey);

@@ -1,22 +1,35 @@
 #include "ProfileDlg.h"
 
-#include "IndexMapTable.h"
+#include "BoxFilterPanel.h"
 #include "ProfileFields.h"
 
 namespace {
 
+constexpr NewText kNewTexts[] = {{"name", "My new Profile"}};
+
 const EditorDescription kProfileEditor = {
+    .database = Database::Profile,
     .nTemplateId = 153,
     .pszCaption = "Profile Dialog",
     .nListId = 1182,
     .nSpinId = 1145,
     .nNewId = 1208,
     .pszNewCaption = "New Profile",
-    .pszDefaultName = "My new Profile",
+    .newTexts = kNewTexts,
     .pszSearchCaption = "Search",
-    .bTypeFilter = true,
-    .bListsOtherTypes = true,
+    .bSearchInGroup = false,
+    .pBoxFilter = &kSimTypeFilter,
+    .boxValue = EBoxValue::ObjectSimType,
+    .boxValueField = "name",
+    .bListsOtherValues = true,
+    .bSearchKeepsBoxes = false,
+    .pszNeverListed = nullptr,
+    .lineSuffixField = {},
+    .lineNumber = ELineNumber::StoredIndex,
+    .newKey = ENewKey::AfterLastListed,
+    .bEditableIndex = false,
     .bCloseBox = false,
+    .bButtonColumn = false,
     .fields = ProfileFields::kFields,
     .groups = ProfileFields::kGroups,
 };
@@ -24,5 +37,4 @@ const EditorDescription kProfileEditor = {
 }  // namespace
 
 CProfileDlg::CProfileDlg(QWidget* pParent, CVentryDoc& doc)
-    : CEditorDlg(pParent, doc, kProfileEditor,
-                 std::make_unique<CIndexMapTable<CProfileInfo>>(doc.m_mapProfiles)) {}
+    : CEditorDlg(pParent, doc, kProfileEditor) {}

@@ -1,22 +1,17 @@
 #include "ProfileSlotDlg.h"
 
-#include <QGridLayout>
-#include <QLineEdit>
+#include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <array>
-#include <cstring>
 
-#include "EditorTexts.h"
 #include "FieldForm.h"
 #include "ProfileFields.h"
+#include "RecordForm.h"
+#include "Resource.h"
 #include "VentryDoc.h"
-#include "gui/DataExchangeLatin1.h"
 #include "gui/MessageBox.h"
 
 namespace {
-
-constexpr int kNameId = 1029;
 
 QPushButton* AddButton(QWidget* pParent, int nId, const char* pszCaption) {
     auto* pButton = new QPushButton(QString::fromLatin1(pszCaption), pParent);
@@ -27,12 +22,15 @@ QPushButton* AddButton(QWidget* pParent, int nId, const char* pszCaption) {
 
 }  // namespace
 
-CProfileSlotDlg::CProfileSlotDlg(QWidget* pParent, CVentryDoc& doc)
-    : CDialog(kTemplateId, "Profile Slot", pParent, CloseBox::Without), m_doc(doc) {}
+CProfileSlotDlg::CProfileSlotDlg(QWidget* pParent, CVentryDoc& doc, std::uint16_t nKey)
+    : CDialog(IDD_PROFILE_SLOT, "Profile Slot", pParent, CloseBox::Without),
+      m_doc(doc),
+      m_nKey(nKey) {}
 
-void CProfileSlotDlg::EditProfile(QWidget* pParent, CVentryDoc& doc, CProfileInfo& profile) {
-    CProfileSlotDlg dialog(pParent, doc);
-    dialog.SetProfile(profile);
+CProfileSlotDlg::~CProfileSlotDlg() = default;
+
+void CProfileSlotDlg::EditProfile(QWidget* pParent, CVentryDoc& doc, std::uint16_t nKey) {
+    CProfileSlotDlg dialog(pParent, doc, nKey);
     dialog.DoModal();
 }
 
@@ -40,59 +38,30 @@ void CProfileSlotDlg::OnInitDialog() {
     auto* pLayout = new QVBoxLayout(this);
     m_pForm = new CFieldForm(ProfileFields::kFields, ProfileFields::kGroups, this);
     pLayout->addWidget(m_pForm);
+    m_pRecordForm = std::make_unique<CRecordForm>(
+        m_doc, ProfileFields::kLayout, *m_pForm,
+        [this](const std::uint8_t* pRecord) { m_pForm->Load(pRecord, CProfileInfo::kRecordSize); },
+        [this](std::uint8_t* pImage, bool bReport) { return m_pForm->Store(pImage, bReport); });
 
     auto* pButtons = new QHBoxLayout;
     pLayout->addLayout(pButtons);
-    auto* pExit = AddButton(this, 1116, "Exit");
+    auto* pExit = AddButton(this, IDC_EXIT, "Exit");
     pExit->setDefault(true);
-    auto* pUndo = AddButton(this, 1115, "Undo");
-    auto* pApply = AddButton(this, 1207, "Apply");
+    auto* pUndo = AddButton(this, IDC_UNDO, "Undo");
+    auto* pApply = AddButton(this, IDC_APPLY, "Apply");
     pButtons->addStretch(1);
     pButtons->addWidget(pExit);
     pButtons->addWidget(pUndo);
     pButtons->addWidget(pApply);
     connect(pExit, &QPushButton::clicked, this, [this] { OnExit(); });
-    connect(pUndo, &QPushButton::clicked, this, [this] { LoadProfile(); });
-    connect(pApply, &QPushButton::clicked, this, [this] { OnApply(); });
+    connect(pUndo, &QPushButton::clicked, this, [this] { m_pRecordForm->Revert(); });
+    connect(pApply, &QPushButton::clicked, this, [this] { m_pRecordForm->Store(); });
 
-    LoadProfile();
-}
-
-void CProfileSlotDlg::LoadProfile() {
-    m_pForm->Load(m_pProfile->m_data.data(), CProfileInfo::kRecordSize);
-}
-
-CProfileSlotDlg::ERecordState CProfileSlotDlg::StoreOrCompare(bool bStore) {
-    std::array<std::uint8_t, CProfileInfo::kRecordSize> image = m_pProfile->m_data;
-    if (!m_pForm->Store(image.data(), bStore)) {
-        return ERecordState::Unreadable;
-    }
-    const bool bChanged = image != m_pProfile->m_data;
-    if (bStore) {
-        m_pProfile->m_data = image;
-        if (bChanged) {
-            m_doc.RecordsChanged(Database::Profile);
-        }
-        // Keeps what the controls show in step with the stored bytes.
-        LoadProfile();
-    }
-    return bChanged ? ERecordState::Changed : ERecordState::Unchanged;
-}
-
-void CProfileSlotDlg::OnApply() {
-    StoreOrCompare(true);
+    m_pRecordForm->Show(m_nKey);
 }
 
 void CProfileSlotDlg::OnExit() {
-    if (StoreOrCompare(false) != ERecordState::Unchanged) {
-        const auto* pName = qobject_cast<QLineEdit*>(m_pForm->Control(kNameId));
-        const std::string strName = Latin1::FromQString(pName->text());
-        if (AfxShowMessageBox(EditorTexts::RetainQuestion(strName), MB_YESNO | MB_ICONQUESTION) ==
-                IDYES &&
-            StoreOrCompare(true) == ERecordState::Unreadable) {
-            return;
-        }
+    if (m_pRecordForm->SettleBeforeLeaving()) {
+        done(IDOK);
     }
-    LoadProfile();
-    done(IDOK);
 }

@@ -1,24 +1,23 @@
 #pragma once
 
+#include <cstdint>
+#include <memory>
+
 #include "gui/Dialog.h"
 
 class CFieldForm;
-class CProfileInfo;
+class CRecordForm;
 class CVentryDoc;
 
-// Edits one sonar profile in place, modally, for the Object editor: the profile editor's
-// fields with Apply, Undo and Exit, and no list.
+// Edits one sonar profile, modally, for the Object editor: the profile editor's fields with
+// Apply, Undo and Exit, and no list.
 class CProfileSlotDlg final : public CDialog {
 public:
-    static constexpr int kTemplateId = 157;
+    CProfileSlotDlg(QWidget* pParent, CVentryDoc& doc, std::uint16_t nKey);
+    ~CProfileSlotDlg() override;
 
-    CProfileSlotDlg(QWidget* pParent, CVentryDoc& doc);
-
-    // The record to edit; set before the dialog runs.
-    void SetProfile(CProfileInfo& profile) { m_pProfile = &profile; }
-
-    // Runs the dialog on profile and returns when the user leaves it.
-    static void EditProfile(QWidget* pParent, CVentryDoc& doc, CProfileInfo& profile);
+    // Runs the dialog on the profile under nKey and returns when the user leaves it.
+    static void EditProfile(QWidget* pParent, CVentryDoc& doc, std::uint16_t nKey);
 
 protected:
     void OnInitDialog() override;
@@ -26,14 +25,10 @@ protected:
     void OnCancel() override { OnExit(); }
 
 private:
-    enum class ERecordState { Unchanged, Changed, Unreadable };
-
-    void LoadProfile();
-    ERecordState StoreOrCompare(bool bStore);
-    void OnApply();
     void OnExit();
 
     CVentryDoc& m_doc;
-    CProfileInfo* m_pProfile = nullptr;
+    std::uint16_t m_nKey;
     CFieldForm* m_pForm = nullptr;
+    std::unique_ptr<CRecordForm> m_pRecordForm;
 };

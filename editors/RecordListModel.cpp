@@ -1,14 +1,13 @@
 #include "RecordListModel.h"
 
 void CRecordListModel::CLines::Reserve(std::size_t nLines) {
-    m_lines.reserve(nLines);
+    m_entries.reserve(nLines);
     m_text.reserve(nLines * 32);
 }
 
-void CRecordListModel::CLines::Add(std::uint16_t nKey, std::uint8_t* pRecord,
-                                   std::string_view text) {
-    m_lines.push_back({pRecord, static_cast<std::uint32_t>(m_text.size()), nKey,
-                       static_cast<std::uint16_t>(text.size())});
+void CRecordListModel::CLines::Add(const CLine& line, std::string_view text) {
+    m_entries.push_back(
+        {line, static_cast<std::uint32_t>(m_text.size()), static_cast<std::uint16_t>(text.size())});
     m_text.append(text);
 }
 
@@ -25,8 +24,17 @@ QVariant CRecordListModel::data(const QModelIndex& index, int nRole) const {
 }
 
 std::string_view CRecordListModel::TextAt(int nRow) const {
-    const CLines::Line& line = LineAt(nRow);
-    return std::string_view(m_lines.m_text).substr(line.nTextStart, line.nTextLength);
+    const CLines::Entry& entry = EntryAt(nRow);
+    return std::string_view(m_lines.m_text).substr(entry.nTextStart, entry.nTextLength);
+}
+
+int CRecordListModel::RowOf(std::uint16_t nKey) const {
+    for (int nRow = 0; nRow < Count(); ++nRow) {
+        if (KeyAt(nRow) == nKey) {
+            return nRow;
+        }
+    }
+    return -1;
 }
 
 void CRecordListModel::Assign(CLines lines) {
@@ -35,28 +43,14 @@ void CRecordListModel::Assign(CLines lines) {
     endResetModel();
 }
 
-void CRecordListModel::Append(std::uint16_t nKey, std::uint8_t* pRecord, std::string_view text) {
+void CRecordListModel::Append(const CLine& line, std::string_view text) {
     beginInsertRows({}, Count(), Count());
-    m_lines.Add(nKey, pRecord, text);
+    m_lines.Add(line, text);
     endInsertRows();
 }
 
 void CRecordListModel::Remove(int nRow) {
     beginRemoveRows({}, nRow, nRow);
-    m_lines.m_lines.erase(m_lines.m_lines.begin() + nRow);
+    m_lines.m_entries.erase(m_lines.m_entries.begin() + nRow);
     endRemoveRows();
-}
-
-void CRecordListModel::Rewrite(
-    const std::function<std::string_view(int nRow, const std::uint8_t* pRecord)>& text) {
-    CLines lines;
-    lines.Reserve(m_lines.m_lines.size());
-    for (int nRow = 0; nRow < Count(); ++nRow) {
-        const CLines::Line& line = LineAt(nRow);
-        lines.Add(line.nKey, line.pRecord, text(nRow, line.pRecord));
-    }
-    m_lines = std::move(lines);
-    if (Count() > 0) {
-        emit dataChanged(index(0), index(Count() - 1), {Qt::DisplayRole});
-    }
 }

@@ -1,22 +1,35 @@
 #include "ShipClassDlg.h"
 
-#include "IndexMapTable.h"
+#include "BoxFilterPanel.h"
 #include "ShipClassFields.h"
 
 namespace {
 
+constexpr NewText kNewTexts[] = {{"name", "My new ShipClass"}};
+
 const EditorDescription kShipClassEditor = {
+    .database = Database::ShipClass,
     .nTemplateId = 160,
     .pszCaption = "Ship Class Dialog",
     .nListId = 1266,
     .nSpinId = 1145,
     .nNewId = 1208,
     .pszNewCaption = "New ShipClass",
-    .pszDefaultName = "My new ShipClass",
+    .newTexts = kNewTexts,
     .pszSearchCaption = "Search",
-    .bTypeFilter = true,
-    .bListsOtherTypes = true,
+    .bSearchInGroup = false,
+    .pBoxFilter = &kSimTypeFilter,
+    .boxValue = EBoxValue::ObjectSimType,
+    .boxValueField = "name",
+    .bListsOtherValues = true,
+    .bSearchKeepsBoxes = false,
+    .pszNeverListed = nullptr,
+    .lineSuffixField = {},
+    .lineNumber = ELineNumber::StoredIndex,
+    .newKey = ENewKey::AfterLastListed,
+    .bEditableIndex = false,
     .bCloseBox = true,
+    .bButtonColumn = false,
     .fields = ShipClassFields::kFields,
     .groups = {},
 };
@@ -24,5 +37,4 @@ const EditorDescription kShipClassEditor = {
 }  // namespace
 
 CShipClassDlg::CShipClassDlg(QWidget* pParent, CVentryDoc& doc)
-    : CEditorDlg(pParent, doc, kShipClassEditor,
-                 std::make_unique<CIndexMapTable<CShipClassInfo>>(doc.m_mapShipClasses)) {}
+    : CEditorDlg(pParent, doc, kShipClassEditor) {}

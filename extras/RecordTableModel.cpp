@@ -10,9 +10,9 @@
 CRecordTableModel::CRecordTableModel(CVentryDoc& doc, QObject* pParent)
     : QAbstractTableModel(pParent),
       m_doc(doc),
-      m_nListener(doc.AddChangeListener([this](Database database) {
+      m_nListener(doc.AddChangeListener([this](const CVentryDoc::CChangeNotice& notice) {
           // An edit of the table's own is shown where it was made, not sorted away.
-          if (database == m_database && !m_bStoring) {
+          if (notice.Touches(m_database) && !m_bStoring) {
               Rearrange(true);
           }
       })) {
@@ -124,17 +124,14 @@ bool CRecordTableModel::setData(const QModelIndex& index, const QVariant& value,
         AfxShowMessageBox("The field \"" + column.name + "\" " + strReason);
         return false;
     }
-    const auto first = image.begin() + column.pField->ElementOffset(column.nElement);
-    const auto last = first + column.pField->nWidth;
-    std::uint8_t* pField = pRecord + (first - image.begin());
-    if (std::equal(first, last, pField)) {
-        return true;
-    }
-    std::copy(first, last, pField);
+    CSetChange change("1 cell in " + std::string(LayoutOf(m_database).name));
+    change.Change(m_database, Row(index.row()).nKey, {pRecord, image.size()}, image);
     m_bStoring = true;
-    m_doc.RecordsChanged(m_database);
+    const bool bChanged = m_doc.ApplyChange(std::move(change));
     m_bStoring = false;
-    emit dataChanged(index, index);
+    if (bChanged) {
+        emit dataChanged(index, index);
+    }
     return true;
 }
 

@@ -8,14 +8,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "Resource.h"
 #include "VentryDoc.h"
 
 namespace {
-
-constexpr int kTemplateId = 170;
-constexpr int kListId = 1300;
-constexpr int kCheckAgainId = 1301;
-constexpr int kCloseId = 1302;
 
 QPushButton* AddButton(QDialog& dialog, QHBoxLayout& row, int nId, const QString& caption) {
     auto* pButton = new QPushButton(caption, &dialog);
@@ -28,12 +24,12 @@ QPushButton* AddButton(QDialog& dialog, QHBoxLayout& row, int nId, const QString
 }  // namespace
 
 CSetCheckDlg::CSetCheckDlg(CVentryDoc& doc, QWidget* pParent)
-    : CDialog(kTemplateId, "Set Check", pParent, CloseBox::With), m_doc(doc) {}
+    : CDialog(IDD_SET_CHECK, "Set Check", pParent, CloseBox::With), m_doc(doc) {}
 
 void CSetCheckDlg::OnInitDialog() {
     auto* pLayout = new QVBoxLayout(this);
     m_pList = new QListWidget(this);
-    m_pList->setObjectName(QString::number(kListId));
+    m_pList->setObjectName(QString::number(IDC_FINDINGS));
     m_pList->setUniformItemSizes(true);
     m_pList->setMinimumSize(m_pList->fontMetrics().horizontalAdvance(QString(80, 'x')),
                             m_pList->fontMetrics().height() * 16);
@@ -43,9 +39,9 @@ void CSetCheckDlg::OnInitDialog() {
     auto* pButtons = new QHBoxLayout;
     pLayout->addLayout(pButtons);
     pButtons->addStretch(1);
-    connect(AddButton(*this, *pButtons, kCheckAgainId, QStringLiteral("Check Again")),
+    connect(AddButton(*this, *pButtons, IDC_CHECK_AGAIN, QStringLiteral("Check Again")),
             &QPushButton::clicked, this, [this] { Check(); });
-    connect(AddButton(*this, *pButtons, kCloseId, QStringLiteral("Close")), &QPushButton::clicked,
+    connect(AddButton(*this, *pButtons, IDC_CLOSE, QStringLiteral("Close")), &QPushButton::clicked,
             this, [this] { hide(); });
 }
 

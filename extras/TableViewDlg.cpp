@@ -15,14 +15,10 @@
 
 #include "RecordLayouts.h"
 #include "RecordTableModel.h"
+#include "Resource.h"
 #include "VentryDoc.h"
 
 namespace {
-
-constexpr int kTemplateId = 171;
-constexpr int kTableId = 1310;
-constexpr int kDatabaseId = 1311;
-constexpr int kFilterId = 1312;
 
 // The sorted distinct values of a selection's bounds.
 std::vector<int> Spanned(const QItemSelection& selection, bool bRows) {
@@ -42,7 +38,7 @@ std::vector<int> Spanned(const QItemSelection& selection, bool bRows) {
 }  // namespace
 
 CTableViewDlg::CTableViewDlg(CVentryDoc& doc, QWidget* pParent)
-    : CDialog(kTemplateId, "Table View", pParent, CloseBox::With), m_doc(doc) {}
+    : CDialog(IDD_TABLE_VIEW, "Table View", pParent, CloseBox::With), m_doc(doc) {}
 
 void CTableViewDlg::OnInitDialog() {
     auto* pLayout = new QVBoxLayout(this);
@@ -50,12 +46,12 @@ void CTableViewDlg::OnInitDialog() {
     pLayout->addLayout(pChoices);
 
     auto* pDatabase = new QComboBox(this);
-    pDatabase->setObjectName(QString::number(kDatabaseId));
+    pDatabase->setObjectName(QString::number(IDC_DATABASE_CHOICE));
     for (const RecordLayout* pLayout : kRecordLayouts) {
         pDatabase->addItem(QString::fromLatin1(pLayout->name));
     }
     auto* pFilter = new QLineEdit(this);
-    pFilter->setObjectName(QString::number(kFilterId));
+    pFilter->setObjectName(QString::number(IDC_TABLE_FILTER));
     pFilter->setPlaceholderText(QStringLiteral("Text in any text field"));
     pFilter->setClearButtonEnabled(true);
     for (auto [pszLabel, pControl] :
@@ -69,7 +65,7 @@ void CTableViewDlg::OnInitDialog() {
 
     m_pModel = new CRecordTableModel(m_doc, this);
     m_pTable = new QTableView(this);
-    m_pTable->setObjectName(QString::number(kTableId));
+    m_pTable->setObjectName(QString::number(IDC_TABLE));
     m_pTable->setModel(m_pModel);
     m_pTable->setWordWrap(false);
     m_pTable->setAlternatingRowColors(true);

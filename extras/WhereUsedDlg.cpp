@@ -7,12 +7,10 @@
 #include "RecordField.h"
 #include "RecordLayouts.h"
 #include "ReferenceIndex.h"
+#include "Resource.h"
 #include "VentryDoc.h"
 
 namespace {
-
-constexpr int kTemplateId = 172;
-constexpr int kListId = 1320;
 
 // "object 12: Frigate", the name as stored.
 QString RecordTitle(const CVentryDoc& doc, Database database, std::uint16_t nKey) {
@@ -31,9 +29,9 @@ QString RecordTitle(const CVentryDoc& doc, Database database, std::uint16_t nKey
 }  // namespace
 
 CWhereUsedDlg::CWhereUsedDlg(CVentryDoc& doc, QWidget* pParent)
-    : CDialog(kTemplateId, "Where Used", pParent, CloseBox::With),
+    : CDialog(IDD_WHERE_USED, "Where Used", pParent, CloseBox::With),
       m_doc(doc),
-      m_nListener(doc.AddChangeListener([this](Database) {
+      m_nListener(doc.AddChangeListener([this](const CVentryDoc::CChangeNotice&) {
           // A load tells every database at once: one refill afterwards is enough.
           if (!isVisible() || m_bRefillPending) {
               return;
@@ -57,7 +55,7 @@ void CWhereUsedDlg::OnInitDialog() {
     m_pTarget = new QLabel(this);
     pLayout->addWidget(m_pTarget);
     m_pList = new QListWidget(this);
-    m_pList->setObjectName(QString::number(kListId));
+    m_pList->setObjectName(QString::number(IDC_REFERRERS));
     m_pList->setMinimumSize(m_pList->fontMetrics().horizontalAdvance(QString(60, 'x')),
                             m_pList->fontMetrics().height() * 12);
     pLayout->addWidget(m_pList);

@@ -20,7 +20,35 @@ enum : unsigned {
     ID_EXTRAS_CHECK_SET = 32800,
     ID_EXTRAS_TABLE_VIEW = 32801,
     ID_EXTRAS_WHERE_USED = 32802,
+    ID_OPEN_REFERENCED_RECORD = 32803,
 
     IDS_REGISTRY_KEY = 61204,
     IDS_OBJECT_FILES = 61217,
+};
+
+// Dialogs and controls that more than one place names; an editor's own lists and fields keep
+// their ids as data in its description and field table.
+enum : int {
+    IDD_PROFILE_SLOT = 157,
+    IDD_FILTER = 159,
+    IDD_SET_CHECK = 170,
+    IDD_TABLE_VIEW = 171,
+    IDD_WHERE_USED = 172,
+
+    IDC_INDEX = 1004,
+    IDC_UNDO = 1115,
+    IDC_EXIT = 1116,
+    IDC_FILTER_TEXT = 1183,
+    IDC_SONAR_PROFILE = 1191,
+    IDC_APPLY = 1207,
+    IDC_FILTER = 1227,
+    IDC_SEARCH = 1228,
+    IDC_APPLY_FILTER = 1257,
+    IDC_FINDINGS = 1300,
+    IDC_CHECK_AGAIN = 1301,
+    IDC_CLOSE = 1302,
+    IDC_TABLE = 1310,
+    IDC_DATABASE_CHOICE = 1311,
+    IDC_TABLE_FILTER = 1312,
+    IDC_REFERRERS = 1320,
 };

@@ -92,6 +92,5 @@ bool LoadedSetTest::StillTheFirstLoad() const {
 }
 
 void LoadedSetTest::Edit() {
-    FindRecord(*Doc(), Database::Object, 1)[30] ^= 0xFF;
-    Doc()->RecordsChanged(Database::Object);
+    FlipByte(*Doc(), Database::Object, 1, 30);
 }

@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -192,19 +193,41 @@ TEST_F(SetLoadSaveTest, ObjectFilesOfUnknownNamesOrUnreadableAreRefusedAndNothin
               std::string::npos);
 }
 
-TEST_F(SetLoadSaveTest, ListenersHearOfEveryLoadAndOfChangedRecords) {
-    std::vector<Database> heard;
-    const int nListener =
-        m_doc.AddChangeListener([&](Database database) { heard.push_back(database); });
-    ASSERT_TRUE(Load({}));
-    EXPECT_EQ(heard.size(), 20u);  // emptied, then loaded
+TEST_F(SetLoadSaveTest, ListenersHearOfEveryLoadAndOfEveryStepOnce) {
+    std::vector<std::string> heard;  // the step's title, "*" for a whole new set
+    const int nListener = m_doc.AddChangeListener([&](const CVentryDoc::CChangeNotice& notice) {
+        for (const RecordShape& shape : kRecordShapes) {
+            EXPECT_TRUE(notice.pChange != nullptr || notice.Touches(shape.file));
+        }
+        heard.push_back(notice.pChange == nullptr ? "*" : notice.pChange->Title());
+    });
+    ASSERT_TRUE(Load({{Database::Mast, MakeRecord(Database::Mast, 3, "Mast")}}));
+    ASSERT_FALSE(heard.empty());
+    EXPECT_EQ(heard.back(), "*");
     EXPECT_FALSE(m_doc.IsModified());
-    m_doc.RecordsChanged(Database::Mast);
-    EXPECT_EQ(heard.back(), Database::Mast);
+
+    heard.clear();
+    Bytes after = MakeRecord(Database::Mast, 3, "Taller mast");
+    CSetChange change("Apply to mast 3");
+    change.Change(Database::Mast, 3, RecordBytes(m_doc, Database::Mast, 3), after);
+    change.Add(Database::Entity, 8, MakeRecord(Database::Entity, 8, "Crew"));
+    ASSERT_TRUE(m_doc.ApplyChange(change));
+    EXPECT_THAT(heard, testing::ElementsAre("Apply to mast 3"));
     EXPECT_TRUE(m_doc.IsModified());
+    EXPECT_EQ(RecordBytes(m_doc, Database::Mast, 3), after);
+    EXPECT_THAT(ChangedDatabases(m_doc), testing::ElementsAre(Database::Entity, Database::Mast));
+
+    // A change that changes nothing is no step.
+    CSetChange nothing("nothing");
+    nothing.Change(Database::Mast, 3, after, after);
+    EXPECT_FALSE(m_doc.ApplyChange(nothing));
+    EXPECT_EQ(heard.size(), 1u);
+
     m_doc.RemoveChangeListener(nListener);
-    m_doc.RecordsChanged(Database::Object);
-    EXPECT_EQ(heard.size(), 21u);
+    m_doc.Undo();
+    EXPECT_EQ(heard.size(), 1u);
+    EXPECT_EQ(RecordBytes(m_doc, Database::Mast, 3), MakeRecord(Database::Mast, 3, "Mast"));
+    EXPECT_EQ(FindRecord(m_doc, Database::Entity, 8), nullptr);
 }
 
 class SetCsvTest : public testing::Test {

@@ -89,10 +89,7 @@ public:
     fs::path Backup(const std::string& name) const { return m_set.Path() / "ventry-backup" / name; }
     bool Save() { return m_doc.OnSaveDocument(Path(Database::Object)); }
     // Flips a byte of the first record of file, as an editor's Apply would change it.
-    void Change(Database file) {
-        FindRecord(m_doc, file, 0)[30] ^= 0xFF;
-        m_doc.RecordsChanged(file);
-    }
+    void Change(Database file) { FlipByte(m_doc, file, 0, 30); }
 
     CapturedMessages m_messages;
     TempDir m_set;

@@ -39,7 +39,7 @@ protected:
             EXPECT_FALSE(dialog.isVisible()) << "the dialog should have ended";
             return dialog.result();
         });
-        CProfileSlotDlg::EditProfile(nullptr, m_doc, *m_doc.m_mapProfiles.at(42));
+        CProfileSlotDlg::EditProfile(nullptr, m_doc, 42);
         EXPECT_EQ(modal.m_nRuns, 1);
     }
     Bytes Stored() { return RecordBytes(m_doc, Database::Profile, 42); }

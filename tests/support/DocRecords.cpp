@@ -7,7 +7,7 @@
 namespace {
 
 CRecordTable& Table(CVentryDoc& doc, Database file) {
-    return doc.Records(static_cast<Database>(file));
+    return doc.Records(file);
 }
 
 }  // namespace
@@ -52,6 +52,15 @@ std::uint8_t* AddObject(CVentryDoc& doc, std::uint16_t key, const std::string& n
     RecordField::Set(record, 28, simType);
     doc.m_mapObjectsByName[name] = doc.m_mapObjects.at(key);
     return record;
+}
+
+void FlipByte(CVentryDoc& doc, Database file, std::uint16_t key, std::size_t offset) {
+    const Bytes before = RecordBytes(doc, file, key);
+    Bytes after = before;
+    after[offset] ^= 0xFF;
+    CSetChange change("flip");
+    change.Change(file, key, before, after);
+    doc.ApplyChange(std::move(change));
 }
 
 std::vector<Database> ChangedDatabases(const CVentryDoc& doc) {

@@ -21,5 +21,8 @@ std::uint8_t* AddNamed(CVentryDoc& doc, Database file, std::uint16_t key, const 
 std::uint8_t* AddObject(CVentryDoc& doc, std::uint16_t key, const std::string& name,
                         std::int32_t simType, std::int32_t objectType = 2);
 
+// Flips one byte of a record through the document, as an editor's Apply would change it.
+void FlipByte(CVentryDoc& doc, Database file, std::uint16_t key, std::size_t offset);
+
 // The databases the document counts as changed since its last load or save.
 std::vector<Database> ChangedDatabases(const CVentryDoc& doc);
