@@ -71,6 +71,7 @@ CMainFrame::CMainFrame() = default;
 CMainFrame::~CMainFrame() {
     if (CVentryDoc* doc = GetDocument()) {
         doc->SetRecordOpener({});
+        doc->RemoveChangeListener(m_nListener);
     }
 }
 
@@ -100,6 +101,13 @@ bool CMainFrame::OnCommand(unsigned nID) {
         case ID_EXTRAS_WHERE_USED:
             OnWhereUsed();
             return true;
+        case ID_EDIT_UNDO:
+        case ID_EDIT_REDO:
+            OnUndoRedo(nID == ID_EDIT_UNDO);
+            return true;
+        case ID_EDIT_HISTORY:
+            m_pExtras->ShowHistory([this](std::size_t nPosition) { MoveHistoryTo(nPosition); });
+            return true;
         default:
             return CFrameWnd::OnCommand(nID);
     }
@@ -113,6 +121,10 @@ bool CMainFrame::OnUpdateCommand(CCmdUI& cmdUI) {
     }
     if (cmdUI.m_nID == ID_EXTRAS_WHERE_USED) {
         cmdUI.Enable(ActiveEditor() != nullptr);
+        return true;
+    }
+    if (cmdUI.m_nID == ID_EDIT_UNDO || cmdUI.m_nID == ID_EDIT_REDO) {
+        UpdateHistoryCommand(cmdUI);
         return true;
     }
     return CFrameWnd::OnUpdateCommand(cmdUI);
@@ -131,6 +143,9 @@ bool CMainFrame::OnCreate() {
         return false;
     }
     m_pExtras = std::make_unique<CExtrasWindows>(*this, *doc);
+    // Undo and Redo name the step they would take: every change renames them.
+    m_nListener =
+        doc->AddChangeListener([this](const CVentryDoc::CChangeNotice&) { UpdateCmdUI(); });
     doc->SetRecordOpener(
         [this](Database database, std::uint16_t nKey) { OpenRecord(database, nKey); });
     return true;
@@ -244,6 +259,76 @@ void CMainFrame::OnWhereUsed() {
             m_pExtras->ShowWhereUsed(editor->RecordDatabase(), *nKey);
         }
     }
+}
+
+void CMainFrame::UpdateHistoryCommand(CCmdUI& cmdUI) const {
+    const CVentryDoc* doc = GetDocument();
+    const bool bUndo = cmdUI.m_nID == ID_EDIT_UNDO;
+    const CSetHistory* history = doc ? &doc->History() : nullptr;
+    const bool bCan = history && (bUndo ? history->CanUndo() : history->CanRedo());
+    QString text = bUndo ? QStringLiteral("&Undo") : QStringLiteral("&Redo");
+    if (bCan) {
+        const std::size_t nStep = history->Position() - (bUndo ? 1 : 0);
+        // A name's ampersand is a letter here, not a mnemonic.
+        text += QLatin1Char(' ') + QString::fromStdString(history->Step(nStep).Title())
+                                       .replace(QLatin1Char('&'), QStringLiteral("&&"));
+    }
+    cmdUI.SetText(text + (bUndo ? QStringLiteral("\tCtrl+Z") : QStringLiteral("\tCtrl+Y")));
+    cmdUI.Enable(bCan);
+}
+
+bool CMainFrame::SettleEditors(const CSetChange& step) {
+    CVentryDoc* doc = GetDocument();
+    for (const RecordLayout* layout : kRecordLayouts) {
+        auto* editor = dynamic_cast<CEditorDlg*>(doc->Editor(layout->database).get());
+        if (editor && !editor->SettleEditsBefore(step)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void CMainFrame::OnUndoRedo(bool bUndo) {
+    CVentryDoc* doc = GetDocument();
+    if (!doc) {
+        return;
+    }
+    const CSetHistory& history = doc->History();
+    if (!(bUndo ? history.CanUndo() : history.CanRedo()) ||
+        !SettleEditors(history.Step(history.Position() - (bUndo ? 1 : 0)))) {
+        return;
+    }
+    // An edit the user chose to retain is now the newest step, and the one Undo takes back.
+    if (bUndo) {
+        doc->Undo();
+    } else {
+        doc->Redo();
+    }
+}
+
+void CMainFrame::MoveHistoryTo(std::size_t nPosition) {
+    CVentryDoc* doc = GetDocument();
+    if (!doc) {
+        return;
+    }
+    const CSetHistory& history = doc->History();
+    // Editors with edits of a record the steps change keep or drop them first; a kept edit is
+    // a step of its own, after which the history may be shorter than the position asked for.
+    const std::size_t nFrom = std::min(nPosition, history.Position());
+    const std::size_t nTo = std::max(nPosition, history.Position());
+    for (std::size_t nStep = nFrom; nStep < nTo && nStep < history.Count(); ++nStep) {
+        if (!SettleEditors(history.Step(nStep))) {
+            return;
+        }
+    }
+    nPosition = std::min(nPosition, history.Count());
+    while (history.Position() > nPosition) {
+        doc->Undo();
+    }
+    while (history.Position() < nPosition) {
+        doc->Redo();
+    }
+    UpdateCmdUI();
 }
 
 void CMainFrame::ReportLoadProblems() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -11,6 +12,7 @@
 
 class CEditorDlg;
 class CExtrasWindows;
+class CSetChange;
 class CVentryDoc;
 
 // The main window: menu, toolbar, the tree and form panes side by side, and the ten
@@ -53,8 +55,16 @@ private:
     // True when pWindow is an editor other than the one that was active.
     bool NoteActivation(QObject* pWindow);
     void OnWhereUsed();
+    void UpdateHistoryCommand(CCmdUI& cmdUI) const;
+    // Asks every editor with edits of a record that step changes whether to retain them;
+    // false when the user stays on a record.
+    bool SettleEditors(const CSetChange& step);
+    void OnUndoRedo(bool bUndo);
+    // Undoes or redoes steps until nPosition of the history is in effect.
+    void MoveHistoryTo(std::size_t nPosition);
     void ReportLoadProblems() const;
 
     std::unique_ptr<CExtrasWindows> m_pExtras;
     std::optional<Database> m_lastActiveEditor;
+    int m_nListener = -1;
 };

@@ -1,5 +1,6 @@
 #include "ExtrasWindows.h"
 
+#include "HistoryDlg.h"
 #include "SetCheckDlg.h"
 #include "TableViewDlg.h"
 #include "WhereUsedDlg.h"
@@ -37,4 +38,13 @@ void CExtrasWindows::ShowWhereUsed(Database database, std::uint16_t nKey) {
     CWhereUsedDlg& window = Made(m_pWhereUsed, m_frame, m_doc);
     window.ShowFor(database, nKey);
     Present(window);
+}
+
+void CExtrasWindows::ShowHistory(const std::function<void(std::size_t nPosition)>& moveTo) {
+    if (m_pHistory == nullptr) {
+        m_pHistory = new CHistoryDlg(m_doc, moveTo, &m_frame);
+        m_pHistory->Create();
+    }
+    Present(*m_pHistory);
+    m_pHistory->Refill();
 }

@@ -1,17 +1,20 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 
 #include "RecordLayout.h"
 
+class CHistoryDlg;
 class CSetCheckDlg;
 class CTableViewDlg;
 class CVentryDoc;
 class CWhereUsedDlg;
 class QWidget;
 
-// The windows of the Extras menu: each made on its first use as a modeless child of the
-// frame, afterwards only shown again and brought to the front.
+// The set's own modeless windows (the Extras menu's and the History): each made on its first
+// use as a child of the frame, afterwards only shown again and brought to the front.
 class CExtrasWindows {
 public:
     CExtrasWindows(QWidget& frame, CVentryDoc& doc) : m_frame(frame), m_doc(doc) {}
@@ -20,6 +23,8 @@ public:
     void ShowSetCheck();
     void ShowTableView();
     void ShowWhereUsed(Database database, std::uint16_t nKey);
+    // moveTo takes the set to a position of its history.
+    void ShowHistory(const std::function<void(std::size_t nPosition)>& moveTo);
 
 private:
     QWidget& m_frame;
@@ -27,4 +32,5 @@ private:
     CSetCheckDlg* m_pSetCheck = nullptr;
     CTableViewDlg* m_pTableView = nullptr;
     CWhereUsedDlg* m_pWhereUsed = nullptr;
+    CHistoryDlg* m_pHistory = nullptr;
 };

@@ -24,7 +24,9 @@ QPushButton* AddButton(QDialog& dialog, QHBoxLayout& row, int nId, const QString
 }  // namespace
 
 CSetCheckDlg::CSetCheckDlg(CVentryDoc& doc, QWidget* pParent)
-    : CDialog(IDD_SET_CHECK, "Set Check", pParent, CloseBox::With), m_doc(doc) {}
+    : CDialog(IDD_SET_CHECK, "Set Check", pParent, CloseBox::With),
+      m_doc(doc),
+      m_follower(doc, *this, [this] { Check(); }) {}
 
 void CSetCheckDlg::OnInitDialog() {
     auto* pLayout = new QVBoxLayout(this);

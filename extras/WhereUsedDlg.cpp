@@ -31,24 +31,7 @@ QString RecordTitle(const CVentryDoc& doc, Database database, std::uint16_t nKey
 CWhereUsedDlg::CWhereUsedDlg(CVentryDoc& doc, QWidget* pParent)
     : CDialog(IDD_WHERE_USED, "Where Used", pParent, CloseBox::With),
       m_doc(doc),
-      m_nListener(doc.AddChangeListener([this](const CVentryDoc::CChangeNotice&) {
-          // A load tells every database at once: one refill afterwards is enough.
-          if (!isVisible() || m_bRefillPending) {
-              return;
-          }
-          m_bRefillPending = true;
-          QMetaObject::invokeMethod(
-              this,
-              [this] {
-                  m_bRefillPending = false;
-                  Refill();
-              },
-              Qt::QueuedConnection);
-      })) {}
-
-CWhereUsedDlg::~CWhereUsedDlg() {
-    m_doc.RemoveChangeListener(m_nListener);
-}
+      m_follower(doc, *this, [this] { Refill(); }) {}
 
 void CWhereUsedDlg::OnInitDialog() {
     auto* pLayout = new QVBoxLayout(this);

@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "ChangeFollower.h"
 #include "RecordLayout.h"
 #include "gui/Dialog.h"
 
@@ -16,7 +17,6 @@ class QListWidget;
 class CWhereUsedDlg final : public CDialog {
 public:
     CWhereUsedDlg(CVentryDoc& doc, QWidget* pParent);
-    ~CWhereUsedDlg() override;
 
     void ShowFor(Database database, std::uint16_t nKey);
 
@@ -28,8 +28,7 @@ private:
     void OnDoubleClick(int nRow) const;
 
     CVentryDoc& m_doc;
-    int m_nListener;
-    bool m_bRefillPending = false;
+    CChangeFollower m_follower;
     Database m_database = Database::Object;
     std::uint16_t m_nKey = 0;
     std::vector<std::pair<Database, std::uint16_t>> m_referrers;  // by line

@@ -17,6 +17,14 @@ inline constexpr CMenuItemResource kFileMenu[] = {
     {ID_APP_EXIT, "&Beenden"},
 };
 
+// Undo and Redo name the step they take back or apply again.
+inline constexpr CMenuItemResource kEditMenu[] = {
+    {ID_EDIT_UNDO, "&Undo\tCtrl+Z"},
+    {ID_EDIT_REDO, "&Redo\tCtrl+Y"},
+    {ID_SEPARATOR, nullptr},
+    {ID_EDIT_HISTORY, "History..."},
+};
+
 // The keys named after the tab are labels only: Ctrl+O and Ctrl+S open and save.
 inline constexpr CMenuItemResource kViewMenu[] = {
     {ID_VIEW_OBJECTS, "&Objects\tStrg+O"},     {ID_VIEW_SENSORS, "&Sensors\tStrg+S"},
@@ -37,14 +45,16 @@ inline constexpr CMenuItemResource kHelpMenu[] = {
 
 inline constexpr CPopupMenuResource kMenu[] = {
     {"&Datei", kFileMenu},
+    {"&Edit", kEditMenu},
     {"&View", kViewMenu},
     {"&Extras", kExtrasMenu},
     {"&?", kHelpMenu},
 };
 
 inline constexpr CAcceleratorResource kAccelerators[] = {
-    {"Ctrl+N", ID_FILE_NEW}, {"Ctrl+O", ID_FILE_OPEN},   {"Ctrl+S", ID_FILE_SAVE},
-    {"F6", ID_NEXT_PANE},    {"Shift+F6", ID_PREV_PANE},
+    {"Ctrl+N", ID_FILE_NEW},  {"Ctrl+O", ID_FILE_OPEN},   {"Ctrl+S", ID_FILE_SAVE},
+    {"Ctrl+Z", ID_EDIT_UNDO}, {"Ctrl+Y", ID_EDIT_REDO},   {"F6", ID_NEXT_PANE},
+    {"Shift+F6", ID_PREV_PANE},
 };
 
 inline constexpr unsigned kToolBarButtons[] = {
