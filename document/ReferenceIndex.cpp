@@ -8,7 +8,6 @@
 #include <tuple>
 
 #include "FieldText.h"
-#include "NameMap.h"
 #include "RecordField.h"
 #include "RecordLayouts.h"
 #include "VentryDoc.h"
@@ -19,40 +18,9 @@ auto FromOrder(const CReference& reference) {
     return std::make_tuple(reference.From(), reference.nFromKey);
 }
 
-// The text of a field as it stands in the record, up to its terminator.
-std::string_view TextView(const std::uint8_t* pRecord, std::size_t nOffset, std::size_t nWidth) {
-    const auto* pText = reinterpret_cast<const char*>(pRecord + nOffset);
-    return {pText, strnlen(pText, nWidth)};
-}
-
-// Which keys the table has, for looking each up at once.
-std::vector<bool> KeysOf(const CRecordTable& table) {
-    std::vector<bool> keys(65536, false);
-    table.ForEach([&](std::uint16_t nKey, const std::uint8_t*) { keys[nKey] = true; });
-    return keys;
-}
-
 }  // namespace
 
-CReferenceIndex::CReferenceIndex(const CVentryDoc& doc) : m_doc(doc) {
-    // A name finds the object that has it; of several, the last by index. The names are read
-    // in place: the records stay where they are while the index is built.
-    const CRecordTable& objects = doc.Records(Database::Object);
-    // The map points into a table of every key, as it maps names to pointers.
-    std::vector<std::uint16_t> everyKey(65536);
-    std::iota(everyKey.begin(), everyKey.end(), 0);
-    CNameMap<const std::uint16_t> objectsByName;
-    objectsByName.reserve(objects.Count());
-    objects.ForEach([&](std::uint16_t nKey, const std::uint8_t* pRecord) {
-        objectsByName[TextView(pRecord, objects.NameOffset(), objects.NameWidth())] =
-            &everyKey[nKey];
-    });
-    std::array<std::vector<bool>, kDatabaseCount> keys;
-    for (const RecordLink& link : kRecordLinks) {
-        if (!link.bByName && keys[static_cast<std::size_t>(link.to)].empty()) {
-            keys[static_cast<std::size_t>(link.to)] = KeysOf(doc.Records(link.to));
-        }
-    }
+CReferenceIndex::CReferenceIndex(const CVentryDoc& doc) : m_doc(doc), m_lookup(doc) {
     // Walked by referring database and key, each record's links in their order, so that the
     // references come out in the order From needs.
     for (const RecordLayout* layout : kRecordLayouts) {
@@ -65,18 +33,17 @@ CReferenceIndex::CReferenceIndex(const CVentryDoc& doc) : m_doc(doc) {
                 for (std::uint16_t nElement = 0; nElement < field.nCount; ++nElement) {
                     CReference reference{&link, nKey, nElement, 0, false};
                     if (link.bByName) {
-                        const auto found =
-                            objectsByName.find(TextView(pRecord, field.nOffset, field.nWidth));
-                        reference.bResolved = found != objectsByName.end();
-                        reference.nToKey = reference.bResolved ? *found->second : 0;
+                        const std::optional<std::uint16_t> nObject = m_lookup.ObjectNamed(
+                            RecordField::GetTextView(pRecord, field.nOffset, field.nWidth));
+                        reference.bResolved = nObject.has_value();
+                        reference.nToIndex = nObject.value_or(0);
                     } else {
-                        reference.nToKey =
+                        reference.nToIndex =
                             RecordField::Get<std::uint16_t>(pRecord, field.ElementOffset(nElement));
-                        if (reference.nToKey == 0) {
+                        if (reference.nToIndex == 0) {
                             continue;
                         }
-                        reference.bResolved =
-                            keys[static_cast<std::size_t>(link.to)][reference.nToKey];
+                        reference.bResolved = m_lookup.HasIndex(link.to, reference.nToIndex);
                     }
                     m_references.push_back(reference);
                 }
@@ -85,7 +52,7 @@ CReferenceIndex::CReferenceIndex(const CVentryDoc& doc) : m_doc(doc) {
     }
     // A counting sort by target keeps the referring order among the references to a record.
     const auto slotOf = [](const CReference& r) {
-        return static_cast<std::size_t>(r.To()) * 65536 + r.nToKey;
+        return static_cast<std::size_t>(r.To()) * 65536 + r.nToIndex;
     };
     std::vector<std::uint32_t> firstOfSlot(kDatabaseCount * 65536 + 1, 0);
     for (const CReference& reference : m_references) {
@@ -114,12 +81,12 @@ std::vector<CReference> CReferenceIndex::To(Database database, std::uint16_t nKe
     const auto target = std::make_tuple(database, nKey);
     const auto first =
         std::partition_point(m_byTarget.begin(), m_byTarget.end(), [&](std::uint32_t i) {
-            return std::make_tuple(m_references[i].To(), m_references[i].nToKey) < target;
+            return std::make_tuple(m_references[i].To(), m_references[i].nToIndex) < target;
         });
     std::vector<CReference> found;
     for (auto it = first;
          it != m_byTarget.end() &&
-         std::make_tuple(m_references[*it].To(), m_references[*it].nToKey) == target;
+         std::make_tuple(m_references[*it].To(), m_references[*it].nToIndex) == target;
          ++it) {
         found.push_back(m_references[*it]);
     }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "RecordLinks.h"
+#include "SetLookup.h"
 
 class CVentryDoc;
 
@@ -13,7 +14,7 @@ struct CReference {
     const RecordLink* pLink;
     std::uint16_t nFromKey;
     std::uint16_t nElement;
-    std::uint16_t nToKey;  // for a name link: the key of the object of that name
+    std::uint16_t nToIndex;  // the index the reference names; for a name link, the object's
     bool bResolved;
 
     Database From() const { return pLink->from; }
@@ -21,8 +22,10 @@ struct CReference {
 };
 
 // Every reference of a set as it is in memory, both ways: what a record refers to and which
-// records refer to it. Name links follow the objects' names as they are now, not as they were
-// loaded. Build it anew after the records change.
+// records refer to it. References resolve as a load of the saved set would resolve them: by
+// the indices records store and the objects' names as they are now (CSetLookup). Referring
+// records are named by their keys, so that they open in their editors. Build it anew after
+// the records change.
 class CReferenceIndex {
 public:
     explicit CReferenceIndex(const CVentryDoc& doc);
@@ -30,9 +33,11 @@ public:
     // What the record refers to, in the order of the links and their elements; references
     // that name nothing included.
     std::vector<CReference> From(Database database, std::uint16_t nKey) const;
-    // The resolved references to the record, by referring database and key.
-    std::vector<CReference> To(Database database, std::uint16_t nKey) const;
+    // The resolved references to the record written under nIndex, by referring database and
+    // key.
+    std::vector<CReference> To(Database database, std::uint16_t nIndex) const;
     const std::vector<CReference>& All() const { return m_references; }
+    const CSetLookup& Lookup() const { return m_lookup; }
 
     // The column name of the reference's field: "sensor_slots_3", "type_name".
     static std::string FieldName(const CReference& reference);
@@ -41,6 +46,7 @@ public:
 
 private:
     const CVentryDoc& m_doc;
+    CSetLookup m_lookup;
     std::vector<CReference> m_references;   // by referring database and key
     std::vector<std::uint32_t> m_byTarget;  // positions in m_references, by target
 };

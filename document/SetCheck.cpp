@@ -43,7 +43,8 @@ void CheckFile(const CVentryDoc& doc, Database database, std::vector<CFinding>& 
                                 "records " + Position(duplicate.nDroppedPosition) + " and " +
                                     Position(duplicate.nKeptPosition) +
                                     " of the file have this index; the next save drops record " +
-                                    Position(duplicate.nDroppedPosition)});
+                                    Position(duplicate.nDroppedPosition),
+                                duplicate.nIndex});
         }
     }
 }
@@ -51,51 +52,55 @@ void CheckFile(const CVentryDoc& doc, Database database, std::vector<CFinding>& 
 // Records that the editor's filters can never list.
 void CheckListed(Database database, std::uint16_t nKey, const std::uint8_t* pRecord,
                  std::vector<CFinding>& findings) {
+    const long nIndex = CSetLookup::IndexOf(LayoutOf(database), nKey, pRecord);
     if (database == Database::Object) {
         const auto nSimType = RecordField::Get<std::int32_t>(pRecord, ObjectField::kSimType);
         if (nSimType < 0 || nSimType >= kTypeCount) {
-            findings.push_back(
-                {database, nKey, "sim_type", "never-listed",
-                 "Sim Type " + std::to_string(nSimType) +
-                     " is outside 0 to 12: the type filter never lists this object"});
+            findings.push_back({database, nIndex, "sim_type", "never-listed",
+                                "Sim Type " + std::to_string(nSimType) +
+                                    " is outside 0 to 12: the type filter never lists this object",
+                                nKey});
         }
     } else if (database == Database::Sensor) {
         const LayoutField& field = SensorLayout::kLayout.Field("sensor_class");
         const auto nClass = RecordField::Get<std::int32_t>(pRecord, field.nOffset);
         if (nClass < 1 || nClass > kClassCount) {
-            findings.push_back({database, nKey, "sensor_class", "never-listed",
+            findings.push_back({database, nIndex, "sensor_class", "never-listed",
                                 "sensor class " + std::to_string(nClass) +
                                     " is outside 1 to 11: the class filter never lists this "
-                                    "sensor"});
+                                    "sensor",
+                                nKey});
         }
     }
 }
 
-void CheckReference(const CVentryDoc& doc, const CReferenceIndex& references,
-                    const CReference& reference, std::vector<CFinding>& findings) {
-    const std::string field = CReferenceIndex::FieldName(reference);
+void CheckReference(const CReferenceIndex& references, const CReference& reference,
+                    std::vector<CFinding>& findings) {
+    const auto add = [&](std::string code, std::string message) {
+        findings.push_back({reference.From(),
+                            references.Lookup().IndexOf(reference.From(), reference.nFromKey),
+                            CReferenceIndex::FieldName(reference), std::move(code),
+                            std::move(message), reference.nFromKey});
+    };
     const std::string target = references.Target(reference);
-    const RecordLayout& to = LayoutOf(reference.To());
     if (reference.pLink->bByName) {
         if (!reference.bResolved) {
-            findings.push_back({reference.From(), reference.nFromKey, field, "no-object",
-                                "no object is named \"" + target +
-                                    "\"; the type filter files this record as Sub"});
+            add("no-object",
+                "no object is named \"" + target + "\"; the type filter files this record as Sub");
         }
         return;
     }
     if (reference.To() == Database::Entity) {
-        if (!doc.m_mapWeaponEntities.contains(reference.nToKey)) {
-            findings.push_back(
-                {reference.From(), reference.nFromKey, field, "not-a-weapon",
-                 "entity " + target +
-                     (reference.bResolved ? " is not a weapon entity" : " does not exist")});
+        if (!references.Lookup().IsWeaponEntity(reference.nToIndex)) {
+            add("not-a-weapon",
+                "entity " + target +
+                    (reference.bResolved ? " is not a weapon entity" : " does not exist"));
         }
         return;
     }
     if (!reference.bResolved) {
-        findings.push_back({reference.From(), reference.nFromKey, field, "missing-record",
-                            std::string(to.title) + " " + target + " does not exist"});
+        add("missing-record",
+            std::string(LayoutOf(reference.To()).title) + " " + target + " does not exist");
     }
 }
 
@@ -114,7 +119,7 @@ std::vector<CFinding> CheckSet(const CVentryDoc& doc) {
             // All() holds the references in the order of the databases and keys walked here.
             for (; next != all.end() && next->From() == database && next->nFromKey == nKey;
                  ++next) {
-                CheckReference(doc, references, *next, findings);
+                CheckReference(references, *next, findings);
             }
         });
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -7,8 +8,9 @@
 
 class CVentryDoc;
 
-// One problem of a set: where it is and what it is. nIndex is the record's key (its position
-// for 3D objects), -1 for a problem of the whole file; strField is a column name or empty.
+// One problem of a set: where it is and what it is. nIndex is the index the record is written
+// under (its position for 3D objects), -1 for a problem of the whole file, and nKey its key
+// in memory, under which it opens in its editor; strField is a column name or empty.
 struct CFinding {
     Database database;
     long nIndex;
@@ -16,10 +18,12 @@ struct CFinding {
     std::string strCode;  // duplicate-index, trailing-bytes, unreadable-file, missing-record,
                           // not-a-weapon, no-object, never-listed
     std::string strMessage;
+    std::uint16_t nKey = 0;
 };
 
-// Checks the set as it is in memory, with what its last load found, and returns every
-// problem in the order of the files, then of the records, then of the fields.
+// Checks the set as it is in memory and as a save would write it, with what its last load
+// found that no save has cured since, and returns every problem in the order of the files,
+// then of the records, then of the fields.
 std::vector<CFinding> CheckSet(const CVentryDoc& doc);
 
 // "FILE: INDEX: FIELD: message", "-" for a missing index or field.

@@ -403,6 +403,11 @@ bool CVentryDoc::CopyDatabase(Database database, const std::string& fileName) {
 }
 
 void CVentryDoc::OnSaveCommitted(const CSaveTransaction& transaction) {
+    // The save wrote every database in its clean form: what the load found is cured.
+    m_astrDuplicateIndexFiles.clear();
+    m_astrUnreadableFiles.clear();
+    m_duplicateIndices.clear();
+    m_nTrailingBytes = {};
     for (std::size_t i = 0; i < kDatabaseCount; ++i) {
         const auto database = static_cast<Database>(i);
         const std::string& path = FileName(database);

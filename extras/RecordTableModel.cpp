@@ -4,6 +4,7 @@
 
 #include "Csv.h"
 #include "RecordLayouts.h"
+#include "SetLookup.h"
 #include "VentryDoc.h"
 #include "gui/MessageBox.h"
 
@@ -100,9 +101,10 @@ QVariant CRecordTableModel::headerData(int nSection, Qt::Orientation orientation
     if (nRole != Qt::DisplayRole) {
         return {};
     }
-    // A row is headed by its record's key, which stays with it through sorting.
+    // A row is headed by the index its record is written under, which stays with it through
+    // sorting.
     if (orientation == Qt::Vertical) {
-        return KeyOf(nSection);
+        return CSetLookup::IndexOf(LayoutOf(m_database), KeyOf(nSection), Row(nSection).pRecord);
     }
     return QString::fromStdString(m_columns[static_cast<std::size_t>(nSection)].name);
 }

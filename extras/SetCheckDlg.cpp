@@ -84,6 +84,6 @@ void CSetCheckDlg::OnDoubleClick(int nRow) const {
     const CFinding& finding = m_findings[static_cast<std::size_t>(nRow)];
     // A finding of a whole file names no record.
     if (finding.nIndex >= 0) {
-        m_doc.OpenRecord(finding.database, static_cast<std::uint16_t>(finding.nIndex));
+        m_doc.OpenRecord(finding.database, finding.nKey);
     }
 }

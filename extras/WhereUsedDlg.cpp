@@ -12,18 +12,12 @@
 
 namespace {
 
-// "object 12: Frigate", the name as stored.
-QString RecordTitle(const CVentryDoc& doc, Database database, std::uint16_t nKey) {
-    const CRecordTable& records = doc.Records(database);
+// The record's name as stored; empty when there is no such record.
+QString NameOf(const CRecordTable& records, std::uint16_t nKey) {
     const std::uint8_t* pRecord = records.Find(nKey);
-    const std::string name =
-        pRecord == nullptr
-            ? std::string()
-            : RecordField::GetText(pRecord, records.NameOffset(), records.NameWidth());
-    return QStringLiteral("%1 %2: %3")
-        .arg(QString::fromLatin1(LayoutOf(database).name))
-        .arg(nKey)
-        .arg(QString::fromLatin1(name));
+    return pRecord == nullptr ? QString()
+                              : QString::fromLatin1(RecordField::GetText(
+                                    pRecord, records.NameOffset(), records.NameWidth()));
 }
 
 }  // namespace
@@ -56,18 +50,24 @@ void CWhereUsedDlg::ShowFor(Database database, std::uint16_t nKey) {
 void CWhereUsedDlg::Refill() {
     m_pList->clear();
     m_referrers.clear();
-    for (const CReference& reference : CReferenceIndex(m_doc).To(m_database, m_nKey)) {
+    // Records are named by the indices a save writes them under.
+    const CReferenceIndex references(m_doc);
+    const CSetLookup& lookup = references.Lookup();
+    const std::uint16_t nIndex = lookup.IndexOf(m_database, m_nKey);
+    for (const CReference& reference : references.To(m_database, nIndex)) {
         const CRecordTable& from = m_doc.Records(reference.From());
-        const std::uint8_t* pRecord = from.Find(reference.nFromKey);
         m_pList->addItem(QStringLiteral("%1: %2: %3 (%4)")
                              .arg(QString::fromLatin1(from.Layout().name))
-                             .arg(reference.nFromKey)
-                             .arg(QString::fromLatin1(RecordField::GetText(
-                                 pRecord, from.NameOffset(), from.NameWidth())))
+                             .arg(lookup.IndexOf(reference.From(), reference.nFromKey))
+                             .arg(NameOf(from, reference.nFromKey))
                              .arg(QString::fromStdString(CReferenceIndex::FieldName(reference))));
         m_referrers.emplace_back(reference.From(), reference.nFromKey);
     }
-    const QString target = RecordTitle(m_doc, m_database, m_nKey);
+    // "object 12: Frigate"
+    const QString target = QStringLiteral("%1 %2: %3")
+                               .arg(QString::fromLatin1(LayoutOf(m_database).name))
+                               .arg(nIndex)
+                               .arg(NameOf(m_doc.Records(m_database), m_nKey));
     m_pTarget->setText(m_referrers.empty()
                            ? QStringLiteral("No record refers to %1.").arg(target)
                            : QStringLiteral("Records that refer to %1:").arg(target));

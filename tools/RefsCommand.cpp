@@ -27,12 +27,12 @@ struct CRefLine {
 CRefLine Target(const CVentryDoc& doc, const CReferenceIndex& references, const CReference& r) {
     CRefLine line{r.To(), nullptr, nullptr, CReferenceIndex::FieldName(r), r.bResolved};
     if (r.bResolved) {
-        line.index = r.nToKey;
-        line.name = NameOf(doc, r.To(), r.nToKey);
+        line.index = r.nToIndex;
+        line.name = NameOf(doc, r.To(), r.nToIndex);
     } else if (r.pLink->bByName) {
         line.name = references.Target(r);
     } else {
-        line.index = static_cast<std::int16_t>(r.nToKey);  // slots hold signed indices
+        line.index = static_cast<std::int16_t>(r.nToIndex);  // slots hold signed indices
     }
     return line;
 }

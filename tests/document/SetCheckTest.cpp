@@ -61,10 +61,11 @@ protected:
     static std::vector<std::string> Describe(const std::vector<CReference>& references) {
         std::vector<std::string> lines;
         for (const CReference& reference : references) {
-            lines.push_back(
-                std::string(LayoutOf(reference.From()).name) + " " +
-                std::to_string(reference.nFromKey) + " " + CReferenceIndex::FieldName(reference) +
-                (reference.bResolved ? " -> " + std::to_string(reference.nToKey) : " unresolved"));
+            lines.push_back(std::string(LayoutOf(reference.From()).name) + " " +
+                            std::to_string(reference.nFromKey) + " " +
+                            CReferenceIndex::FieldName(reference) +
+                            (reference.bResolved ? " -> " + std::to_string(reference.nToIndex)
+                                                 : " unresolved"));
         }
         return lines;
     }
@@ -125,6 +126,47 @@ TEST_F(SetCheckTest, TheReferenceIndexFindsEveryLinkBothWaysAsTheSetIsNow) {
                 ElementsAre("launcher 3 ammo_types_1 -> 10", "launcher 3 ammo_types_2 -> 11",
                             "launcher 3 ammo_types_3 unresolved", "launcher 3 name unresolved"));
     EXPECT_EQ(after.Target(after.From(Database::Launcher, 3).back()), "Frigate");
+}
+
+// After changes the check and the references follow the set as a save would write it: the
+// objects' types as they are now, an entity under the index it now stores, no finding of the
+// load that a save cured.
+TEST_F(SetCheckTest, TheCheckFollowsChangesAndSavesAsTheFilesWillBe) {
+    const auto set = [this](Database database, std::uint16_t nKey, std::size_t nOffset,
+                            std::uint8_t value) {
+        Bytes after = RecordBytes(m_doc, database, nKey);
+        after[nOffset] = value;
+        CSetChange change("set");
+        change.Change(database, nKey, RecordBytes(m_doc, database, nKey), after);
+        ASSERT_TRUE(m_doc.ApplyChange(change));
+    };
+    set(Database::Object, 2, 24, 2);   // the torpedo object is a surface ship now
+    set(Database::Entity, 11, 0, 21);  // entity 11 is written as 21
+    const std::vector<std::string> findings = Findings();
+    EXPECT_THAT(findings, testing::Contains("launcher.eld: 3: ammo_types_1: entity 10 is not a "
+                                            "weapon entity"));
+    EXPECT_THAT(findings, testing::Contains("launcher.eld: 3: ammo_types_2: entity 11 does not "
+                                            "exist"));
+    EXPECT_THAT(findings, testing::Contains("entity.epd: 21: ship_class_index: ship class 7 does "
+                                            "not exist"));
+    for (const CFinding& finding : CheckSet(m_doc)) {
+        if (finding.nIndex >= 0) {
+            EXPECT_EQ(finding.nKey, finding.strField == "ship_class_index" ? 11 : finding.nIndex);
+        }
+    }
+    const CReferenceIndex references(m_doc);
+    EXPECT_THAT(Describe(references.To(Database::Entity, 11)), IsEmpty());
+    EXPECT_THAT(Describe(references.To(Database::Object, 1)),
+                ElementsAre("launcher 3 name -> 1", "entity 11 type_name -> 1",
+                            "profile 1 name -> 1", "class 1 name -> 1"));
+
+    TempDir other;
+    ASSERT_TRUE(m_doc.OnSaveDocument(SetFilePath(other.Path(), Database::Object)));
+    for (const std::string& finding : Findings()) {
+        EXPECT_THAT(finding, testing::Not(testing::AnyOf(testing::HasSubstr("of the file have"),
+                                                         testing::HasSubstr("cannot be read"),
+                                                         testing::HasSubstr("bytes after"))));
+    }
 }
 
 }  // namespace
