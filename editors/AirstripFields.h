@@ -3,7 +3,7 @@
 #include "FieldBinding.h"
 #include "RecordLayouts.h"
 
-// The 96-byte airstrip record. The upper 12 bits of the attribute word have no box and are
+// The airstrip record. The upper 12 bits of the attribute word have no box and are
 // carried through.
 namespace AirstripFields {
 

@@ -3,7 +3,7 @@
 #include "FieldBinding.h"
 #include "RecordLayouts.h"
 
-// The 56-byte country name record; every byte has a control. The Index is never written.
+// The country name record; every byte has a control. The Index is never written.
 // Eighteen characters may be typed into the four-byte Abbr., which keeps the first four.
 namespace CountryNameFields {
 

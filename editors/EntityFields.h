@@ -3,7 +3,7 @@
 #include "FieldBinding.h"
 #include "RecordLayouts.h"
 
-// The 58-byte entity record; every byte has a control.
+// The entity record; every byte has a control.
 namespace EntityFields {
 
 inline constexpr const RecordLayout& kLayout = EntityLayout::kLayout;

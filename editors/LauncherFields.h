@@ -3,7 +3,7 @@
 #include "FieldBinding.h"
 #include "RecordLayouts.h"
 
-// The 120-byte launcher record. The four "Ammo Type" combos are filled by the editor with the
+// The launcher record. The four "Ammo Type" combos are filled by the editor with the
 // weapon entities; an entity index that is none of them is kept until another item is picked.
 namespace LauncherFields {
 

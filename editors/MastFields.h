@@ -3,7 +3,7 @@
 #include "FieldBinding.h"
 #include "RecordLayouts.h"
 
-// The 96-byte mast record; every byte has a control. The names and Data01 to Data14 fill the
+// The mast record; every byte has a control. The names and Data01 to Data14 fill the
 // first column, the rest the second.
 namespace MastFields {
 

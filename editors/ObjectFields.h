@@ -3,10 +3,9 @@
 #include "FieldBinding.h"
 #include "RecordLayouts.h"
 
-// The 344-byte object record as the Object editor shows it. Bytes 110-111, 141-143, 216-219,
-// 332-333 and 339-343, the last five Data49 values and the flag bits without a box have no
-// control and are carried through; the slot arrays and the sonar profile index go through the
-// editor's working copies instead.
+// The object record as the Object editor shows it. The reserved fields, the last five Data49
+// values and the flag bits without a box have no control and are carried through; the slot
+// arrays and the sonar profile index go through the editor's working copies instead.
 namespace ObjectFields {
 
 inline constexpr const RecordLayout& kLayout = ObjectLayout::kLayout;

@@ -3,8 +3,8 @@
 #include "FieldBinding.h"
 #include "RecordLayouts.h"
 
-// The 44-byte sonar profile record as both profile dialogs show it. Bytes 34 to 43 have no
-// control and are carried through.
+// The sonar profile record as both profile dialogs show it. The reserved field has no control
+// and is carried through.
 namespace ProfileFields {
 
 inline constexpr const RecordLayout& kLayout = ProfileLayout::kLayout;

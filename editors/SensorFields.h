@@ -3,8 +3,8 @@
 #include "FieldBinding.h"
 #include "RecordLayouts.h"
 
-// The 180-byte sensor record. Bytes 72 to 75 and 118 to 119 have no control and are carried
-// through; the four "Detection Curve Levels" edits show 0 and are stored nowhere.
+// The sensor record. The reserved fields have no control and are carried through; the four
+// "Detection Curve Levels" edits show 0 and are stored nowhere.
 namespace SensorFields {
 
 inline constexpr const RecordLayout& kLayout = SensorLayout::kLayout;

@@ -3,8 +3,8 @@
 #include "FieldBinding.h"
 #include "RecordLayouts.h"
 
-// The 956-byte 3D object record. It has no index field; bytes 80 to 139 and 156 to 955 have no
-// control and are carried through.
+// The 3D object record. It has no index field; the reserved fields have no control and are
+// carried through.
 namespace ThreeDObjectFields {
 
 inline constexpr const RecordLayout& kLayout = Object3DLayout::kLayout;

@@ -31,7 +31,8 @@ std::vector<std::string> FillDatabase(CRecordTable& target, const CRecordTable& 
         const std::uint8_t* pModel = pool[random() % pool.size()];
         std::uint8_t* pRecord = target.Add(static_cast<std::uint16_t>(key), pModel);
         if (target.Layout().bIndexed) {
-            RecordField::Set<std::uint16_t>(pRecord, 0, static_cast<std::uint16_t>(key));
+            RecordField::Set<std::uint16_t>(pRecord, target.Layout().IndexField().nOffset,
+                                            static_cast<std::uint16_t>(key));
         }
         const std::string model =
             RecordField::GetText(pModel, target.NameOffset(), target.NameWidth());

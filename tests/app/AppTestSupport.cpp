@@ -1,4 +1,5 @@
 #include "AppTestSupport.h"
+#include "Resource.h"
 
 #include <QAction>
 #include <QEventLoop>
@@ -82,7 +83,7 @@ void LoadedSetTest::SetUp() {
     m_strSet = WriteObjects(Cwd(), 'e', 2);
     m_strOther = WriteObjects(m_dir.Path() / "other", 'g', 3);
     ASSERT_TRUE(StartApp());
-    Command(32774);  // View > Objects
+    Command(ID_VIEW_OBJECTS);  // View > Objects
     m_pFirstRecord = FindRecord(*Doc(), Database::Object, 1);
 }
 

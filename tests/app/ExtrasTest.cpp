@@ -8,6 +8,7 @@
 #include "DemoSet.h"
 #include "MainFrame.h"
 #include "RecordField.h"
+#include "Resource.h"
 #include "SetWriter.h"
 
 namespace {
@@ -66,18 +67,18 @@ const char* const kLauncherFinding =
 // A finding opens its record in its editor whatever the editor's filter; Refresh checks the
 // set in memory again.
 TEST_F(ExtrasTest, CheckSetListsTheFindingsOfTheSetInMemoryAndOpensTheirRecords) {
-    Command(32776);
+    Command(ID_VIEW_LAUNCHERS);
     CModalScript search([](QDialog& filter) {
-        TypeText(*Find<QLineEdit>(filter, 1183), QStringLiteral("frig"));
+        TypeText(*Find<QLineEdit>(filter, IDC_FILTER_TEXT), QStringLiteral("frig"));
         Click(filter, 1);
         return filter.result();
     });
-    Click(Window(141), 1228);
+    Click(Window(141), IDC_SEARCH);
     ASSERT_THAT(Lines(View(141, 1154)), ElementsAre("003: Frigate"));
 
-    Command(32800);
-    EXPECT_EQ(Window(170).windowTitle(), "Set Check");
-    QAbstractItemView& findings = View(170, 1300);
+    Command(ID_EXTRAS_CHECK_SET);
+    EXPECT_EQ(Window(IDD_SET_CHECK).windowTitle(), "Set Check");
+    QAbstractItemView& findings = View(IDD_SET_CHECK, IDC_FINDINGS);
     EXPECT_THAT(Lines(findings), ElementsAre(kObjectFinding, kSensorFinding, kLauncherFinding));
     DoubleClickRow(findings, 2);
     EXPECT_THAT(Lines(View(141, 1154)), ElementsAre("003: Frigate", "004: Nobody"));
@@ -85,7 +86,7 @@ TEST_F(ExtrasTest, CheckSetListsTheFindingsOfTheSetInMemoryAndOpensTheirRecords)
     EXPECT_EQ(Find<QLineEdit>(Window(141), 1181)->text(), "Nobody");
     DoubleClickRow(findings, 0);  // the type filter never lists it; an empty search does
     EXPECT_EQ(CurrentLine(130, 1113), "003: Oddity");
-    EXPECT_TRUE(Action(32774, kToolBar)->isChecked());
+    EXPECT_TRUE(Action(ID_VIEW_OBJECTS, kToolBar)->isChecked());
     DoubleClickRow(findings, 1);
     EXPECT_EQ(CurrentLine(139, 1118), "005: Radar (R5)");
     EXPECT_THAT(m_messages.Texts(),
@@ -93,73 +94,73 @@ TEST_F(ExtrasTest, CheckSetListsTheFindingsOfTheSetInMemoryAndOpensTheirRecords)
                             "classes 1 to 11."));
 
     TypeInto(*Find<QLineEdit>(Window(141), 1181), QStringLiteral("Torpedo"));
-    Click(Window(141), 1207);
+    Click(Window(141), IDC_APPLY);
     EXPECT_EQ(Lines(findings).size(), 3u);
-    Click(Window(170), 1301);
+    Click(Window(IDD_SET_CHECK), IDC_CHECK_AGAIN);
     EXPECT_THAT(Lines(findings), ElementsAre(kObjectFinding, kSensorFinding));
 
     WriteSet(m_dir.Path() / "clean",
              {{Database::Object, HandRecord(Database::Object, 1, "Frigate")}});
     m_strFileToChoose = SetFilePath(m_dir.Path() / "clean", Database::Object);
     m_messages.Answer(IDNO);  // the question about the unsaved Apply
-    Command(57601);
-    Click(Window(170), 1301);
+    Command(ID_FILE_OPEN);
+    Click(Window(IDD_SET_CHECK), IDC_CHECK_AGAIN);
     EXPECT_THAT(Lines(findings), ElementsAre("No problems found."));
 }
 
 TEST_F(ExtrasTest, WhereUsedAndTheContextEntriesFollowReferencesBothWays) {
-    EXPECT_FALSE(Action(32802)->isEnabled());
-    Command(32774);
-    Command(32776);  // shown last, then the object editor is activated
+    EXPECT_FALSE(Action(ID_EXTRAS_WHERE_USED)->isEnabled());
+    Command(ID_VIEW_OBJECTS);
+    Command(ID_VIEW_LAUNCHERS);  // shown last, then the object editor is activated
     QDialog& object = Window(130);
     object.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&object));
-    EXPECT_TRUE(Action(32802)->isEnabled());
-    Command(32802);
-    EXPECT_EQ(Window(172).windowTitle(), "Where Used");
-    EXPECT_THAT(Lines(View(172, 1320)),
+    EXPECT_TRUE(Action(ID_EXTRAS_WHERE_USED)->isEnabled());
+    Command(ID_EXTRAS_WHERE_USED);
+    EXPECT_EQ(Window(IDD_WHERE_USED).windowTitle(), "Where Used");
+    EXPECT_THAT(Lines(View(IDD_WHERE_USED, IDC_REFERRERS)),
                 ElementsAre("launcher: 3: Frigate (name)", "profile: 1: Frigate (name)"));
-    DoubleClickRow(View(172, 1320), 1);
+    DoubleClickRow(View(IDD_WHERE_USED, IDC_REFERRERS), 1);
     EXPECT_EQ(CurrentLine(153, 1182), "001: Frigate");
 
     QAbstractItemView& sensors = *Find<QAbstractItemView>(object, 1117);
     sensors.setCurrentIndex(sensors.model()->index(0, 0));
-    Find<QAction>(sensors, 32803)->trigger();
+    Find<QAction>(sensors, ID_OPEN_REFERENCED_RECORD)->trigger();
     EXPECT_EQ(CurrentLine(139, 1118), "005: Radar (R5)");
-    Find<QAction>(*Find<QComboBox>(Window(141), 1155), 32803)->trigger();
+    Find<QAction>(*Find<QComboBox>(Window(141), 1155), ID_OPEN_REFERENCED_RECORD)->trigger();
     EXPECT_EQ(CurrentLine(156, 1196), "010: Torpedo Load");
     EXPECT_TRUE(m_messages.m_entries.empty());
 }
 
 TEST_F(ExtrasTest, TheTableFollowsTheEditorsAndOpensItsRecords) {
-    Command(32801);
-    EXPECT_EQ(Window(171).windowTitle(), "Table View");
-    auto* databases = Find<QComboBox>(Window(171), 1311);
+    Command(ID_EXTRAS_TABLE_VIEW);
+    EXPECT_EQ(Window(IDD_TABLE_VIEW).windowTitle(), "Table View");
+    auto* databases = Find<QComboBox>(Window(IDD_TABLE_VIEW), IDC_DATABASE_CHOICE);
     EXPECT_THAT(Lines(*databases->view()),
                 ElementsAre("object", "sensor", "launcher", "airstrip", "entity", "profile", "mast",
                             "3dobject", "class", "countryname"));
     Pick(*databases, 2);
-    auto& table = static_cast<QTableView&>(View(171, 1310));
+    auto& table = static_cast<QTableView&>(View(IDD_TABLE_VIEW, IDC_TABLE));
     const auto cell = [&](int nRow, int nColumn) {
         return table.model()->index(nRow, nColumn).data().toString();
     };
     const int nName = table.model()->columnCount() - 1;
     EXPECT_EQ(cell(1, nName), "Nobody");
 
-    Command(32776);
+    Command(ID_VIEW_LAUNCHERS);
     DoubleClickRow(View(141, 1154), 1);
     TypeInto(*Find<QLineEdit>(Window(141), 1181), QStringLiteral("Torpedo"));
-    Click(Window(141), 1207);
+    Click(Window(141), IDC_APPLY);
     EXPECT_EQ(cell(1, nName), "Torpedo");
 
-    Window(171).activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&Window(171)));
+    Window(IDD_TABLE_VIEW).activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Window(IDD_TABLE_VIEW)));
     table.setFocus();
     table.setCurrentIndex(table.model()->index(1, nName));
     QTest::keyClick(&table, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text(), "name\r\nTorpedo\r\n");
 
-    Command(32776);  // hidden, then opened by the table
+    Command(ID_VIEW_LAUNCHERS);  // hidden, then opened by the table
     DoubleClickRow(table, 0);
     EXPECT_EQ(CurrentLine(141, 1154), "003: Frigate");
 }
@@ -201,22 +202,22 @@ TEST_F(AppTest, EditorCommandsShowAndHideTheRealEditorsOnTheDemoSet) {
     }
     EXPECT_TRUE(m_messages.m_entries.empty());
     QDialog* object = editor(130);
-    Command(32774);
+    Command(ID_VIEW_OBJECTS);
     RunIdle();
     EXPECT_FALSE(object->isVisible());
-    EXPECT_FALSE(Action(32774, kToolBar)->isChecked());
-    Command(32774);
+    EXPECT_FALSE(Action(ID_VIEW_OBJECTS, kToolBar)->isChecked());
+    Command(ID_VIEW_OBJECTS);
     RunIdle();
     EXPECT_EQ(editor(130), object);  // shown again, not made anew
-    Click(*object, 1116);            // Exit releases the button
+    Click(*object, IDC_EXIT);        // Exit releases the button
     RunIdle();
-    EXPECT_FALSE(Action(32774)->isChecked());
-    Command(32774);
-    Command(57600);  // loads the set of the current directory again
+    EXPECT_FALSE(Action(ID_VIEW_OBJECTS)->isChecked());
+    Command(ID_VIEW_OBJECTS);
+    Command(ID_FILE_NEW);  // loads the set of the current directory again
     RunIdle();
     EXPECT_EQ(editor(130), nullptr);
-    EXPECT_TRUE(Action(32774, kToolBar)->isChecked());  // the flag outlives its editor
-    Command(32774);
+    EXPECT_TRUE(Action(ID_VIEW_OBJECTS, kToolBar)->isChecked());  // the flag outlives its editor
+    Command(ID_VIEW_OBJECTS);
     ASSERT_NE(editor(130), nullptr);
     EXPECT_TRUE(editor(130)->isVisible());
 

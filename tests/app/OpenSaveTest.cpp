@@ -8,6 +8,7 @@
 
 #include "AppTestSupport.h"
 #include "DocRecords.h"
+#include "Resource.h"
 #include "VentryApp.h"
 #include "gui/FrameWnd.h"
 #include "gui/RecentFileList.h"
@@ -120,14 +121,14 @@ TEST_F(OpenSaveTest, SaveAsWritesTheWholeSetIntoTheOtherDirectoryOrLeavesItAsItW
     const Bytes old = PatternBytes(344, 99);
     WriteBytes(target / "object.god", old);
     m_strFileToChoose = (target / "object.god").string();
-    Command(57604);
+    Command(ID_FILE_SAVE_AS);
     ASSERT_EQ(m_messages.TextsWith("launcher.gld").size(), 1u);
     EXPECT_EQ(ReadBytes(target / "object.god"), old);
     EXPECT_EQ(FileNamesIn(target).size(), 2u);
     EXPECT_EQ(Doc()->GetPathName(), m_strSet);
 
     std::filesystem::remove(target / "launcher.gld");
-    Command(57604);
+    Command(ID_FILE_SAVE_AS);
     EXPECT_EQ(m_lastDialog, (QStringList{"Speichern unter", "Tarnholm Db (object.*od) (*.*od)",
                                          QString::fromStdString(Cwd().string()),
                                          QString::fromStdString(m_strSet)}));
@@ -147,8 +148,8 @@ TEST_F(OpenSaveTest, AChangedSetAsksBeforeItGoes) {
     const Bytes edited(m_pFirstRecord, m_pFirstRecord + 344);
     RunIdle();
     EXPECT_TRUE(Frame()->isWindowModified());
-    Command(57601);
-    Command(57600);  // File New would load the set of the current directory again
+    Command(ID_FILE_OPEN);
+    Command(ID_FILE_NEW);  // File New would load the set of the current directory again
     EXPECT_FALSE(Frame()->close());
     EXPECT_EQ(m_messages.Texts(), std::vector<std::string>(3, "Save changes to object.eod?"));
     EXPECT_EQ(m_messages.m_entries[0].nType, MB_YESNOCANCEL | MB_ICONQUESTION);
@@ -156,7 +157,7 @@ TEST_F(OpenSaveTest, AChangedSetAsksBeforeItGoes) {
     EXPECT_TRUE(Doc()->IsModified());
 
     m_messages.Answer(IDYES);
-    Command(57601);
+    Command(ID_FILE_OPEN);
     EXPECT_EQ(Doc()->GetPathName(), m_strOther);
     const Bytes saved = ReadBytes(m_strSet);
     EXPECT_TRUE(std::equal(edited.begin(), edited.end(), saved.begin()));
@@ -177,20 +178,20 @@ TEST_F(OpenSaveTest, TheFrameFollowsChangesAtOnceAndAnIdleProgramDoesNoWork) {
     Edit();
     EXPECT_TRUE(Frame()->isWindowModified());
     dynamic_cast<CFakeEditor&>(*Doc()->Editor(Database::Object)).Exit();
-    EXPECT_FALSE(Action(32774, kToolBar)->isChecked());
-    for (const unsigned nID : {32774u, 32773u, 32773u, 57603u}) {
+    EXPECT_FALSE(Action(ID_VIEW_OBJECTS, kToolBar)->isChecked());
+    for (const unsigned nID : {ID_VIEW_OBJECTS, ID_VIEW_SENSORS, ID_VIEW_SENSORS, ID_FILE_SAVE}) {
         Command(nID);
         const int nPasses = m_pApp->m_nUpdatePasses;
         RunIdle(1000);
         EXPECT_EQ(m_pApp->m_nUpdatePasses, nPasses) << nID;
     }
-    EXPECT_TRUE(Action(32774, kToolBar)->isChecked());
+    EXPECT_TRUE(Action(ID_VIEW_OBJECTS, kToolBar)->isChecked());
     EXPECT_FALSE(Frame()->isWindowModified());  // saved
 }
 
 TEST_F(OpenSaveTest, OpeningTheOpenSetLoadsNothingAndADroppedFileIsOpened) {
     m_strFileToChoose = m_strSet;
-    Command(57601);
+    Command(ID_FILE_OPEN);
     EXPECT_TRUE(StillTheFirstLoad());
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(QString::fromStdString(m_strOther))});

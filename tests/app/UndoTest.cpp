@@ -7,15 +7,14 @@
 #include "AppTestSupport.h"
 #include "MainFrame.h"
 #include "RecordField.h"
+#include "Resource.h"
 
 namespace {
 
 using testing::ElementsAre;
 
-constexpr unsigned kUndo = 57643;
-constexpr unsigned kRedo = 57644;
-constexpr unsigned kHistory = 32804;
-constexpr unsigned kTableView = 32801;
+constexpr unsigned kUndo = ID_EDIT_UNDO;
+constexpr unsigned kRedo = ID_EDIT_REDO;
 
 // The program with its real editors on a set in the current directory.
 class UndoTest : public AppTest {
@@ -59,9 +58,10 @@ protected:
     }
     // Sets one cell of the Table View, as typing into it would.
     void EditCell(Database database, int nRow, int nColumn, const QString& value) const {
-        Command(kTableView);
-        Pick(*Find<QComboBox>(Window(171), 1311), static_cast<int>(database));
-        QAbstractItemModel& cells = *View(171, 1310).model();
+        Command(ID_EXTRAS_TABLE_VIEW);
+        Pick(*Find<QComboBox>(Window(IDD_TABLE_VIEW), IDC_DATABASE_CHOICE),
+             static_cast<int>(database));
+        QAbstractItemModel& cells = *View(IDD_TABLE_VIEW, IDC_TABLE).model();
         cells.setData(cells.index(nRow, nColumn), value);
     }
 
@@ -100,13 +100,15 @@ class UndoEveryEditorTest : public UndoTest, public testing::WithParamInterface<
 TEST_P(UndoEveryEditorTest, UndoingEveryStepGivesTheLoadedFilesAndRedoingGivesTheEditedOnes) {
     const std::map<Database, Bytes> loaded = RandomSet(static_cast<unsigned>(GetParam()) + 1);
     Start(loaded);
-    const unsigned kCommands[] = {32774, 32773, 32776, 32788, 32778,
-                                  32777, 32775, 32791, 32792, 32793};
+    const unsigned kCommands[] = {ID_VIEW_OBJECTS,     ID_VIEW_SENSORS,   ID_VIEW_LAUNCHERS,
+                                  ID_VIEW_AIRSTRIPS,   ID_VIEW_ENTITIES,  ID_VIEW_PROFILES,
+                                  ID_VIEW_MASTS,       ID_VIEW_3DOBJECTS, ID_VIEW_SHIPCLASSES,
+                                  ID_VIEW_COUNTRYNAMES};
     Action(kCommands[static_cast<std::size_t>(GetParam())], kToolBar)->trigger();
     QDialog& editor = *dynamic_cast<QDialog*>(Doc()->Editor(GetParam()).get());
     std::vector<QLineEdit*> edits;
     for (QLineEdit* pEdit : editor.findChildren<QLineEdit*>()) {
-        if (pEdit->isEnabled() && pEdit->objectName() != QStringLiteral("1004")) {
+        if (pEdit->isEnabled() && pEdit->objectName() != QString::number(IDC_INDEX)) {
             edits.push_back(pEdit);
         }
     }
@@ -122,7 +124,7 @@ TEST_P(UndoEveryEditorTest, UndoingEveryStepGivesTheLoadedFilesAndRedoingGivesTh
             case 0: {
                 QLineEdit& edit = *edits[random() % edits.size()];
                 TypeInto(edit, edit.validator() ? QStringLiteral("T") + nNumber : nNumber);
-                Click(editor, 1207);
+                Click(editor, IDC_APPLY);
                 break;
             }
             case 1:
@@ -135,7 +137,7 @@ TEST_P(UndoEveryEditorTest, UndoingEveryStepGivesTheLoadedFilesAndRedoingGivesTh
                          1 + static_cast<int>(random() % 4), nNumber);
                 break;
         }
-        Click(editor, 1115);  // whatever did not parse goes
+        Click(editor, IDC_UNDO);  // whatever did not parse goes
     }
     ASSERT_TRUE(Action(kUndo)->isEnabled());
     const std::map<Database, Bytes> edited = SavedInto("edited");
@@ -163,12 +165,12 @@ protected:
         Start({{Database::Object, Concat({HandRecord(Database::Object, 1, "Frigate", {{28, {1}}}),
                                           HandRecord(Database::Object, 2, "R&D", {{28, {1}}})})},
                {Database::Sensor, HandRecord(Database::Sensor, 4, "Radar", {{44, {8}}})}});
-        Command(32774);
+        Command(ID_VIEW_OBJECTS);
     }
     QLineEdit& Name() const { return *Find<QLineEdit>(Window(130), 1001); }
     void Rename(const char* pszName) const {
         TypeInto(Name(), QString::fromLatin1(pszName));
-        Click(Window(130), 1207);
+        Click(Window(130), IDC_APPLY);
     }
     QString Text(unsigned nID) const { return Action(nID)->text(); }
 };
@@ -198,8 +200,8 @@ TEST_F(UndoMenuTest, TheEditMenuAndTheHistoryNameEveryStepAndTheModifiedMarkFoll
     Command(kRedo);
     EXPECT_FALSE(Doc()->IsModified());
 
-    Command(kHistory);
-    QAbstractItemView& history = View(173, 1330);
+    Command(ID_EDIT_HISTORY);
+    QAbstractItemView& history = View(IDD_HISTORY, IDC_HISTORY);
     EXPECT_THAT(Lines(history), ElementsAre("Set as loaded", "Apply to object 1 Corvette",
                                             "New Object 3", "1 cell in sensor"));
     EXPECT_EQ(CurrentRow(history), 2);
