@@ -179,7 +179,8 @@ TEST_F(OpenSaveTest, TheFrameFollowsChangesAtOnceAndAnIdleProgramDoesNoWork) {
     EXPECT_TRUE(Frame()->isWindowModified());
     dynamic_cast<CFakeEditor&>(*Doc()->Editor(Database::Object)).Exit();
     EXPECT_FALSE(Action(ID_VIEW_OBJECTS, kToolBar)->isChecked());
-    for (const unsigned nID : {ID_VIEW_OBJECTS, ID_VIEW_SENSORS, ID_VIEW_SENSORS, ID_FILE_SAVE}) {
+    for (const unsigned nID : std::initializer_list<unsigned>{ID_VIEW_OBJECTS, ID_VIEW_SENSORS,
+                                                              ID_VIEW_SENSORS, ID_FILE_SAVE}) {
         Command(nID);
         const int nPasses = m_pApp->m_nUpdatePasses;
         RunIdle(1000);
