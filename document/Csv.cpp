@@ -107,10 +107,4 @@ bool ForEachRow(std::string_view text, const std::function<void(const Row&)>& on
     return true;
 }
 
-bool Parse(std::string_view text, std::vector<Row>& rows, std::string& strError) {
-    rows.clear();
-    return ForEachRow(
-        text, [&rows](const Row& row) { rows.push_back(row); }, strError);
-}
-
 }  // namespace Csv

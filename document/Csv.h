@@ -27,7 +27,4 @@ struct Row {
 bool ForEachRow(std::string_view text, const std::function<void(const Row&)>& onRow,
                 std::string& strError);
 
-// Every row of text, as ForEachRow reads them.
-bool Parse(std::string_view text, std::vector<Row>& rows, std::string& strError);
-
 }  // namespace Csv

@@ -28,9 +28,6 @@ public:
     std::uint16_t GetIndex() const requires(Layout.bIndexed) {
         return RecordField::Get<std::uint16_t>(m_data.data(), Layout.IndexField().nOffset);
     }
-    std::string GetName() const {
-        return RecordField::GetText(m_data.data(), kNameOffset, kNameWidth);
-    }
 
     // Zero-filled until loaded or copied, so a record never holds indeterminate bytes.
     std::array<std::uint8_t, kRecordSize> m_data{};

@@ -15,7 +15,6 @@ public:
 
     const std::string& FileName() const { return m_strFileName; }
     int OsError() const { return m_lOsError; }
-    const std::string& Note() const { return m_strNote; }
     // "path: reason", and the note on a line of its own, for messages to the user.
     std::string Describe() const;
 

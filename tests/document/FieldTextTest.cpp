@@ -89,18 +89,19 @@ TEST(CsvTest, CellsThatNeedQuotesAreQuotedAndSpreadsheetFilesReadTheSame) {
     const std::vector<std::string> cells{"plain", "a,b", "say \"hi\"", "two\nlines", ""};
     const std::string line = Csv::FormatRow(cells);
     EXPECT_EQ(line, "plain,\"a,b\",\"say \"\"hi\"\"\",\"two\nlines\",\r\n");
-    std::vector<Csv::Row> rows;
-    std::string error;
-    ASSERT_TRUE(Csv::Parse("\xEF\xBB\xBF" + line + "x,\"y\"\r\n\"z\"\nw", rows, error));
+    const std::vector<Csv::Row> rows = CsvRows("\xEF\xBB\xBF" + line + "x,\"y\"\r\n\"z\"\nw");
     ASSERT_EQ(rows.size(), 4u);
     EXPECT_EQ(rows[0].cells, cells);
     EXPECT_EQ(rows[1].nLine, 3u);  // the quoted line break counts
     EXPECT_EQ(rows[1].cells, (std::vector<std::string>{"x", "y"}));
     EXPECT_EQ(rows[2].cells, std::vector<std::string>{"z"});
     EXPECT_EQ(rows[3].cells, std::vector<std::string>{"w"});
-    EXPECT_FALSE(Csv::Parse("a,\"b\nc", rows, error));
+    std::string error;
+    EXPECT_FALSE(Csv::ForEachRow(
+        "a,\"b\nc", [](const Csv::Row&) {}, error));
     EXPECT_EQ(error, "line 1: a quote is not closed");
-    EXPECT_FALSE(Csv::Parse("a\n\"b\"c", rows, error));
+    EXPECT_FALSE(Csv::ForEachRow(
+        "a\n\"b\"c", [](const Csv::Row&) {}, error));
     EXPECT_EQ(error, "line 2: text after a closing quote");
 }
 

@@ -296,9 +296,7 @@ TEST_F(SetCsvTest, ChangedCellsChangeOnlyTheirFields) {
     const auto edit = [&] {
         for (const Change& change : changes) {
             const Bytes bytes = ReadBytes(Csv() / change.pszFile);
-            std::vector<Csv::Row> rows;
-            std::string error;
-            ASSERT_TRUE(Csv::Parse(std::string(bytes.begin(), bytes.end()), rows, error));
+            std::vector<Csv::Row> rows = CsvRows(std::string(bytes.begin(), bytes.end()));
             ASSERT_EQ(rows[0].cells[change.nColumn], change.pszHeader);
             rows[1].cells[change.nColumn] = change.pszValue;
             std::string changed;

@@ -1,5 +1,7 @@
 #include "TestFiles.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <fstream>
 #include <iterator>
@@ -97,6 +99,15 @@ Bytes HandRecord(Database file, std::uint16_t index, const std::string& name,
         std::copy(bytes.begin(), bytes.end(), record.begin() + static_cast<long>(offset));
     }
     return record;
+}
+
+std::vector<Csv::Row> CsvRows(std::string_view text) {
+    std::vector<Csv::Row> rows;
+    std::string error;
+    EXPECT_TRUE(Csv::ForEachRow(
+        text, [&rows](const Csv::Row& row) { rows.push_back(row); }, error))
+        << error;
+    return rows;
 }
 
 std::string SetFilePath(const fs::path& directory, Database file, char letter) {

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "Csv.h"
 #include "SetFileNames.h"
 
 using Bytes = std::vector<std::uint8_t>;
@@ -33,6 +34,8 @@ Bytes ReadBytes(const std::filesystem::path& path);
 // Deterministic filler bytes, different for every seed.
 Bytes PatternBytes(std::size_t size, std::uint32_t seed);
 Bytes Concat(const std::vector<Bytes>& parts);
+// Every row of a CSV text; a text that is no CSV fails the test.
+std::vector<Csv::Row> CsvRows(std::string_view text);
 // The names of a directory's entries, sorted.
 std::vector<std::string> FileNamesIn(const std::filesystem::path& directory);
 
