@@ -315,11 +315,15 @@ void CVentryDoc::LoadFromMemory(const CSetView& files) {
         });
 }
 
-void CVentryDoc::LoadDatabases(const CDatabaseReader& read) {
+void CVentryDoc::ForgetLoadFindings() {
     m_astrDuplicateIndexFiles.clear();
     m_astrUnreadableFiles.clear();
     m_duplicateIndices.clear();
     m_nTrailingBytes = {};
+}
+
+void CVentryDoc::LoadDatabases(const CDatabaseReader& read) {
+    ForgetLoadFindings();
     // Objects come first: entities look their objects up by name. Each file is read and
     // turned into records before the next is read, so only one file's bytes are held at a time.
     ForEachIndexMap([&](auto& map) {
@@ -404,10 +408,7 @@ bool CVentryDoc::CopyDatabase(Database database, const std::string& fileName) {
 
 void CVentryDoc::OnSaveCommitted(const CSaveTransaction& transaction) {
     // The save wrote every database in its clean form: what the load found is cured.
-    m_astrDuplicateIndexFiles.clear();
-    m_astrUnreadableFiles.clear();
-    m_duplicateIndices.clear();
-    m_nTrailingBytes = {};
+    ForgetLoadFindings();
     for (std::size_t i = 0; i < kDatabaseCount; ++i) {
         const auto database = static_cast<Database>(i);
         const std::string& path = FileName(database);

@@ -195,6 +195,7 @@ private:
     void OnSaveCommitted(const CSaveTransaction& transaction) override;
     void FilesOnDiskChanged() const;
     void LoadDatabases(const CDatabaseReader& read);
+    void ForgetLoadFindings();
     // The records the file gave, whether or not a later one took their key.
     template <class T>
     std::span<T> LoadDatabase(CIndexMap<T>& map, const CDatabaseReader& read);

@@ -1,6 +1,5 @@
 #include "CountryNameDlg.h"
 
-#include "BoxFilterPanel.h"
 #include "CountryNameFields.h"
 
 namespace {
@@ -13,25 +12,10 @@ const EditorDescription kCountryNameEditor = {
     .pszCaption = "Country Name Dialog",
     .nListId = 1267,
     .nSpinId = 1145,
-    .nNewId = 1208,
     .pszNewCaption = "New CountryName",
     .newTexts = kNewTexts,
-    .pszSearchCaption = "Search",
-    .bSearchInGroup = false,
-    .pBoxFilter = &kSimTypeFilter,
-    .boxValue = EBoxValue::ObjectSimType,
-    .boxValueField = "name",
-    .bListsOtherValues = true,
-    .bSearchKeepsBoxes = false,
-    .pszNeverListed = nullptr,
-    .lineSuffixField = {},
-    .lineNumber = ELineNumber::StoredIndex,
-    .newKey = ENewKey::AfterLastListed,
-    .bEditableIndex = false,
     .bCloseBox = true,
-    .bButtonColumn = false,
     .fields = CountryNameFields::kFields,
-    .groups = {},
 };
 
 }  // namespace

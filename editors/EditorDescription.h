@@ -3,10 +3,9 @@
 #include <span>
 #include <string_view>
 
+#include "BoxFilter.h"
 #include "FieldBinding.h"
 #include "RecordLayout.h"
-
-struct BoxFilter;
 
 // A text that New writes into the copy it makes: the default name, a sensor's display name.
 struct NewText {
@@ -32,32 +31,34 @@ enum class ENewKey : std::uint8_t {
     CountPlusOne,     // one more than the number of listed records
 };
 
-// What sets one database's editor apart from the common pattern, as data.
+// What sets one database's editor apart from the common pattern, as data. The defaults are
+// what most editors have: a Search button beside the Sim Type boxes, which test the object
+// named like the record and list a record whose type has no box.
 struct EditorDescription {
     Database database;
     int nTemplateId;
     const char* pszCaption;
     int nListId;
-    int nSpinId;
-    int nNewId;
-    const char* pszNewCaption;  // null: no New
-    std::span<const NewText> newTexts;
-    const char* pszSearchCaption;  // null: no text filter
-    bool bSearchInGroup;           // the Search button alone in a group "Filter"
-    const BoxFilter* pBoxFilter;   // null: none
-    EBoxValue boxValue;
-    std::string_view boxValueField;
-    bool bListsOtherValues;  // a value without a box lists the record instead of hiding it
-    bool bSearchKeepsBoxes;  // a search leaves the boxes as they are; else it ticks them all
+    int nSpinId = 1211;
+    int nNewId = 1208;
+    const char* pszNewCaption = nullptr;  // null: no New
+    std::span<const NewText> newTexts = {};
+    const char* pszSearchCaption = "Search";        // null: no text filter
+    bool bSearchInGroup = false;                    // the Search button alone in a group "Filter"
+    const BoxFilter* pBoxFilter = &kSimTypeFilter;  // null: none
+    EBoxValue boxValue = EBoxValue::ObjectSimType;
+    std::string_view boxValueField = "name";
+    bool bListsOtherValues = true;   // a value without a box lists the record, not hides it
+    bool bSearchKeepsBoxes = false;  // a search leaves the boxes as they are; else ticks them all
     // With no other filter, what the editor says of a record whose value has no box: a format
     // with the record's key (%u) and value (%d).
-    const char* pszNeverListed;
-    std::string_view lineSuffixField;  // shown in parentheses after the name; empty: none
-    ELineNumber lineNumber;
-    ENewKey newKey;
-    bool bEditableIndex;  // Index (IDC_INDEX) is edited; an index another record has is refused
-    bool bCloseBox;
-    bool bButtonColumn;  // the buttons one below the other at the right edge
-    std::span<const FieldBinding> fields;
-    std::span<const FieldGroup> groups;
+    const char* pszNeverListed = nullptr;
+    std::string_view lineSuffixField = {};  // shown in parentheses after the name
+    ELineNumber lineNumber = ELineNumber::StoredIndex;
+    ENewKey newKey = ENewKey::AfterLastListed;
+    bool bEditableIndex = false;  // Index is edited; an index another record has is refused
+    bool bCloseBox = false;
+    bool bButtonColumn = false;  // the buttons one below the other at the right edge
+    std::span<const FieldBinding> fields = {};
+    std::span<const FieldGroup> groups = {};
 };

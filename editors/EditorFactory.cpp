@@ -1,5 +1,7 @@
 #include "EditorFactory.h"
 
+#include <array>
+
 #include "AirstripDlg.h"
 #include "CountryNameDlg.h"
 #include "EntityDlg.h"
@@ -11,42 +13,26 @@
 #include "ShipClassDlg.h"
 #include "ThreeDObjectDlg.h"
 
+namespace {
+
+using CMaker = std::unique_ptr<CEditorDlg> (*)(QWidget* frame, CVentryDoc& doc);
+
+template <class TEditor>
+std::unique_ptr<CEditorDlg> Make(QWidget* frame, CVentryDoc& doc) {
+    return std::make_unique<TEditor>(frame, doc);
+}
+
+// In the order of Database.
+constexpr std::array<CMaker, kDatabaseCount> kMakers{
+    Make<CObjectDlg>,    Make<CSensorDlg>,      Make<CLauncherDlg>, Make<CAirstripDlg>,
+    Make<CEntityDlg>,    Make<CProfileDlg>,     Make<CMastDlg>,     Make<C3DObjectDlg>,
+    Make<CShipClassDlg>, Make<CCountryNameDlg>,
+};
+
+}  // namespace
+
 std::unique_ptr<CEditorWindow> CreateEditor(Database database, QWidget* frame, CVentryDoc& doc) {
-    std::unique_ptr<CEditorDlg> pEditor;
-    switch (database) {
-        case Database::Object:
-            pEditor = std::make_unique<CObjectDlg>(frame, doc);
-            break;
-        case Database::Sensor:
-            pEditor = std::make_unique<CSensorDlg>(frame, doc);
-            break;
-        case Database::Launcher:
-            pEditor = std::make_unique<CLauncherDlg>(frame, doc);
-            break;
-        case Database::Airstrip:
-            pEditor = std::make_unique<CAirstripDlg>(frame, doc);
-            break;
-        case Database::Profile:
-            pEditor = std::make_unique<CProfileDlg>(frame, doc);
-            break;
-        case Database::Mast:
-            pEditor = std::make_unique<CMastDlg>(frame, doc);
-            break;
-        case Database::Entity:
-            pEditor = std::make_unique<CEntityDlg>(frame, doc);
-            break;
-        case Database::Object3D:
-            pEditor = std::make_unique<C3DObjectDlg>(frame, doc);
-            break;
-        case Database::ShipClass:
-            pEditor = std::make_unique<CShipClassDlg>(frame, doc);
-            break;
-        case Database::CountryName:
-            pEditor = std::make_unique<CCountryNameDlg>(frame, doc);
-            break;
-        default:
-            return nullptr;
-    }
+    std::unique_ptr<CEditorDlg> pEditor = kMakers[static_cast<std::size_t>(database)](frame, doc);
     pEditor->Create();
     return pEditor;
 }

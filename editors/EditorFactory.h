@@ -8,6 +8,6 @@
 class CVentryDoc;
 class QWidget;
 
-// Builds the editor of one database as a hidden modeless dialog with frame as its parent;
-// null for a database that has no editor. The returned object is a QWidget.
-std::unique_ptr<CEditorWindow> CreateEditor(Database slot, QWidget* frame, CVentryDoc& doc);
+// Builds the editor of one database as a hidden modeless dialog with frame as its parent. The
+// returned object is a QWidget.
+std::unique_ptr<CEditorWindow> CreateEditor(Database database, QWidget* frame, CVentryDoc& doc);

@@ -4,7 +4,6 @@
 #include <QListView>
 
 #include "AmmoItemModel.h"
-#include "BoxFilterPanel.h"
 #include "FieldForm.h"
 #include "LauncherFields.h"
 #include "OpenReferenceAction.h"
@@ -18,24 +17,9 @@ const EditorDescription kLauncherEditor = {
     .nTemplateId = 141,
     .pszCaption = "Launcher Dialog",
     .nListId = 1154,
-    .nSpinId = 1211,
-    .nNewId = 1208,
     .pszNewCaption = "New Launcher",
     .newTexts = kNewTexts,
-    .pszSearchCaption = "Search",
-    .bSearchInGroup = false,
-    .pBoxFilter = &kSimTypeFilter,
-    .boxValue = EBoxValue::ObjectSimType,
-    .boxValueField = "name",
-    .bListsOtherValues = true,
     .bSearchKeepsBoxes = true,
-    .pszNeverListed = nullptr,
-    .lineSuffixField = {},
-    .lineNumber = ELineNumber::StoredIndex,
-    .newKey = ENewKey::AfterLastListed,
-    .bEditableIndex = false,
-    .bCloseBox = false,
-    .bButtonColumn = false,
     .fields = LauncherFields::kFields,
     .groups = LauncherFields::kGroups,
 };

@@ -4,7 +4,6 @@
 #include <QPushButton>
 #include <cstdio>
 
-#include "BoxFilterPanel.h"
 #include "FieldForm.h"
 #include "ObjectFields.h"
 #include "ProfileSlotDlg.h"
@@ -24,22 +23,12 @@ const EditorDescription kObjectEditor = {
     .nTemplateId = 130,
     .pszCaption = "Object Dialog",
     .nListId = 1113,
-    .nSpinId = 1211,
     .nNewId = 1210,
     .pszNewCaption = "New Object",
     .newTexts = kNewTexts,
-    .pszSearchCaption = "Search",
-    .bSearchInGroup = false,
-    .pBoxFilter = &kSimTypeFilter,
     .boxValue = EBoxValue::OwnField,
     .boxValueField = "sim_type",
     .bListsOtherValues = false,
-    .bSearchKeepsBoxes = false,
-    .pszNeverListed = nullptr,
-    .lineSuffixField = {},
-    .lineNumber = ELineNumber::StoredIndex,
-    .newKey = ENewKey::AfterLastListed,
-    .bEditableIndex = false,
     .bCloseBox = true,
     .bButtonColumn = true,
     .fields = ObjectFields::kFields,

@@ -1,6 +1,5 @@
 #include "ProfileDlg.h"
 
-#include "BoxFilterPanel.h"
 #include "ProfileFields.h"
 
 namespace {
@@ -13,23 +12,8 @@ const EditorDescription kProfileEditor = {
     .pszCaption = "Profile Dialog",
     .nListId = 1182,
     .nSpinId = 1145,
-    .nNewId = 1208,
     .pszNewCaption = "New Profile",
     .newTexts = kNewTexts,
-    .pszSearchCaption = "Search",
-    .bSearchInGroup = false,
-    .pBoxFilter = &kSimTypeFilter,
-    .boxValue = EBoxValue::ObjectSimType,
-    .boxValueField = "name",
-    .bListsOtherValues = true,
-    .bSearchKeepsBoxes = false,
-    .pszNeverListed = nullptr,
-    .lineSuffixField = {},
-    .lineNumber = ELineNumber::StoredIndex,
-    .newKey = ENewKey::AfterLastListed,
-    .bEditableIndex = false,
-    .bCloseBox = false,
-    .bButtonColumn = false,
     .fields = ProfileFields::kFields,
     .groups = ProfileFields::kGroups,
 };

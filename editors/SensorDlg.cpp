@@ -1,6 +1,5 @@
 #include "SensorDlg.h"
 
-#include "BoxFilterPanel.h"
 #include "SensorFields.h"
 
 namespace {
@@ -12,25 +11,17 @@ const EditorDescription kSensorEditor = {
     .nTemplateId = 139,
     .pszCaption = "Sensor Dialog",
     .nListId = 1118,
-    .nSpinId = 1211,
-    .nNewId = 1208,
     .pszNewCaption = "New Sensor",
     .newTexts = kNewTexts,
     .pszSearchCaption = nullptr,
-    .bSearchInGroup = false,
     .pBoxFilter = &kSensorClassFilter,
     .boxValue = EBoxValue::OwnField,
     .boxValueField = "sensor_class",
     .bListsOtherValues = false,
-    .bSearchKeepsBoxes = false,
     .pszNeverListed =
         "Sensor %u has the sensor class %d: the sensor list shows only the classes 1 to 11.",
     .lineSuffixField = "display_name",
-    .lineNumber = ELineNumber::StoredIndex,
-    .newKey = ENewKey::AfterLastListed,
-    .bEditableIndex = false,
     .bCloseBox = true,
-    .bButtonColumn = false,
     .fields = SensorFields::kFields,
     .groups = SensorFields::kGroups,
 };

@@ -1,6 +1,5 @@
 #include "ShipClassDlg.h"
 
-#include "BoxFilterPanel.h"
 #include "ShipClassFields.h"
 
 namespace {
@@ -13,25 +12,10 @@ const EditorDescription kShipClassEditor = {
     .pszCaption = "Ship Class Dialog",
     .nListId = 1266,
     .nSpinId = 1145,
-    .nNewId = 1208,
     .pszNewCaption = "New ShipClass",
     .newTexts = kNewTexts,
-    .pszSearchCaption = "Search",
-    .bSearchInGroup = false,
-    .pBoxFilter = &kSimTypeFilter,
-    .boxValue = EBoxValue::ObjectSimType,
-    .boxValueField = "name",
-    .bListsOtherValues = true,
-    .bSearchKeepsBoxes = false,
-    .pszNeverListed = nullptr,
-    .lineSuffixField = {},
-    .lineNumber = ELineNumber::StoredIndex,
-    .newKey = ENewKey::AfterLastListed,
-    .bEditableIndex = false,
     .bCloseBox = true,
-    .bButtonColumn = false,
     .fields = ShipClassFields::kFields,
-    .groups = {},
 };
 
 }  // namespace

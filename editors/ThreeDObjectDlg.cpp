@@ -1,6 +1,5 @@
 #include "ThreeDObjectDlg.h"
 
-#include "BoxFilterPanel.h"
 #include "ThreeDObjectFields.h"
 
 namespace {
@@ -12,26 +11,13 @@ const EditorDescription k3DObjectEditor = {
     .nTemplateId = 158,
     .pszCaption = "3D ObjectDialog",
     .nListId = 1210,
-    .nSpinId = 1211,
     .nNewId = 1212,
     .pszNewCaption = "New Object",
     .newTexts = kNewTexts,
-    .pszSearchCaption = "Search",
-    .bSearchInGroup = false,
-    .pBoxFilter = &kSimTypeFilter,
-    .boxValue = EBoxValue::ObjectSimType,
-    .boxValueField = "name",
-    .bListsOtherValues = true,
-    .bSearchKeepsBoxes = false,
-    .pszNeverListed = nullptr,
-    .lineSuffixField = {},
     .lineNumber = ELineNumber::Key,
     .newKey = ENewKey::CountPlusOne,
-    .bEditableIndex = false,
     .bCloseBox = true,
-    .bButtonColumn = false,
     .fields = ThreeDObjectFields::kFields,
-    .groups = {},
 };
 
 }  // namespace
