@@ -88,6 +88,8 @@ int CScriptDatabaseProxy::ToString(lua_State* L) {
 int CScriptDatabaseProxy::Records(lua_State* L) {
     const CRef& ref = Check(L);
     const std::size_t nCount = ref.pStaging->Count(ref.database);
+    // Walks are the work a loop hides: the keys are gathered now.
+    CScriptState::Charge(L, nCount);
     void* pBlock = lua_newuserdatauv(L, sizeof(CWalk) + nCount * sizeof(std::uint16_t), 0);
     auto* pWalk = new (pBlock) CWalk{ref.pStaging, ref.database, nCount, 0};
     auto* pKeys = reinterpret_cast<std::uint16_t*>(pWalk + 1);

@@ -56,10 +56,14 @@ bool CScriptState::Run(std::string_view text, std::string& strError) {
         nStatus = lua_pcall(m_pLua, 0, 0, 0);
         lua_sethook(m_pLua, nullptr, 0, 0);
     }
-    if (nStatus == LUA_OK && m_strStop.empty()) {
+    if (nStatus == LUA_OK && m_strStop.empty() && !IsOverInstructions()) {
         return true;
     }
-    strError = ErrorText(nStatus);
+    // Memory taken since the last count may have passed the limit at the very end.
+    strError = nStatus == LUA_OK && m_strStop.empty()
+                   ? m_strName + ": stopped: more than " +
+                         std::to_string(m_limits.nMaxInstructions) + " instructions"
+                   : ErrorText(nStatus);
     lua_settop(m_pLua, 0);
     return false;
 }
@@ -121,22 +125,43 @@ void* CScriptState::Allocate(void* pState, void* pBlock, std::size_t nOldSize,
     void* pNew = std::realloc(pBlock, nNewSize);
     if (pNew != nullptr) {
         state.m_nBytes = state.m_nBytes - nOld + nNewSize;
+        // Memory costs time too: a loop that builds huge strings stops as soon as a busy one.
+        state.m_nInstructions += (nNewSize > nOld ? nNewSize - nOld : 0) / kBytesPerInstruction;
     }
     return pNew;
+}
+
+void CScriptState::Charge(lua_State* L, std::uint64_t nInstructions) {
+    CScriptState& state = Of(L);
+    state.m_nInstructions += nInstructions;
+    if (state.IsOverInstructions()) {
+        luaL_where(L, 1);
+        state.PushInstructionStop(L);
+        lua_concat(L, 2);
+        Stop(L);
+    }
+}
+
+bool CScriptState::IsOverInstructions() const {
+    return m_nInstructions >= m_limits.nMaxInstructions;
+}
+
+void CScriptState::PushInstructionStop(lua_State* L) const {
+    lua_pushfstring(L, "stopped: more than %I instructions",
+                    static_cast<lua_Integer>(m_limits.nMaxInstructions));
 }
 
 void CScriptState::CountInstructions(lua_State* L, lua_Debug*) {
     CScriptState& state = Of(L);
     state.m_nInstructions += static_cast<std::uint64_t>(state.m_nHookPeriod);
-    if (state.m_nInstructions < state.m_limits.nMaxInstructions && state.m_strStop.empty()) {
+    if (!state.IsOverInstructions() && state.m_strStop.empty()) {
         return;
     }
     // From now on every instruction stops again, so no loop around a pcall gets far.
     lua_sethook(L, CountInstructions, LUA_MASKCOUNT, 1);
     if (state.m_strStop.empty()) {
         luaL_where(L, 0);
-        lua_pushfstring(L, "stopped: more than %I instructions",
-                        static_cast<lua_Integer>(state.m_limits.nMaxInstructions));
+        state.PushInstructionStop(L);
         lua_concat(L, 2);
     } else {
         lua_pushstring(L, state.m_strStop.c_str());

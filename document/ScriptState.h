@@ -30,6 +30,11 @@ public:
     // Raises the message on top of L's stack as the end of the script: pcall does not catch it,
     // and it is the run's error whatever the script does after.
     static int Stop(lua_State* L);
+    // Counts work done for the script outside Lua's instructions, and stops the script when
+    // that takes it over its limit. Memory the script takes counts as well, one instruction
+    // for each kBytesPerInstruction.
+    static void Charge(lua_State* L, std::uint64_t nInstructions);
+    static constexpr std::size_t kBytesPerInstruction = 64;
     // Stops the script when memory outside Lua's ran out.
     static int StopForMemory(lua_State* L);
     // Runs f, which raises no Lua error, and tells whether it finished: no C++ exception may
@@ -54,6 +59,8 @@ private:
     static int ProtectedCall(lua_State* L);
     static int ProtectedCallWithHandler(lua_State* L);
     static int FinishProtectedCall(lua_State* L, int nStatus, lua_KContext nResults);
+    bool IsOverInstructions() const;
+    void PushInstructionStop(lua_State* L) const;
     std::string ErrorText(int nStatus) const;
     std::string MemoryText() const;
     void NoteMemoryStop();

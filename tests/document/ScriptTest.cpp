@@ -331,6 +331,10 @@ TEST_F(ScriptTest, ScriptsRunInASandboxWithinTheirLimits) {
         {"pcall(string.rep, 'x', 1 << 30)\nprint('on')",
          "t.lua: stopped: more than 4 MB of memory",
          {100'000'000, 4 << 20}},
+        // Memory taken counts as work, so a loop of few instructions cannot run for ever.
+        {"local s = ('x'):rep(1 << 22)",
+         "t.lua: stopped: more than 10000 instructions",
+         {10000, 64 << 20}},
     };
     for (const Case& c : cases) {
         const CScriptResult result = Run(c.pszScript, c.limits);
