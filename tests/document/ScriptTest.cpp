@@ -35,8 +35,6 @@ protected:
 // and a value written lands in exactly the field's bytes.
 TEST_F(ScriptTest, EveryKindOfFieldReadsAndWritesByNameInEveryDatabase) {
     struct Case {
-        Database database;
-        const char* pszDatabase;
         const char* pszField;
         std::size_t nOffset;
         Bytes stored;
@@ -44,178 +42,99 @@ TEST_F(ScriptTest, EveryKindOfFieldReadsAndWritesByNameInEveryDatabase) {
         const char* pszWrite;
         Bytes written;
     };
-    const Case cases[] = {
-        {Database::Object, "object", "mass", 92, {0x18, 0xFC}, "-1000", "32767", {0xFF, 0x7F}},
+    struct DatabaseCases {
+        Database database;
+        const char* pszName;
+        std::vector<Case> cases;
+    };
+    const DatabaseCases databases[] = {
         {Database::Object,
          "object",
-         "fuel",
-         104,
-         {0x40, 0x42, 0x0F, 0},
-         "1000000",
-         "-2147483648",
-         {0, 0, 0, 0x80}},
-        {Database::Object,
-         "object",
-         "cd",
-         88,
-         {0, 0, 0xC0, 0x3F},
-         "1.5",
-         "-0.25",
-         {0, 0, 0x80, 0xBE}},
-        {Database::Object, "object", "asw", 134, {200}, "200", "255", {255}},
-        {Database::Object,
-         "object",
-         "target_caps",
-         334,
-         {0xFF, 0xFF},
-         "65535",
-         "4660",
-         {0x34, 0x12}},
-        {Database::Object,
-         "object",
-         "sound_file",
-         52,
-         {'K', 'l', 0xE9},
-         "'Kl\\233'",
-         "'\\255x'",
-         {0xFF, 'x', 0}},
-        {Database::Object, "object", "reserved_110", 110, {1, 2}, "'\\1\\2'", "'\\9\\8'", {9, 8}},
-        {Database::Object, "object", "sensor_slots[9]", 316, {7, 0}, "7", "-2", {0xFE, 0xFF}},
+         {{"mass", 92, {0x18, 0xFC}, "-1000", "32767", {0xFF, 0x7F}},
+          {"fuel", 104, {0x40, 0x42, 0x0F, 0}, "1000000", "-2147483648", {0, 0, 0, 0x80}},
+          {"cd", 88, {0, 0, 0xC0, 0x3F}, "1.5", "-0.25", {0, 0, 0x80, 0xBE}},
+          {"asw", 134, {200}, "200", "255", {255}},
+          {"target_caps", 334, {0xFF, 0xFF}, "65535", "4660", {0x34, 0x12}},
+          {"sound_file", 52, {'K', 'l', 0xE9}, "'Kl\\233'", "'\\255x'", {0xFF, 'x', 0}},
+          {"reserved_110", 110, {1, 2}, "'\\1\\2'", "'\\9\\8'", {9, 8}},
+          {"sensor_slots[9]", 316, {7, 0}, "7", "-2", {0xFE, 0xFF}}}},
         {Database::Sensor,
          "sensor",
-         "detection_curve_ranges[4]",
-         68,
-         {0xFF, 0xFF, 0xFF, 0xFF},
-         "4294967295",
-         "1",
-         {1, 0, 0, 0}},
-        {Database::Sensor,
-         "sensor",
-         "sensor_class",
-         44,
-         {0xFE, 0xFF, 0xFF, 0xFF},
-         "-2",
-         "11",
-         {11, 0, 0, 0}},
-        {Database::Sensor, "sensor", "attributes", 116, {1, 2}, "513", "0", {0, 0}},
-        {Database::Sensor,
-         "sensor",
-         "data20_y",
-         136,
-         {0, 0, 0x80, 0x3F},
-         "1",
-         "2",
-         {0, 0, 0, 0x40}},
-        {Database::Sensor,
-         "sensor",
-         "display_name",
-         160,
-         {'S', 0, 'x'},
-         "'S'",
-         "'AB'",
-         {'A', 'B', 0}},
-        {Database::Sensor,
-         "sensor",
-         "reserved_72",
-         72,
-         {},
-         "'\\0\\0\\0\\0'",
-         "'abcd'",
-         {'a', 'b', 'c', 'd'}},
-        {Database::Sensor, "sensor", "data07", 80, {5, 0}, "5", "-5", {0xFB, 0xFF}},
-        {Database::Launcher, "launcher", "tubes", 2, {6, 0}, "6", "8", {8, 0}},
-        {Database::Launcher, "launcher", "attributes", 12, {}, "0", "65535", {0xFF, 0xFF}},
-        {Database::Launcher, "launcher", "location_x", 24, {}, "0", "-1", {0, 0, 0x80, 0xBF}},
-        {Database::Launcher, "launcher", "rounds[2]", 66, {14, 0}, "14", "600", {0x58, 0x02}},
-        {Database::Launcher, "launcher", "sound_file", 80, {'g', 'u', 'n'}, "'gun'", "''", {0}},
-        {Database::Airstrip, "airstrip", "attributes", 2, {3, 0}, "3", "4", {4, 0}},
-        {Database::Airstrip, "airstrip", "taxi_end_z", 72, {}, "0", "0.5", {0, 0, 0, 0x3F}},
+         {{"detection_curve_ranges[4]",
+           68,
+           {0xFF, 0xFF, 0xFF, 0xFF},
+           "4294967295",
+           "1",
+           {1, 0, 0, 0}},
+          {"sensor_class", 44, {0xFE, 0xFF, 0xFF, 0xFF}, "-2", "11", {11, 0, 0, 0}},
+          {"attributes", 116, {1, 2}, "513", "0", {0, 0}},
+          {"data20_y", 136, {0, 0, 0x80, 0x3F}, "1", "2", {0, 0, 0, 0x40}},
+          {"display_name", 160, {'S', 0, 'x'}, "'S'", "'AB'", {'A', 'B', 0}},
+          {"reserved_72", 72, {}, "'\\0\\0\\0\\0'", "'abcd'", {'a', 'b', 'c', 'd'}},
+          {"data07", 80, {5, 0}, "5", "-5", {0xFB, 0xFF}}}},
+        {Database::Launcher,
+         "launcher",
+         {{"tubes", 2, {6, 0}, "6", "8", {8, 0}},
+          {"attributes", 12, {}, "0", "65535", {0xFF, 0xFF}},
+          {"location_x", 24, {}, "0", "-1", {0, 0, 0x80, 0xBF}},
+          {"rounds[2]", 66, {14, 0}, "14", "600", {0x58, 0x02}},
+          {"sound_file", 80, {'g', 'u', 'n'}, "'gun'", "''", {0}}}},
         {Database::Airstrip,
          "airstrip",
-         "name",
-         76,
-         {},
-         "'Row'",
-         "'Deck'",
-         {'D', 'e', 'c', 'k', 0}},
-        {Database::Entity, "entity", "index", 0, {}, "7", "9", {9, 0}},
-        {Database::Entity, "entity", "ship_class_index", 2, {3, 0}, "3", "4", {4, 0}},
+         {{"attributes", 2, {3, 0}, "3", "4", {4, 0}},
+          {"taxi_end_z", 72, {}, "0", "0.5", {0, 0, 0, 0x3F}},
+          {"name", 76, {}, "'Row'", "'Deck'", {'D', 'e', 'c', 'k', 0}}}},
         {Database::Entity,
          "entity",
-         "type_name",
-         36,
-         {'H'},
-         "'H'",
-         "'Skarnes'",
-         {'S', 'k', 'a', 'r', 'n', 'e', 's', 0}},
-        {Database::Profile, "profile", "band_1000_2000", 32, {0, 0x80}, "-32768", "1", {1, 0}},
+         {{"index", 0, {}, "7", "9", {9, 0}},
+          {"ship_class_index", 2, {3, 0}, "3", "4", {4, 0}},
+          {"type_name", 36, {'H'}, "'H'", "'Hal'", {'H', 'a', 'l', 0}}}},
         {Database::Profile,
          "profile",
-         "reserved_34",
-         34,
-         {},
-         "string.rep('\\0', 10)",
-         "string.rep('\\7', 10)",
-         Bytes(10, 7)},
-        {Database::Mast, "mast", "index", 0, {}, "7", "9", {9, 0}},
-        {Database::Mast, "mast", "data16", 72, {1, 0, 0, 0}, "1", "-1", {0xFF, 0xFF, 0xFF, 0xFF}},
-        {Database::Mast, "mast", "center_z", 88, {}, "0", "3", {0, 0, 0x40, 0x40}},
+         {{"band_1000_2000", 32, {0, 0x80}, "-32768", "1", {1, 0}},
+          {"reserved_34", 34, {}, "('\\0'):rep(10)", "('\\7'):rep(10)", Bytes(10, 7)}}},
         {Database::Mast,
          "mast",
-         "sound_file",
-         50,
-         {},
-         "''",
-         "'m.wav'",
-         {'m', '.', 'w', 'a', 'v', 0}},
-        {Database::Object3D, "3dobject", "water_line_radius", 140, {}, "0", "2", {0, 0, 0, 0x40}},
-        {Database::Object3D, "3dobject", "free_var_4", 150, {1, 0}, "1", "2", {2, 0}},
-        {Database::Object3D, "3dobject", "anim_parts", 152, {}, "0", "70000", {0x70, 0x11, 1, 0}},
-        {Database::Object3D, "3dobject", "model_high", 60, {'h'}, "'h'", "'i'", {'i', 0}},
+         {{"index", 0, {}, "7", "9", {9, 0}},
+          {"data16", 72, {1, 0, 0, 0}, "1", "-1", {0xFF, 0xFF, 0xFF, 0xFF}},
+          {"center_z", 88, {}, "0", "3", {0, 0, 0x40, 0x40}},
+          {"sound_file", 50, {}, "''", "'m.wav'", {'m', '.', 'w', 'a', 'v', 0}}}},
         {Database::Object3D,
          "3dobject",
-         "reserved_156",
-         156,
-         {},
-         "string.rep('\\0', 800)",
-         "string.rep('\\7', 800)",
-         Bytes(800, 7)},
-        {Database::ShipClass, "class", "country", 2, {2, 0}, "2", "3", {3, 0}},
+         {{"water_line_radius", 140, {}, "0", "2", {0, 0, 0, 0x40}},
+          {"free_var_4", 150, {1, 0}, "1", "2", {2, 0}},
+          {"anim_parts", 152, {}, "0", "70000", {0x70, 0x11, 1, 0}},
+          {"model_high", 60, {'h'}, "'h'", "'i'", {'i', 0}},
+          {"reserved_156", 156, {}, "('\\0'):rep(800)", "('\\7'):rep(800)", Bytes(800, 7)}}},
         {Database::ShipClass,
          "class",
-         "class",
-         50,
-         {},
-         "''",
-         "'Frigate'",
-         {'F', 'r', 'i', 'g', 'a', 't', 'e', 0}},
-        {Database::CountryName, "countryname", "data05", 50, {}, "0", "-1", {0xFF, 0xFF}},
+         {{"country", 2, {2, 0}, "2", "3", {3, 0}},
+          {"class", 50, {}, "''", "'Frigate'", {'F', 'r', 'i', 'g', 'a', 't', 'e', 0}}}},
         {Database::CountryName,
          "countryname",
-         "abbreviation",
-         52,
-         {},
-         "''",
-         "'ABCD'",
-         {'A', 'B', 'C', 'D'}},
+         {{"data05", 50, {}, "0", "-1", {0xFF, 0xFF}},
+          {"abbreviation", 52, {}, "''", "'ABCD'", {'A', 'B', 'C', 'D'}}}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.pszDatabase) + "." + c.pszField);
-        const Bytes before = HandRecord(c.database, 7, "Row", {{c.nOffset, c.stored}});
-        AddRecord(m_doc, c.database, 7, before);
-        const std::string field = std::string("r.") + c.pszField;
-        const CScriptResult result =
-            Run(std::string("local r = set['") + c.pszDatabase + "'][7]\nassert(" + field +
-                " == " + c.pszRead + ", tostring(" + field + "))\n" + field + " = " + c.pszWrite);
-        ASSERT_TRUE(result.bSucceeded) << result.strError;
-        ASSERT_EQ(result.change.Records().size(), 1u);
-        const CRecordChange& record = result.change.Records()[0];
-        Bytes after = before;
-        std::copy(c.written.begin(), c.written.end(), after.begin() + static_cast<long>(c.nOffset));
-        EXPECT_EQ(record.database, c.database);
-        EXPECT_EQ(record.nKey, 7);
-        EXPECT_EQ(record.before, before);
-        EXPECT_EQ(record.after, after);
+    for (const auto& [database, pszName, cases] : databases) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(pszName) + "." + c.pszField);
+            const Bytes before = HandRecord(database, 7, "Row", {{c.nOffset, c.stored}});
+            AddRecord(m_doc, database, 7, before);
+            const std::string field = std::string("r.") + c.pszField;
+            const CScriptResult result =
+                Run(std::string("local r = set['") + pszName + "'][7]\nassert(" + field + " == " +
+                    c.pszRead + ", tostring(" + field + "))\n" + field + " = " + c.pszWrite);
+            ASSERT_TRUE(result.bSucceeded) << result.strError;
+            ASSERT_EQ(result.change.Records().size(), 1u);
+            const CRecordChange& record = result.change.Records()[0];
+            Bytes after = before;
+            std::copy(c.written.begin(), c.written.end(),
+                      after.begin() + static_cast<long>(c.nOffset));
+            EXPECT_EQ(record.database, database);
+            EXPECT_EQ(record.nKey, 7);
+            EXPECT_EQ(record.before, before);
+            EXPECT_EQ(record.after, after);
+        }
     }
 }
 
