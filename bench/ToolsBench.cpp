@@ -1,8 +1,8 @@
 // The commands of ventry-db on a maximal set (65 536 records in every database), each run as
 // the program a user runs, beside "ventry-db copy" of the same set in the same run so the
 // ratios compare like with like; and building the reference index of the loaded set. Results
-// go to /dev/null. The set, its copy and its CSV files are made once, before the first
-// benchmark.
+// go to /dev/null. The set, its copies, its CSV files and the script are made once, before the
+// first benchmark; the script changes one field of every object of its own copy and saves it.
 
 #include <benchmark/benchmark.h>
 
@@ -11,6 +11,7 @@
 #include <sys/wait.h>
 
 #include <filesystem>
+#include <fstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -56,8 +57,11 @@ public:
         }
         m_root = pattern;
         fs::create_directory(m_root / "copy");
+        fs::create_directory(m_root / "scripted");
+        std::ofstream(Script()) << "for i, o in set.object:records() do o.fuel = o.fuel + 1 end\n";
         if (RunVentryDb({"generate", Dir("set"), "65536"}) != 0 ||
             RunVentryDb({"copy", Set(), Copy()}) != 0 ||
+            RunVentryDb({"copy", Set(), Scripted()}) != 0 ||
             RunVentryDb({"export", Set(), Dir("csv")}) != 0) {
             throw std::runtime_error("cannot make the benchmark sets");
         }
@@ -73,6 +77,8 @@ public:
     std::string Set() const { return Dir("set") + "/object.eod"; }
     std::string Copy() const { return Dir("copy") + "/object.eod"; }
     std::string Imported() const { return Dir("imported") + "/object.eod"; }
+    std::string Scripted() const { return Dir("scripted") + "/object.eod"; }
+    std::string Script() const { return Dir("fuel.lua"); }
 
 private:
     fs::path m_root;
@@ -110,6 +116,10 @@ void BM_Import(benchmark::State& state) {
     BenchCommand(state, {"import", g_pSets->Dir("csv"), g_pSets->Imported()}, 0);
 }
 
+void BM_Run(benchmark::State& state) {
+    BenchCommand(state, {"run", g_pSets->Script(), g_pSets->Scripted()}, 0);
+}
+
 void BM_ReferenceIndex(benchmark::State& state) {
     CVentryDoc doc;
     doc.OnOpenDocument(g_pSets->Set());
@@ -125,6 +135,7 @@ BENCHMARK(BM_DumpJson)->UseRealTime()->Unit(benchmark::kMillisecond)->Iterations
 BENCHMARK(BM_Diff)->UseRealTime()->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_Export)->UseRealTime()->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_Import)->UseRealTime()->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_Run)->UseRealTime()->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_ReferenceIndex)->UseRealTime()->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace

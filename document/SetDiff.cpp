@@ -1,6 +1,7 @@
 #include "SetDiff.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <tuple>
 #include <vector>
@@ -34,6 +35,11 @@ bool DiffRecords(const RecordLayout& layout, const std::vector<FieldColumn>& col
         return false;
     }
     for (const FieldColumn& column : columns) {
+        // A column's text comes from its element's bytes alone: equal bytes, equal texts.
+        const std::size_t nAt = column.pField->ElementOffset(column.nElement);
+        if (std::memcmp(pOld + nAt, pNew + nAt, column.pField->nWidth) == 0) {
+            continue;
+        }
         std::string oldText = FormatColumn(column, pOld);
         std::string newText = FormatColumn(column, pNew);
         if (oldText != newText) {
@@ -85,6 +91,7 @@ bool DiffChange(const CSetChange& change, const CDifferenceSink& onDifference) {
     std::ranges::stable_sort(records, [](const CRecordChange* a, const CRecordChange* b) {
         return std::tie(a->database, a->nKey) < std::tie(b->database, b->nKey);
     });
+    std::array<std::vector<FieldColumn>, kDatabaseCount> columns;
     bool bDiffers = false;
     for (const CRecordChange* record : records) {
         const RecordLayout& layout = LayoutOf(record->database);
@@ -99,7 +106,12 @@ bool DiffChange(const CSetChange& change, const CDifferenceSink& onDifference) {
             bDiffers = true;
             continue;
         }
-        bDiffers |= DiffRecords(layout, ColumnsOf(layout), record->nKey, record->before.data(),
+        std::vector<FieldColumn>& databaseColumns =
+            columns[static_cast<std::size_t>(layout.database)];
+        if (databaseColumns.empty()) {
+            databaseColumns = ColumnsOf(layout);
+        }
+        bDiffers |= DiffRecords(layout, databaseColumns, record->nKey, record->before.data(),
                                 record->after.data(), onDifference);
     }
     return bDiffers;

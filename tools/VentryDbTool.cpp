@@ -14,6 +14,7 @@
 #include "GenerateCommand.h"
 #include "ImportCommand.h"
 #include "RefsCommand.h"
+#include "RunCommand.h"
 
 namespace {
 
@@ -38,6 +39,7 @@ int CVentryDbTool::Run(const std::vector<std::string>& args) {
         std::make_unique<CExportCommand>(m_services),
         std::make_unique<CImportCommand>(),
         std::make_unique<CRefsCommand>(m_services),
+        std::make_unique<CRunCommand>(m_services),
     };
     std::vector<CLI::App*> subcommands;
     for (const auto& command : commands) {
