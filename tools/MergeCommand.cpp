@@ -1,12 +1,15 @@
 #include "MergeCommand.h"
 
 #include <filesystem>
+#include <future>
+#include <mutex>
 #include <nlohmann/json.hpp>
 #include <system_error>
 #include <unordered_set>
 
 #include "ArgumentList.h"
 #include "CommandSupport.h"
+#include "ParallelFor.h"
 #include "RecordLayouts.h"
 #include "SetCheck.h"
 #include "SetFileNames.h"
@@ -39,10 +42,50 @@ void PrintConflict(const std::string& file, const CMergeConflict& conflict, bool
     CommandSupport::PrintLine(json.dump());
 }
 
+// Messages of loads that run side by side reach the tool's services one at a time.
+class CSerialServices final : public CAppServices {
+public:
+    explicit CSerialServices(CAppServices& services) : m_services(services) {}
+
+    int DoMessageBox(const std::string& text, unsigned type) override {
+        const std::lock_guard lock(m_mutex);
+        return m_services.DoMessageBox(text, type);
+    }
+    bool DoPromptFileName(std::string& fileName, bool bOpenFileDialog) override {
+        const std::lock_guard lock(m_mutex);
+        return m_services.DoPromptFileName(fileName, bOpenFileDialog);
+    }
+    void AddToRecentFileList(const std::string& pathName) override {
+        const std::lock_guard lock(m_mutex);
+        m_services.AddToRecentFileList(pathName);
+    }
+    int GetBackupCount() const override { return m_services.GetBackupCount(); }
+
+private:
+    CAppServices& m_services;
+    std::mutex m_mutex;
+};
+
 std::string FindingKey(const CFinding& finding) {
     return std::to_string(static_cast<int>(finding.database)) + ' ' +
            std::to_string(finding.nIndex) + ' ' + finding.strField + ' ' + finding.strCode + ' ' +
            finding.strMessage;
+}
+
+// The findings of some that others does not have.
+std::vector<CFinding> NotIn(const std::vector<CFinding>& some,
+                            const std::vector<CFinding>& others) {
+    std::unordered_set<std::string> known;
+    for (const CFinding& finding : others) {
+        known.insert(FindingKey(finding));
+    }
+    std::vector<CFinding> news;
+    for (const CFinding& finding : some) {
+        if (!known.contains(FindingKey(finding))) {
+            news.push_back(finding);
+        }
+    }
+    return news;
 }
 
 // The ship-based aircraft file holds no records; a new set gets the one ours has.
@@ -83,52 +126,65 @@ int CMergeCommand::Run() {
     CVentryDoc base;
     CVentryDoc ours;
     CVentryDoc theirs;
-    if (!CommandSupport::OpenSet(base, m_strBase) || !CommandSupport::OpenSet(ours, m_strOurs) ||
-        !CommandSupport::OpenSet(theirs, m_strTheirs)) {
+    if (!OpenSets({&base, &ours, &theirs})) {
         return kExitUnreadable;
-    }
-    for (const CVentryDoc* doc : {&base, &ours, &theirs}) {
-        CommandSupport::WarnAboutLoad(*doc, m_services, "that database counts as empty");
     }
     const EMergePreference prefer = m_strPrefer.empty()     ? EMergePreference::None
                                     : m_strPrefer == "ours" ? EMergePreference::Ours
                                                             : EMergePreference::Theirs;
+    // The merge and the check only read ours: they run side by side.
+    auto oursChecked = std::async(std::launch::async, [&ours] { return CheckSet(ours); });
     const CMergeResult merge = MergeSets(base, ours, theirs, prefer);
+    const std::vector<CFinding> oursFindings = oursChecked.get();
     for (const CMergeConflict& conflict : merge.conflicts) {
         PrintConflict(CommandSupport::FileOf(ours, conflict.database), conflict, m_bJson);
     }
-    const std::string conflicts = std::to_string(merge.conflicts.size()) + " conflicts";
     if (!merge.conflicts.empty() && prefer == EMergePreference::None) {
-        AfxMessageBox(out + ": nothing written: " + conflicts +
-                      "; --prefer ours or --prefer theirs settles them");
+        AfxMessageBox(out +
+                      ": nothing written: the sides conflict; --prefer ours or --prefer "
+                      "theirs settles the conflicts listed");
         return kExitFailure;
     }
     if (!merge.conflicts.empty()) {
-        m_services.Warn(conflicts + " settled with " + m_strPrefer + "' values");
+        m_services.Warn("the conflicts listed take the values of " + m_strPrefer);
     }
-    // What the sides' checks find already is no news; what only the merged set has is.
-    std::unordered_set<std::string> known;
-    for (const CVentryDoc* doc : {&ours, &theirs}) {
-        for (const CFinding& finding : CheckSet(*doc)) {
-            known.insert(FindingKey(finding));
-        }
-    }
-    const std::string aircraftFile = ours.m_strShipBasedAircraftFile;
     ours.ApplyChange(merge.change);
-    if (!CommandSupport::PrepareDirectory(SetFileNames::DirectoryOf(out)) ||
-        !ours.OnSaveDocument(out) ||
-        !CopyShipBasedAircraftFile(aircraftFile, ours.m_strShipBasedAircraftFile)) {
+    // What the check finds in the merged set and ours did not have is news unless theirs had
+    // it; theirs is checked while the merged set is saved.
+    std::vector<CFinding> newFindings = NotIn(CheckSet(ours), oursFindings);
+    auto theirsChecked = std::async(std::launch::async, [&theirs, &newFindings] {
+        return newFindings.empty() ? std::vector<CFinding>() : CheckSet(theirs);
+    });
+    const std::string aircraftFile = ours.m_strShipBasedAircraftFile;
+    const bool bSaved = CommandSupport::PrepareDirectory(SetFileNames::DirectoryOf(out)) &&
+                        ours.OnSaveDocument(out) &&
+                        CopyShipBasedAircraftFile(aircraftFile, ours.m_strShipBasedAircraftFile);
+    newFindings = NotIn(newFindings, theirsChecked.get());
+    if (!bSaved) {
         return kExitFailure;
     }
-    // Checked as saved: the document keeps the weapon entities of its load.
-    CVentryDoc merged;
-    if (!merged.OnOpenDocument(out)) {
-        return kExitFailure;
-    }
-    for (const CFinding& finding : CheckSet(merged)) {
-        if (!known.contains(FindingKey(finding))) {
-            m_services.Warn(FormatFinding(merged, finding));
-        }
+    for (const CFinding& finding : newFindings) {
+        m_services.Warn(FormatFinding(ours, finding));
     }
     return kExitSuccess;
+}
+
+// The three sets load side by side.
+bool CMergeCommand::OpenSets(const std::array<CVentryDoc*, 3>& docs) const {
+    const std::array<const std::string*, 3> paths{&m_strBase, &m_strOurs, &m_strTheirs};
+    std::array<bool, 3> bOpened{};
+    {
+        CSerialServices serial(AfxGetAppServices());
+        CServicesScope scope(serial);
+        ParallelFor(docs.size(), [&](std::size_t i) {
+            bOpened[i] = CommandSupport::OpenSet(*docs[i], *paths[i]);
+        });
+    }
+    if (bOpened != std::array<bool, 3>{true, true, true}) {
+        return false;
+    }
+    for (const CVentryDoc* doc : docs) {
+        CommandSupport::WarnAboutLoad(*doc, m_services, "that database counts as empty");
+    }
+    return true;
 }

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "ToolCommand.h"
 
 class CToolServices;
+class CVentryDoc;
 
 // merge BASE OURS THEIRS OUT [--prefer ours|theirs] [--json]: what two sets made from BASE
 // changed, joined field by field and saved as OUT; conflicts stop it unless a side is
@@ -17,6 +19,9 @@ public:
     int Run() override;
 
 private:
+    // Base, ours and theirs; false after a message when one cannot be read.
+    bool OpenSets(const std::array<CVentryDoc*, 3>& docs) const;
+
     CToolServices& m_services;
     std::string m_strBase;
     std::string m_strOurs;

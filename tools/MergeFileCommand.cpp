@@ -55,8 +55,7 @@ int CMergeFileCommand::Run() {
         for (const CMergeConflict& conflict : merge.conflicts) {
             std::fprintf(stderr, "%s\n", FormatConflict(m_strPath, conflict).c_str());
         }
-        AfxMessageBox(m_strPath + ": " + std::to_string(merge.conflicts.size()) +
-                      " conflicts; our version is left as it was");
+        AfxMessageBox(m_strPath + ": the sides conflict; our version is left as it was");
         return kExitFailure;
     }
     ours.ApplyChange(merge.change);
