@@ -5,11 +5,11 @@
 #include <mutex>
 #include <nlohmann/json.hpp>
 #include <system_error>
+#include <tuple>
 #include <unordered_set>
 
 #include "ArgumentList.h"
 #include "CommandSupport.h"
-#include "ParallelFor.h"
 #include "RecordLayouts.h"
 #include "SetCheck.h"
 #include "SetFileNames.h"
@@ -66,22 +66,33 @@ private:
     std::mutex m_mutex;
 };
 
-std::string FindingKey(const CFinding& finding) {
-    return std::to_string(static_cast<int>(finding.database)) + ' ' +
-           std::to_string(finding.nIndex) + ' ' + finding.strField + ' ' + finding.strCode + ' ' +
-           finding.strMessage;
-}
+// Findings are the same when all they say is.
+struct CFindingHash {
+    std::size_t operator()(const CFinding* pFinding) const {
+        return std::hash<std::string>()(pFinding->strMessage) ^
+               static_cast<std::size_t>(pFinding->nIndex);
+    }
+};
+struct CFindingEqual {
+    bool operator()(const CFinding* pOne, const CFinding* pOther) const {
+        return std::tie(pOne->database, pOne->nIndex, pOne->strField, pOne->strCode,
+                        pOne->strMessage) == std::tie(pOther->database, pOther->nIndex,
+                                                      pOther->strField, pOther->strCode,
+                                                      pOther->strMessage);
+    }
+};
 
 // The findings of some that others does not have.
 std::vector<CFinding> NotIn(const std::vector<CFinding>& some,
                             const std::vector<CFinding>& others) {
-    std::unordered_set<std::string> known;
+    std::unordered_set<const CFinding*, CFindingHash, CFindingEqual> known;
+    known.reserve(others.size());
     for (const CFinding& finding : others) {
-        known.insert(FindingKey(finding));
+        known.insert(&finding);
     }
     std::vector<CFinding> news;
     for (const CFinding& finding : some) {
-        if (!known.contains(FindingKey(finding))) {
+        if (!known.contains(&finding)) {
             news.push_back(finding);
         }
     }
@@ -126,14 +137,13 @@ int CMergeCommand::Run() {
     CVentryDoc base;
     CVentryDoc ours;
     CVentryDoc theirs;
-    if (!OpenSets({&base, &ours, &theirs})) {
+    std::future<std::vector<CFinding>> oursChecked;
+    if (!OpenSets(base, ours, theirs, oursChecked)) {
         return kExitUnreadable;
     }
     const EMergePreference prefer = m_strPrefer.empty()     ? EMergePreference::None
                                     : m_strPrefer == "ours" ? EMergePreference::Ours
                                                             : EMergePreference::Theirs;
-    // The merge and the check only read ours: they run side by side.
-    auto oursChecked = std::async(std::launch::async, [&ours] { return CheckSet(ours); });
     const CMergeResult merge = MergeSets(base, ours, theirs, prefer);
     const std::vector<CFinding> oursFindings = oursChecked.get();
     for (const CMergeConflict& conflict : merge.conflicts) {
@@ -169,21 +179,28 @@ int CMergeCommand::Run() {
     return kExitSuccess;
 }
 
-// The three sets load side by side.
-bool CMergeCommand::OpenSets(const std::array<CVentryDoc*, 3>& docs) const {
-    const std::array<const std::string*, 3> paths{&m_strBase, &m_strOurs, &m_strTheirs};
-    std::array<bool, 3> bOpened{};
+// Base and theirs load on a thread of their own while ours loads; the check of ours starts as
+// soon as it is there and runs while the others load and the sets merge (both only read it).
+bool CMergeCommand::OpenSets(CVentryDoc& base, CVentryDoc& ours, CVentryDoc& theirs,
+                             std::future<std::vector<CFinding>>& oursChecked) const {
+    bool bOpened = false;
     {
         CSerialServices serial(AfxGetAppServices());
         CServicesScope scope(serial);
-        ParallelFor(docs.size(), [&](std::size_t i) {
-            bOpened[i] = CommandSupport::OpenSet(*docs[i], *paths[i]);
+        auto others = std::async(std::launch::async, [&] {
+            return CommandSupport::OpenSet(base, m_strBase) &&
+                   CommandSupport::OpenSet(theirs, m_strTheirs);
         });
+        if (CommandSupport::OpenSet(ours, m_strOurs)) {
+            oursChecked = std::async(std::launch::async, [&ours] { return CheckSet(ours); });
+            bOpened = true;
+        }
+        bOpened = others.get() && bOpened;
     }
-    if (bOpened != std::array<bool, 3>{true, true, true}) {
+    if (!bOpened) {
         return false;
     }
-    for (const CVentryDoc* doc : docs) {
+    for (const CVentryDoc* doc : {&base, &ours, &theirs}) {
         CommandSupport::WarnAboutLoad(*doc, m_services, "that database counts as empty");
     }
     return true;

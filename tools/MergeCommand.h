@@ -1,12 +1,14 @@
 #pragma once
 
-#include <array>
+#include <future>
 #include <string>
+#include <vector>
 
 #include "ToolCommand.h"
 
 class CToolServices;
 class CVentryDoc;
+struct CFinding;
 
 // merge BASE OURS THEIRS OUT [--prefer ours|theirs] [--json]: what two sets made from BASE
 // changed, joined field by field and saved as OUT; conflicts stop it unless a side is
@@ -19,8 +21,9 @@ public:
     int Run() override;
 
 private:
-    // Base, ours and theirs; false after a message when one cannot be read.
-    bool OpenSets(const std::array<CVentryDoc*, 3>& docs) const;
+    // False after a message when a set cannot be read; oursChecked then may not be valid.
+    bool OpenSets(CVentryDoc& base, CVentryDoc& ours, CVentryDoc& theirs,
+                  std::future<std::vector<CFinding>>& oursChecked) const;
 
     CToolServices& m_services;
     std::string m_strBase;
