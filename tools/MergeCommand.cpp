@@ -200,8 +200,19 @@ bool CMergeCommand::OpenSets(CVentryDoc& base, CVentryDoc& ours, CVentryDoc& the
     if (!bOpened) {
         return false;
     }
+    // A database that could not be read would count as emptied, and the merge would take its
+    // records out.
     for (const CVentryDoc* doc : {&base, &ours, &theirs}) {
-        CommandSupport::WarnAboutLoad(*doc, m_services, "that database counts as empty");
+        for (const std::string& problem : doc->UnreadableFiles()) {
+            AfxMessageBox(problem + "; sets are merged only when every file could be read");
+            bOpened = false;
+        }
+    }
+    if (!bOpened) {
+        return false;
+    }
+    for (const CVentryDoc* doc : {&base, &ours, &theirs}) {
+        CommandSupport::WarnAboutLoad(*doc, m_services, "");
     }
     return true;
 }

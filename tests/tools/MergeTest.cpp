@@ -120,6 +120,16 @@ TEST_F(MergeTest, ConflictsStopTheMergeUnlessASideIsPreferred) {
     EXPECT_EQ(inPlace.strOut, "");
     EXPECT_EQ(inPlace.strErr, newFinding);
     EXPECT_EQ(OnDisk("ours", Database::Sensor), Sensor(5, "Radar", 9));
+    // A file that cannot be read would count as emptied: its records would go.
+    fs::remove(SetFilePath(Path("theirs"), Database::Sensor));
+    fs::create_directory(SetFilePath(Path("theirs"), Database::Sensor));
+    const ToolRun unreadable = RunVentryDb(
+        {"merge", "base/object.eod", "ours/object.eod", "theirs/object.eod", "ours/object.eod"},
+        m_dir.Path());
+    EXPECT_EQ(unreadable.nExitCode, 3);
+    EXPECT_THAT(unreadable.strErr, HasSubstr("/theirs/sensor.esd: Is a directory; sets are "
+                                             "merged only when every file could be read\n"));
+    EXPECT_EQ(OnDisk("ours", Database::Sensor), Sensor(5, "Radar", 9));
 }
 
 }  // namespace
