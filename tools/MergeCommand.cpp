@@ -159,11 +159,11 @@ int CMergeCommand::Run() {
         m_services.Warn("the conflicts listed take the values of " + m_strPrefer);
     }
     ours.ApplyChange(merge.change);
-    // What the check finds in the merged set and ours did not have is news unless theirs had
-    // it; theirs is checked while the merged set is saved.
+    // What the check finds in the merged set (as it is in memory, before the save) and ours
+    // did not have is news unless theirs had it; theirs is checked while the set is saved.
     std::vector<CFinding> newFindings = NotIn(CheckSet(ours), oursFindings);
-    auto theirsChecked = std::async(std::launch::async, [&theirs, &newFindings] {
-        return newFindings.empty() ? std::vector<CFinding>() : CheckSet(theirs);
+    auto theirsChecked = std::async(std::launch::async, [&theirs, bNeeded = !newFindings.empty()] {
+        return bNeeded ? CheckSet(theirs) : std::vector<CFinding>();
     });
     const std::string aircraftFile = ours.m_strShipBasedAircraftFile;
     const bool bSaved = CommandSupport::PrepareDirectory(SetFileNames::DirectoryOf(out)) &&
