@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "RecordLayouts.h"
@@ -74,7 +75,7 @@ void WriteChangedSet(const std::string& source, const std::string& destination,
             }
         });
     }
-    doc.ApplyChange(change);
+    doc.ApplyChange(std::move(change));
     fs::create_directories(fs::path(destination).parent_path());
     if (!doc.OnSaveDocument(destination)) {
         throw std::runtime_error("cannot write " + destination);

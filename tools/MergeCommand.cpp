@@ -7,6 +7,7 @@
 #include <system_error>
 #include <tuple>
 #include <unordered_set>
+#include <utility>
 
 #include "ArgumentList.h"
 #include "CommandSupport.h"
@@ -144,7 +145,7 @@ int CMergeCommand::Run() {
     const EMergePreference prefer = m_strPrefer.empty()     ? EMergePreference::None
                                     : m_strPrefer == "ours" ? EMergePreference::Ours
                                                             : EMergePreference::Theirs;
-    const CMergeResult merge = MergeSets(base, ours, theirs, prefer);
+    CMergeResult merge = MergeSets(base, ours, theirs, prefer);
     const std::vector<CFinding> oursFindings = oursChecked.get();
     for (const CMergeConflict& conflict : merge.conflicts) {
         PrintConflict(CommandSupport::FileOf(ours, conflict.database), conflict, m_bJson);
@@ -158,7 +159,7 @@ int CMergeCommand::Run() {
     if (!merge.conflicts.empty()) {
         m_services.Warn("the conflicts listed take the values of " + m_strPrefer);
     }
-    ours.ApplyChange(merge.change);
+    ours.ApplyChange(std::move(merge.change));
     // What the check finds in the merged set (as it is in memory, before the save) and ours
     // did not have is news unless theirs had it; theirs is checked while the set is saved.
     std::vector<CFinding> newFindings = NotIn(CheckSet(ours), oursFindings);

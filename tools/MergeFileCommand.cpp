@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdio>
+#include <utility>
 
 #include "ArgumentList.h"
 #include "DatabaseFile.h"
@@ -50,7 +51,7 @@ int CMergeFileCommand::Run() {
         }
     }
     auto& [base, ours, theirs] = docs;
-    const CMergeResult merge = MergeSets(base, ours, theirs, EMergePreference::None);
+    CMergeResult merge = MergeSets(base, ours, theirs, EMergePreference::None);
     if (!merge.conflicts.empty()) {
         for (const CMergeConflict& conflict : merge.conflicts) {
             std::fprintf(stderr, "%s\n", FormatConflict(m_strPath, conflict).c_str());
@@ -58,7 +59,7 @@ int CMergeFileCommand::Run() {
         AfxMessageBox(m_strPath + ": the sides conflict; our version is left as it was");
         return kExitFailure;
     }
-    ours.ApplyChange(merge.change);
+    ours.ApplyChange(std::move(merge.change));
     CSetImage merged;
     ours.StoreToMemory(merged);
     std::vector<std::uint8_t>& bytes = merged[static_cast<std::size_t>(database)];
