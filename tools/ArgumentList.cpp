@@ -10,6 +10,12 @@ CArgumentList& CArgumentList::Text(const char* pszName, std::string& value, cons
     return *this;
 }
 
+CArgumentList& CArgumentList::OptionalText(const char* pszName, std::string& value,
+                                           const char* pszHelp) {
+    m_pCommand->add_option(pszName, value, pszHelp);
+    return *this;
+}
+
 CArgumentList& CArgumentList::Choice(const char* pszName, std::string& value,
                                      const std::vector<std::string>& choices, const char* pszHelp,
                                      bool bRequired) {

@@ -12,9 +12,13 @@
 #include "DumpCommand.h"
 #include "ExportCommand.h"
 #include "GenerateCommand.h"
+#include "GitSetupCommand.h"
 #include "ImportCommand.h"
+#include "MergeCommand.h"
+#include "MergeFileCommand.h"
 #include "RefsCommand.h"
 #include "RunCommand.h"
+#include "TextconvCommand.h"
 
 namespace {
 
@@ -40,6 +44,10 @@ int CVentryDbTool::Run(const std::vector<std::string>& args) {
         std::make_unique<CImportCommand>(),
         std::make_unique<CRefsCommand>(m_services),
         std::make_unique<CRunCommand>(m_services),
+        std::make_unique<CMergeCommand>(m_services),
+        std::make_unique<CMergeFileCommand>(m_services),
+        std::make_unique<CTextconvCommand>(),
+        std::make_unique<CGitSetupCommand>(),
     };
     std::vector<CLI::App*> subcommands;
     for (const auto& command : commands) {
