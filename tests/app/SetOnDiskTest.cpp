@@ -72,15 +72,16 @@ TEST_F(SetOnDiskTest, AWholeSetSavedByAnotherProgramGivesOneQuestionAndNoneWhile
     RunElsewhere(std::string("'") + VENTRY_DB_PATH + "' copy '" + m_strOther + "' object.eod");
     WaitForMessages(1);
     AfxSetMessageBoxHandler(std::move(previous));
-    EXPECT_THAT(m_messages.m_entries[0].strText, HasSubstr("    countryname.ecd\n"));
+    EXPECT_THAT(m_messages.Texts(), ElementsAre(HasSubstr("    countryname.ecd\n")));
     EXPECT_TRUE(StillTheFirstLoad());
     // What changed while the question was open was part of it: the next one names only the
     // file changed after it.
     RunElsewhere("printf 'x' >> launcher.eld");
     WaitForMessages(2);
-    EXPECT_EQ(m_messages.m_entries[1].strText,
-              "Another program has changed files of the open set:\n    launcher.eld\n\n"
-              "Load the set again?");
+    EXPECT_THAT(m_messages.Texts(),
+                ElementsAre(_,
+                            "Another program has changed files of the open set:\n"
+                            "    launcher.eld\n\nLoad the set again?"));
 }
 
 // The first question after two saves names only what another program changed in the set that
