@@ -185,64 +185,57 @@ protected:
         std::uint8_t* pAt = expected.data() + row.nOffset;
         QWidget* pControl = Find<QWidget>(Dialog(), row.nId);
         ASSERT_NE(pControl, nullptr) << "no control " << row.nId;
-        switch (row.input) {
-            case EInput::Bit: {
-                auto* pBox = qobject_cast<QCheckBox*>(pControl);
-                ASSERT_NE(pBox, nullptr);
-                ClickBox(*pBox);
-                const int nBit = std::countr_zero(row.nMask);
-                pAt[nBit / 8] ^= static_cast<std::uint8_t>(1u << (nBit % 8));
-                return;
+        const auto put = [&](std::uint64_t nBits) {
+            for (std::size_t i = 0; i < row.nWidth; ++i) {
+                pAt[i] = static_cast<std::uint8_t>(nBits >> (8 * i));
             }
-            case EInput::Item: {
-                auto* pCombo = qobject_cast<QComboBox*>(pControl);
-                ASSERT_NE(pCombo, nullptr);
-                Pick(*pCombo, row.nItem);
-                for (std::size_t i = 0; i < row.nWidth; ++i) {
-                    pAt[i] = static_cast<std::uint8_t>(static_cast<std::uint32_t>(row.nValue) >>
-                                                       (8 * i));
-                }
-                return;
+        };
+        auto* pBox = qobject_cast<QCheckBox*>(pControl);
+        auto* pCombo = qobject_cast<QComboBox*>(pControl);
+        ASSERT_TRUE(row.input == EInput::Bit    ? pBox != nullptr
+                    : row.input == EInput::Item ? pCombo != nullptr
+                                                : qobject_cast<QLineEdit*>(pControl) != nullptr)
+            << "control " << row.nId << " is of another kind";
+        if (row.input == EInput::Bit) {
+            ClickBox(*pBox);
+            const int nBit = std::countr_zero(row.nMask);
+            pAt[nBit / 8] ^= static_cast<std::uint8_t>(1u << (nBit % 8));
+            return;
+        }
+        if (row.input == EInput::Item) {
+            Pick(*pCombo, row.nItem);
+            put(static_cast<std::uint32_t>(row.nValue));
+            return;
+        }
+        if (row.input == EInput::Chars) {
+            // As much as one may type into every text edit; a shorter text is terminated.
+            const std::size_t nLength = std::min<std::size_t>(row.nWidth, 20);
+            const std::string text = std::string("Abcdefghijklmnopqrst").substr(0, nLength);
+            std::memcpy(pAt, text.data(), nLength);
+            if (nLength < row.nWidth) {
+                pAt[nLength] = 0;
             }
-            case EInput::Chars: {
-                // As much as one may type into every text edit; a shorter text is terminated.
-                const std::size_t nLength = std::min<std::size_t>(row.nWidth, 20);
-                const std::string text = std::string("Abcdefghijklmnopqrst").substr(0, nLength);
-                std::memcpy(pAt, text.data(), nLength);
-                if (nLength < row.nWidth) {
-                    pAt[nLength] = 0;
-                }
-                ASSERT_NE(qobject_cast<QLineEdit*>(pControl), nullptr);
-                Type(row.nId, text.c_str());
-                return;
-            }
-            default:
-                break;
+            Type(row.nId, text.c_str());
+            return;
         }
         // Numbers: every byte differs from the one stored and the top bit is set, so a signed
         // field takes a negative number and an unsigned one a number a signed one refuses.
-        char text[32];
         std::uint64_t nBits = 0;
         for (std::size_t i = 0; i < row.nWidth; ++i) {
-            pAt[i] ^= 0xA5;
-            nBits |= std::uint64_t{pAt[i]} << (8 * i);
+            nBits |= std::uint64_t{pAt[i] ^ 0xA5u} << (8 * i);
         }
+        char text[32];
         if (row.input == EInput::Real) {  // a normal number from 1 to 2, either sign
-            nBits = (nBits & 0x807FFFFFu) | 0x3F800000u;
-            const auto nFloatBits = static_cast<std::uint32_t>(nBits);
-            float value = 0;
-            std::memcpy(&value, &nFloatBits, 4);
-            std::snprintf(text, sizeof text, "%.9g", static_cast<double>(value));
+            const auto nFloatBits = static_cast<std::uint32_t>((nBits & 0x807FFFFFu) | 0x3F800000u);
+            nBits = nFloatBits;
+            std::snprintf(text, sizeof text, "%.9g", double{std::bit_cast<float>(nFloatBits)});
         } else {
             nBits |= std::uint64_t{0x80} << (8 * (row.nWidth - 1));
             const auto nSigned = static_cast<long long>(nBits) - (1LL << (8 * row.nWidth));
             std::snprintf(text, sizeof text, "%lld",
                           row.input == EInput::Int ? nSigned : static_cast<long long>(nBits));
         }
-        for (std::size_t i = 0; i < row.nWidth; ++i) {
-            pAt[i] = static_cast<std::uint8_t>(nBits >> (8 * i));
-        }
-        ASSERT_NE(qobject_cast<QLineEdit*>(pControl), nullptr);
+        put(nBits);
         Type(row.nId, text);
     }
 };
