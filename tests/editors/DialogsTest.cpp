@@ -74,20 +74,48 @@ TEST_F(ProfileSlotDlgTest, ApplyStoresInPlaceAndExitAsksAboutTheRest) {
     EXPECT_THAT(ChangedDatabases(m_doc), ElementsAre(Database::Profile));
 }
 
-TEST_F(ProfileSlotDlgTest, NoAndAFieldThatDoesNotParseStoreNothing) {
-    Run([&](QDialog& dialog) {
-        TypeInto(Edit(dialog, 1006), "12x");
-        Click(dialog, 1207);
-        EXPECT_EQ(dialog.focusWidget(), &Edit(dialog, 1006));
-        m_messages.Answer(IDYES);
-        Click(dialog, 1116);  // Yes with the bad field stays open
-        EXPECT_TRUE(dialog.isVisible());
-        m_messages.Answer(IDNO);
-        QTest::keyClick(&dialog, Qt::Key_Escape);
-    });
-    EXPECT_EQ(Stored(), m_before);
-    EXPECT_EQ(m_messages.TextsWith("100-150").size(), 2u);
-    EXPECT_FALSE(m_doc.IsModified());
+// Apply and Exit answered Yes, in an editor and in the Profile Slot dialog the Object editor
+// opens: a field that does not parse stops the store, is named and keeps the dialog open.
+TEST_F(EditorTest, AFieldThatDoesNotParseStopsEveryStore) {
+    const std::string kQuestion = "Do you wish to retain changes made to Renamed ?";
+    const std::string kProblem = "The field \"100-150\" needs an integer between -32768 and 32767.";
+    for (const bool bSlot : {false, true}) {
+        for (const int nButton : {kApply, kExit}) {
+            SCOPED_TRACE(testing::Message() << (bSlot ? "slot " : "editor ") << nButton);
+            Reset();
+            RecordField::Set<std::int16_t>(AddObject(m_doc, 1, "Frigate", 1), 330, 42);
+            const Bytes before = HandRecord(Database::Profile, 42, "Sonar");
+            AddRecord(m_doc, Database::Profile, 42, before);
+            const auto store = [&](QDialog& dialog) {
+                TypeInto(*Find<QLineEdit>(dialog, 1029), QStringLiteral("Renamed"));
+                TypeInto(*Find<QLineEdit>(dialog, 1006), QStringLiteral("12x"));
+                if (nButton == kExit) {
+                    m_messages.Answer(IDYES);
+                }
+                Click(dialog, nButton);
+                EXPECT_TRUE(dialog.isVisible());
+                EXPECT_EQ(dialog.focusWidget(), Find<QLineEdit>(dialog, 1006));
+                const std::vector<std::string> expected{kQuestion, kProblem};
+                EXPECT_EQ(m_messages.Texts(), nButton == kExit ? expected : std::vector{kProblem});
+            };
+            Use(bSlot ? Database::Object : Database::Profile);
+            Open();
+            if (bSlot) {
+                CModalScript script([&](QDialog& slot) {
+                    EXPECT_FALSE(slot.windowFlags().testFlag(Qt::WindowCloseButtonHint));
+                    store(slot);
+                    QTest::keyClick(&slot, Qt::Key_Escape);  // answered No
+                    return slot.result();
+                });
+                Press(1191);
+                EXPECT_EQ(script.m_nRuns, 1);
+            } else {
+                store(Dialog());
+            }
+            EXPECT_EQ(RecordBytes(m_doc, Database::Profile, 42), before);
+            EXPECT_FALSE(m_doc.IsModified());
+        }
+    }
 }
 
 }  // namespace

@@ -5,13 +5,11 @@
 
 #include <QDialog>
 #include <memory>
-#include <span>
 #include <string>
 #include <vector>
 
 #include "DocRecords.h"
 #include "EditorFactory.h"
-#include "FieldBinding.h"
 #include "GuiTest.h"
 
 // One editor as the tests drive it: its controls, its database and how a record gets listed
@@ -28,7 +26,7 @@ struct EditorCase {
     const char* pszDefaultName;
     const char* pszLineSuffix;        // what a list line shows after an empty-named record's name
     std::uint16_t nNewKeyAfter3And7;  // New on a list of the keys 3 and 7
-    std::span<const FieldBinding> fields;
+    bool bCloseBox;                   // the caption has a close box
     void (*pfnMakeListed)(std::uint8_t* pRecord, std::uint16_t nKey);
 };
 
