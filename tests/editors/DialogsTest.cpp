@@ -5,6 +5,7 @@
 #include "FilterDlg.h"
 #include "ProfileSlotDlg.h"
 #include "RecordField.h"
+#include "Resource.h"
 
 namespace {
 
@@ -15,7 +16,7 @@ using testing::IsEmpty;
 TEST(FilterDlgTest, EnterGivesTheTypedTextInLatin1WithoutALengthLimit) {
     CFilterDlg dialog(nullptr);
     CModalScript modal([](QDialog& shown) {
-        QLineEdit& edit = *Find<QLineEdit>(shown, 1183);
+        QLineEdit& edit = *Find<QLineEdit>(shown, IDC_FILTER_TEXT);
         EXPECT_EQ(shown.focusWidget(), &edit);
         TypeText(edit, QString(100, 'k') + QString::fromUtf8(" *?\xC3\xA9\xE2\x82\xAC"));  // é€
         QTest::keyClick(&edit, Qt::Key_Return);
@@ -52,16 +53,16 @@ protected:
 
 TEST_F(ProfileSlotDlgTest, ApplyStoresInPlaceAndExitAsksAboutTheRest) {
     Run([&](QDialog& dialog) {
-        EXPECT_EQ(Edit(dialog, 1004).text(), "42");
+        EXPECT_EQ(Edit(dialog, IDC_INDEX).text(), "42");
         EXPECT_EQ(Edit(dialog, 1029).text(), "Slot Profile");
         TypeInto(Edit(dialog, 1029), "Edited");
         TypeInto(Edit(dialog, 1005), "-1");
-        Click(dialog, 1207);
+        Click(dialog, IDC_APPLY);
         TypeInto(Edit(dialog, 1017), "7");
-        Click(dialog, 1115);  // Undo drops it
+        Click(dialog, IDC_UNDO);  // Undo drops it
         TypeInto(Edit(dialog, 1006), "2");
         m_messages.Answer(IDYES);
-        Click(dialog, 1116);
+        Click(dialog, IDC_EXIT);
     });
     Bytes expected = m_before;
     std::memcpy(expected.data() + 2, "Edited", 7);
@@ -107,7 +108,7 @@ TEST_F(EditorTest, AFieldThatDoesNotParseStopsEveryStore) {
                     QTest::keyClick(&slot, Qt::Key_Escape);  // answered No
                     return slot.result();
                 });
-                Press(1191);
+                Press(IDC_SONAR_PROFILE);
                 EXPECT_EQ(script.m_nRuns, 1);
             } else {
                 store(Dialog());

@@ -4,6 +4,7 @@
 
 #include "EditorCases.h"
 #include "RecordField.h"
+#include "Resource.h"
 
 namespace {
 
@@ -143,7 +144,7 @@ TEST_P(EveryEditorTest, AnEmptyDatabaseStartsFromZerosAndNewStopsAfter65535) {
         Search("alpha");
     } else {
         Box(1252).setChecked(false);  // the sensor editor's Radar box
-        Press(1257);
+        Press(IDC_APPLY_FILTER);
     }
     ASSERT_EQ(ListLines().size(), 1u);
     Press(editor.nNewId);
@@ -180,7 +181,7 @@ TEST_P(EveryEditorTest, ExitAsksAboutEditsAndKeepsOrDropsThem) {
     EXPECT_EQ(Stored(1), before);
     EXPECT_EQ(Edit(nName).text(), "Alpha");
     EXPECT_FALSE(Dialog().isVisible());
-    EXPECT_FALSE(m_doc.Shown(GetParam().slot));
+    EXPECT_FALSE(m_doc.Shown(GetParam().file));
 
     // Only some captions have a close box; closing the window works as Escape in all.
     EXPECT_EQ(Dialog().windowFlags().testFlag(Qt::WindowCloseButtonHint), GetParam().bCloseBox);
