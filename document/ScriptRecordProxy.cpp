@@ -1,6 +1,7 @@
 #include "ScriptRecordProxy.h"
 
 #include <new>
+#include <optional>
 
 #include "RecordLayouts.h"
 #include "ScriptFieldValue.h"
@@ -8,6 +9,18 @@
 #include "ScriptState.h"
 
 namespace {
+
+// The element the key at stack index 2 names, counted from 1 as the CSV columns count; none
+// when the key is no such element.
+std::optional<std::size_t> ElementAt(lua_State* L, const LayoutField& field) {
+    int bInteger = 0;
+    const lua_Integer nElement =
+        lua_type(L, 2) == LUA_TNUMBER ? lua_tointegerx(L, 2, &bInteger) : 0;
+    if (!bInteger || nElement < 1 || nElement > field.nCount) {
+        return std::nullopt;
+    }
+    return static_cast<std::size_t>(nElement - 1);
+}
 
 constexpr const char* kRecordType = "ventry.record";
 constexpr const char* kArrayType = "ventry.array";
@@ -183,27 +196,21 @@ int CScriptRecordProxy::Equal(lua_State* L) {
 int CScriptRecordProxy::ArrayIndex(lua_State* L) {
     const auto& ref = *static_cast<const CArrayRef*>(luaL_checkudata(L, 1, kArrayType));
     const LayoutField& field = LayoutOf(ref.record.database).fields[ref.nField];
-    int bInteger = 0;
-    const lua_Integer nElement =
-        lua_type(L, 2) == LUA_TNUMBER ? lua_tointegerx(L, 2, &bInteger) : 0;
+    const std::optional<std::size_t> nElement = ElementAt(L, field);
     // Past the end is nil, so ipairs stops there.
-    if (!bInteger || nElement < 1 || nElement > field.nCount) {
+    if (!nElement) {
         lua_pushnil(L);
         return 1;
     }
-    ScriptFieldValue::Push(
-        L, field,
-        RecordOf(ref.record) + field.ElementOffset(static_cast<std::size_t>(nElement - 1)));
+    ScriptFieldValue::Push(L, field, RecordOf(ref.record) + field.ElementOffset(*nElement));
     return 1;
 }
 
 int CScriptRecordProxy::ArrayNewIndex(lua_State* L) {
     const auto& ref = *static_cast<const CArrayRef*>(luaL_checkudata(L, 1, kArrayType));
     const LayoutField& field = LayoutOf(ref.record.database).fields[ref.nField];
-    int bInteger = 0;
-    const lua_Integer nElement =
-        lua_type(L, 2) == LUA_TNUMBER ? lua_tointegerx(L, 2, &bInteger) : 0;
-    if (!bInteger || nElement < 1 || nElement > field.nCount) {
+    const std::optional<std::size_t> nElement = ElementAt(L, field);
+    if (!nElement) {
         const char* pszElement = luaL_tolstring(L, 2, nullptr);
         luaL_where(L, 1);
         PushName(L, ref.record);
@@ -214,7 +221,7 @@ int CScriptRecordProxy::ArrayNewIndex(lua_State* L) {
         lua_concat(L, 3);
         return lua_error(L);
     }
-    return WriteElement(L, ref.record, field, static_cast<std::size_t>(nElement - 1), 3);
+    return WriteElement(L, ref.record, field, *nElement, 3);
 }
 
 int CScriptRecordProxy::ArrayLength(lua_State* L) {

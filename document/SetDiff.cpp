@@ -13,20 +13,6 @@
 
 namespace {
 
-struct CKeyedRecord {
-    std::uint16_t nKey;
-    const std::uint8_t* pRecord;
-};
-
-std::vector<CKeyedRecord> RecordsOf(const CRecordTable& table) {
-    std::vector<CKeyedRecord> records;
-    records.reserve(table.Count());
-    table.ForEach([&](std::uint16_t nKey, const std::uint8_t* pRecord) {
-        records.push_back({nKey, pRecord});
-    });
-    return records;
-}
-
 // Every column whose text differs; false when the records are equal.
 bool DiffRecords(const RecordLayout& layout, const std::vector<FieldColumn>& columns,
                  std::uint16_t nKey, const std::uint8_t* pOld, const std::uint8_t* pNew,
@@ -58,8 +44,8 @@ bool DiffSets(const CVentryDoc& oldDoc, const CVentryDoc& newDoc,
     for (const RecordLayout* layout : kRecordLayouts) {
         const Database database = layout->database;
         const std::vector<FieldColumn> columns = ColumnsOf(*layout);
-        const std::vector<CKeyedRecord> olds = RecordsOf(oldDoc.Records(database));
-        const std::vector<CKeyedRecord> news = RecordsOf(newDoc.Records(database));
+        const std::vector<CKeyedRecord> olds = oldDoc.Records(database).Keyed();
+        const std::vector<CKeyedRecord> news = newDoc.Records(database).Keyed();
         auto oldIt = olds.begin();
         auto newIt = news.begin();
         // Both lists ascend by key: one merged walk meets every key once.

@@ -47,20 +47,6 @@ std::string ColumnValue(const FieldColumn& column, const std::uint8_t* pRecord) 
     return value;
 }
 
-struct CKeyedRecord {
-    std::uint16_t nKey;
-    const std::uint8_t* pRecord;
-};
-
-std::vector<CKeyedRecord> RecordsOf(const CRecordTable& table) {
-    std::vector<CKeyedRecord> records;
-    records.reserve(table.Count());
-    table.ForEach([&](std::uint16_t nKey, const std::uint8_t* pRecord) {
-        records.push_back({nKey, pRecord});
-    });
-    return records;
-}
-
 // Merges the images of one record on the two sides, column by column, into a copy of ours.
 class CRecordMerge {
 public:
@@ -240,9 +226,9 @@ void MergeDatabase(const RecordLayout& layout, const CVentryDoc& base, const CVe
     const std::size_t nSize = layout.nRecordSize;
     const std::vector<FieldColumn> columns = ColumnsOf(layout);
     CRecordMerge merge(layout, columns, prefer, result.conflicts);
-    const std::array<std::vector<CKeyedRecord>, 3> sides{RecordsOf(base.Records(database)),
-                                                         RecordsOf(ours.Records(database)),
-                                                         RecordsOf(theirs.Records(database))};
+    const std::array<std::vector<CKeyedRecord>, 3> sides{base.Records(database).Keyed(),
+                                                         ours.Records(database).Keyed(),
+                                                         theirs.Records(database).Keyed()};
     std::array<std::size_t, 3> next{};
     CSetChange& change = result.change;
     // All three lists ascend by key: one walk meets every key once.
