@@ -6,6 +6,7 @@
 
 #include "RecordLayout.h"
 
+class CCompareDlg;
 class CHistoryDlg;
 class CSetCheckDlg;
 class CTableViewDlg;
@@ -25,6 +26,8 @@ public:
     void ShowWhereUsed(Database database, std::uint16_t nKey);
     // moveTo takes the set to a position of its history.
     void ShowHistory(const std::function<void(std::size_t nPosition)>& moveTo);
+    // Asks for the set to compare with first; a second choice replaces the first.
+    void ShowCompare();
 
 private:
     QWidget& m_frame;
@@ -33,4 +36,5 @@ private:
     CTableViewDlg* m_pTableView = nullptr;
     CWhereUsedDlg* m_pWhereUsed = nullptr;
     CHistoryDlg* m_pHistory = nullptr;
+    CCompareDlg* m_pCompare = nullptr;
 };

@@ -37,6 +37,7 @@ inline constexpr CMenuItemResource kExtrasMenu[] = {
     {ID_EXTRAS_CHECK_SET, "&Check Set..."},
     {ID_EXTRAS_TABLE_VIEW, "&Table View..."},
     {ID_EXTRAS_WHERE_USED, "&Where Used..."},
+    {ID_EXTRAS_COMPARE, "Com&pare with Set..."},
 };
 
 inline constexpr CMenuItemResource kHelpMenu[] = {
