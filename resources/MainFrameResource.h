@@ -45,16 +45,13 @@ inline constexpr CMenuItemResource kHelpMenu[] = {
 };
 
 inline constexpr CPopupMenuResource kMenu[] = {
-    {"&Datei", kFileMenu},
-    {"&Edit", kEditMenu},
-    {"&View", kViewMenu},
-    {"&Extras", kExtrasMenu},
-    {"&?", kHelpMenu},
+    {"&Datei", kFileMenu},    {"&Edit", kEditMenu}, {"&View", kViewMenu},
+    {"E&xtras", kExtrasMenu}, {"&?", kHelpMenu},
 };
 
 inline constexpr CAcceleratorResource kAccelerators[] = {
-    {"Ctrl+N", ID_FILE_NEW},  {"Ctrl+O", ID_FILE_OPEN},   {"Ctrl+S", ID_FILE_SAVE},
-    {"Ctrl+Z", ID_EDIT_UNDO}, {"Ctrl+Y", ID_EDIT_REDO},   {"F6", ID_NEXT_PANE},
+    {"Ctrl+N", ID_FILE_NEW},    {"Ctrl+O", ID_FILE_OPEN}, {"Ctrl+S", ID_FILE_SAVE},
+    {"Ctrl+Z", ID_EDIT_UNDO},   {"Ctrl+Y", ID_EDIT_REDO}, {"F6", ID_NEXT_PANE},
     {"Shift+F6", ID_PREV_PANE},
 };
 
