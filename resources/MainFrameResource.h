@@ -38,6 +38,10 @@ inline constexpr CMenuItemResource kExtrasMenu[] = {
     {ID_EXTRAS_TABLE_VIEW, "&Table View..."},
     {ID_EXTRAS_WHERE_USED, "&Where Used..."},
     {ID_EXTRAS_COMPARE, "Com&pare with Set..."},
+    {ID_SEPARATOR, nullptr},
+    {ID_EXTRAS_RUN_SCRIPT, "&Run Script..."},
+    // The scripts run last, one item each.
+    {ID_EXTRAS_SCRIPT1, "Recent Script"},
 };
 
 inline constexpr CMenuItemResource kHelpMenu[] = {
@@ -45,16 +49,13 @@ inline constexpr CMenuItemResource kHelpMenu[] = {
 };
 
 inline constexpr CPopupMenuResource kMenu[] = {
-    {"&Datei", kFileMenu},
-    {"&Edit", kEditMenu},
-    {"&View", kViewMenu},
-    {"&Extras", kExtrasMenu},
-    {"&?", kHelpMenu},
+    {"&Datei", kFileMenu},    {"&Edit", kEditMenu}, {"&View", kViewMenu},
+    {"&Extras", kExtrasMenu}, {"&?", kHelpMenu},
 };
 
 inline constexpr CAcceleratorResource kAccelerators[] = {
-    {"Ctrl+N", ID_FILE_NEW},  {"Ctrl+O", ID_FILE_OPEN},   {"Ctrl+S", ID_FILE_SAVE},
-    {"Ctrl+Z", ID_EDIT_UNDO}, {"Ctrl+Y", ID_EDIT_REDO},   {"F6", ID_NEXT_PANE},
+    {"Ctrl+N", ID_FILE_NEW},    {"Ctrl+O", ID_FILE_OPEN}, {"Ctrl+S", ID_FILE_SAVE},
+    {"Ctrl+Z", ID_EDIT_UNDO},   {"Ctrl+Y", ID_EDIT_REDO}, {"F6", ID_NEXT_PANE},
     {"Shift+F6", ID_PREV_PANE},
 };
 
