@@ -122,8 +122,8 @@ bool CMainFrame::OnCommand(unsigned nID) {
             OnRunScript();
             return true;
         default:
-            if (nID >= ID_EXTRAS_SCRIPT1 && VentryApp() &&
-                VentryApp()->GetRecentScripts().IsCommand(nID)) {
+            if (const CVentryApp* app = VentryApp();
+                app && app->GetRecentScripts().IsCommand(nID)) {
                 OnRecentScript(nID - ID_EXTRAS_SCRIPT1);
                 return true;
             }
@@ -395,9 +395,8 @@ void CMainFrame::OnRecentScript(std::size_t nIndex) {
 }
 
 bool CMainFrame::RunScript(const std::string& path) {
-    if (!GetDocument() || !m_pExtras->RunScript(path, [this](const CSetChange& change) {
-            return SettleEditors(change);
-        })) {
+    const auto settleEdits = [this](const CSetChange& change) { return SettleEditors(change); };
+    if (!m_pExtras->RunScript(path, settleEdits)) {
         return false;
     }
     if (CVentryApp* app = VentryApp()) {

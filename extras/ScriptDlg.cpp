@@ -93,14 +93,15 @@ bool CScriptDlg::PromptForScript(QWidget* pParent, std::string& path) {
 
 void CScriptDlg::OnInitDialog() {
     auto* pLayout = new QVBoxLayout(this);
-    m_pSummary = new QLabel(this);
-    pLayout->addWidget(m_pSummary);
+    pLayout->addWidget(new QLabel(QStringLiteral("Output:"), this));
     m_pOutput = new QPlainTextEdit(this);
     m_pOutput->setObjectName(QString::number(IDC_SCRIPT_OUTPUT));
     m_pOutput->setReadOnly(true);
     m_pOutput->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_pOutput->setMinimumHeight(m_pOutput->fontMetrics().height() * 5);
     pLayout->addWidget(m_pOutput, 1);
+    m_pSummary = new QLabel(this);
+    pLayout->addWidget(m_pSummary);
     m_pChanges = new QListView(this);
     m_pChanges->setObjectName(QString::number(IDC_SCRIPT_CHANGES));
     m_pChanges->setUniformItemSizes(true);
@@ -113,9 +114,9 @@ void CScriptDlg::OnInitDialog() {
     auto* pButtons = new QHBoxLayout;
     pLayout->addLayout(pButtons);
     pButtons->addStretch(1);
-    m_pApply = AddButton(*this, *pButtons, IDC_SCRIPT_APPLY, QStringLiteral("Apply"));
+    m_pApply = AddButton(*this, *pButtons, IDC_SCRIPT_APPLY, QStringLiteral("&Apply"));
     connect(m_pApply, &QPushButton::clicked, this, [this] { OnApply(); });
-    connect(AddButton(*this, *pButtons, IDC_SCRIPT_DISCARD, QStringLiteral("Discard")),
+    connect(AddButton(*this, *pButtons, IDC_SCRIPT_DISCARD, QStringLiteral("&Discard")),
             &QPushButton::clicked, this, [this] { Discard(); });
 }
 
