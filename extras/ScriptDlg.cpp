@@ -8,15 +8,14 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStringDecoder>
-#include <QStringListModel>
 #include <QVBoxLayout>
 #include <iterator>
+#include <vector>
 
-#include "RecordLayouts.h"
+#include "DifferenceListModel.h"
 #include "Resource.h"
 #include "ScriptRun.h"
 #include "SetDiff.h"
-#include "SetFileNames.h"
 #include "VentryDoc.h"
 #include "core/File.h"
 #include "gui/FileDialog.h"
@@ -108,7 +107,7 @@ void CScriptDlg::OnInitDialog() {
     m_pChanges->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_pChanges->setMinimumSize(m_pChanges->fontMetrics().horizontalAdvance(QString(72, 'x')),
                                m_pChanges->fontMetrics().height() * 14);
-    m_pLines = new QStringListModel(this);
+    m_pLines = new CDifferenceListModel(this);
     m_pChanges->setModel(m_pLines);
     pLayout->addWidget(m_pChanges, 3);
     auto* pButtons = new QHBoxLayout;
@@ -145,27 +144,27 @@ void CScriptDlg::RunText() {
                            [&printed](std::string_view text) { printed += text; });
     }
     m_bStale = false;
-    QStringList lines;
-    DiffChange(result.change, [this, &lines](const CSetDifference& difference) {
-        lines << QString::fromStdString(FormatDifference(FileOf(difference.database), difference));
-    });
+    std::vector<CSetDifference> rows;
+    DiffChange(result.change,
+               [&rows](const CSetDifference& difference) { rows.push_back(difference); });
     if (!result.bSucceeded) {
         printed += result.strError + '\n';
     }
     m_pOutput->setPlainText(Decoded(printed));
-    m_pLines->setStringList(lines);
+    const std::size_t nRows = rows.size();
+    m_pLines->SetRows(m_doc, std::move(rows));
     m_change = std::move(result.change);
     m_pApply->setEnabled(!m_change.IsEmpty());
     const QString name = QString::fromStdString(m_strName);
     if (!result.bSucceeded) {
         m_pSummary->setText(QStringLiteral("%1 failed; it changes nothing.").arg(name));
-    } else if (lines.isEmpty()) {
+    } else if (nRows == 0) {
         m_pSummary->setText(QStringLiteral("%1 changes nothing.").arg(name));
     } else {
         m_pSummary->setText(QStringLiteral("%1 makes %2 %3:")
                                 .arg(name)
-                                .arg(lines.size())
-                                .arg(lines.size() == 1 ? "change" : "changes"));
+                                .arg(nRows)
+                                .arg(nRows == 1 ? "change" : "changes"));
     }
 }
 
@@ -175,11 +174,11 @@ void CScriptDlg::OnApply() {
     }
     // The change holds the records' bytes as they were when the script ran; applied to other
     // bytes, its undo would put those back. So the script runs on the set as it is now, and
-    // only a change that reads the same is applied without being shown first.
+    // only a change with the same differences is applied without being shown first.
     if (m_bStale) {
-        const QStringList shown = m_pLines->stringList();
+        const std::vector<CSetDifference> shown = m_pLines->Rows();
         RunText();
-        if (m_pLines->stringList() != shown) {
+        if (m_pLines->Rows() != shown) {
             AfxShowMessageBox("The set has changed since " + m_strName +
                               " ran, and the script now changes it differently. Nothing was "
                               "applied; the window shows the new changes.");
@@ -194,14 +193,8 @@ void CScriptDlg::OnApply() {
 void CScriptDlg::Discard() {
     m_change = CSetChange();
     m_strText.clear();
-    m_pLines->setStringList({});
+    m_pLines->SetRows(m_doc, {});
     m_pOutput->clear();
     m_pApply->setEnabled(false);
     hide();
-}
-
-// A set that was never saved has no file names yet.
-std::string CScriptDlg::FileOf(Database database) const {
-    const std::string& path = m_doc.FileName(database);
-    return path.empty() ? std::string(LayoutOf(database).name) : SetFileNames::FileNameOf(path);
 }

@@ -6,12 +6,12 @@
 #include "SetChange.h"
 #include "gui/Dialog.h"
 
+class CDifferenceListModel;
 class CVentryDoc;
 class QLabel;
 class QListView;
 class QPlainTextEdit;
 class QPushButton;
-class QStringListModel;
 
 // What a script would do to the set before it does anything: what it printed, the error that
 // stopped it, and its change as `diff` lines. Apply makes the change one step of the set's
@@ -42,7 +42,6 @@ private:
     void RunText();
     void OnApply();
     void Discard();
-    std::string FileOf(Database database) const;
 
     CVentryDoc& m_doc;
     CSettleEdits m_settleEdits;
@@ -54,6 +53,6 @@ private:
     QLabel* m_pSummary = nullptr;
     QPlainTextEdit* m_pOutput = nullptr;
     QListView* m_pChanges = nullptr;
-    QStringListModel* m_pLines = nullptr;
+    CDifferenceListModel* m_pLines = nullptr;
     QPushButton* m_pApply = nullptr;
 };
