@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFileInfo>
 #include <QSplitter>
 #include <QToolBar>
 #include <algorithm>
@@ -12,6 +13,8 @@
 #include "ExtrasWindows.h"
 #include "MainFrameResource.h"
 #include "Resource.h"
+#include "ScriptDlg.h"
+#include "VentryApp.h"
 #include "VentryDoc.h"
 #include "VentryView.h"
 #include "gui/CmdUI.h"
@@ -47,6 +50,10 @@ std::optional<Database> EditorOf(unsigned nID) {
         }
     }
     return std::nullopt;
+}
+
+CVentryApp* VentryApp() {
+    return dynamic_cast<CVentryApp*>(AfxGetApp());
 }
 
 CMainFrame::CEditorFactory& EditorFactory() {
@@ -111,7 +118,15 @@ bool CMainFrame::OnCommand(unsigned nID) {
         case ID_EDIT_HISTORY:
             m_pExtras->ShowHistory([this](std::size_t nPosition) { MoveHistoryTo(nPosition); });
             return true;
+        case ID_EXTRAS_RUN_SCRIPT:
+            OnRunScript();
+            return true;
         default:
+            if (const CVentryApp* app = VentryApp();
+                app && app->GetRecentScripts().IsCommand(nID)) {
+                OnRecentScript(nID - ID_EXTRAS_SCRIPT1);
+                return true;
+            }
             return CFrameWnd::OnCommand(nID);
     }
 }
@@ -354,4 +369,38 @@ void CMainFrame::ReportLoadProblems() const {
     if (!text.empty()) {
         AfxShowMessageBox(text, MB_OK | MB_ICONEXCLAMATION);
     }
+}
+
+void CMainFrame::OnRunScript() {
+    const CVentryApp* app = VentryApp();
+    std::string path;
+    if (app && app->GetRecentScripts().GetSize() > 0) {
+        path = app->GetRecentScripts()[0];
+    }
+    if (CScriptDlg::PromptForScript(this, path)) {
+        RunScript(path);
+    }
+}
+
+void CMainFrame::OnRecentScript(std::size_t nIndex) {
+    CVentryApp* app = VentryApp();
+    if (nIndex >= app->GetRecentScripts().GetSize()) {
+        return;
+    }
+    const std::string path = app->GetRecentScripts()[nIndex];
+    // An entry whose file has gone is dropped; one that could not be read this time stays.
+    if (!RunScript(path) && !QFileInfo::exists(AfxPathToQString(path))) {
+        app->RemoveRecentScript(nIndex);
+    }
+}
+
+bool CMainFrame::RunScript(const std::string& path) {
+    const auto settleEdits = [this](const CSetChange& change) { return SettleEditors(change); };
+    if (!m_pExtras->RunScript(path, settleEdits)) {
+        return false;
+    }
+    if (CVentryApp* app = VentryApp()) {
+        app->AddToRecentScripts(path);
+    }
+    return true;
 }

@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "EditorWindow.h"
 #include "RecordLayout.h"
@@ -63,6 +64,11 @@ private:
     // Undoes or redoes steps until nPosition of the history is in effect.
     void MoveHistoryTo(std::size_t nPosition);
     void ReportLoadProblems() const;
+    void OnRunScript();
+    void OnRecentScript(std::size_t nIndex);
+    // Runs the script at path and notes it among the recent scripts; false when the file
+    // cannot be read.
+    bool RunScript(const std::string& path);
 
     std::unique_ptr<CExtrasWindows> m_pExtras;
     std::optional<Database> m_lastActiveEditor;

@@ -1,14 +1,25 @@
 #pragma once
 
+#include <cstddef>
+#include <string>
+
+#include "gui/RecentFileList.h"
 #include "gui/WinApp.h"
 
-// The Ventry application: its settings, its document manager and template, the watch on the
-// open set's files, the About box.
+// The Ventry application: its settings with the scripts run last, its document manager and
+// template, the watch on the open set's files, the About box.
 class CVentryApp : public CWinApp {
 public:
     CVentryApp();
 
+    // The scripts run last, newest first, offered again in the Extras menu.
+    const CRecentFileList& GetRecentScripts() const { return m_recentScripts; }
+    void AddToRecentScripts(const std::string& path);
+    void RemoveRecentScript(std::size_t nIndex);
+    const CRecentFileList* GetRecentList(unsigned nFirstID) const override;
+
     bool OnCommand(unsigned nID) override;
+    bool OnUpdateCommand(CCmdUI& cmdUI) override;
     int GetBackupCount() const override { return m_nBackupCount; }
 
     int m_nLanguageID = 0;  // "LanguageID" in "Settings": kept, used by nothing else
@@ -20,4 +31,6 @@ protected:
 
 private:
     void OnAppAbout();
+
+    CRecentFileList m_recentScripts;
 };

@@ -22,6 +22,8 @@ struct CSetDifference {
     std::string strColumn;  // Changed only, as are the two values
     std::string strOld;
     std::string strNew;
+
+    friend bool operator==(const CSetDifference&, const CSetDifference&) = default;
 };
 
 using CDifferenceSink = std::function<void(const CSetDifference&)>;

@@ -7,8 +7,10 @@
 void CDifferenceListModel::SetRows(const CVentryDoc& doc, std::vector<CSetDifference> rows) {
     beginResetModel();
     for (const RecordLayout* layout : kRecordLayouts) {
+        // A set that was never saved has no file names yet.
+        const std::string& path = doc.FileName(layout->database);
         m_files[static_cast<std::size_t>(layout->database)] =
-            SetFileNames::FileNameOf(doc.FileName(layout->database));
+            path.empty() ? std::string(layout->name) : SetFileNames::FileNameOf(path);
     }
     m_rows = std::move(rows);
     endResetModel();

@@ -2,6 +2,7 @@
 
 #include "CompareDlg.h"
 #include "HistoryDlg.h"
+#include "ScriptDlg.h"
 #include "SetCheckDlg.h"
 #include "TableViewDlg.h"
 #include "WhereUsedDlg.h"
@@ -55,4 +56,16 @@ void CExtrasWindows::ShowCompare() {
     if (window.ChooseOtherSet()) {
         Present(window);
     }
+}
+
+bool CExtrasWindows::RunScript(const std::string& path,
+                               const std::function<bool(const CSetChange& change)>& settleEdits) {
+    if (m_pScript == nullptr) {
+        m_pScript = new CScriptDlg(m_doc, settleEdits, &m_frame);
+    }
+    if (!m_pScript->Run(path)) {
+        return false;
+    }
+    Present(*m_pScript);
+    return true;
 }

@@ -3,11 +3,14 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <string>
 
 #include "RecordLayout.h"
 
 class CCompareDlg;
 class CHistoryDlg;
+class CScriptDlg;
+class CSetChange;
 class CSetCheckDlg;
 class CTableViewDlg;
 class CVentryDoc;
@@ -28,6 +31,11 @@ public:
     void ShowHistory(const std::function<void(std::size_t nPosition)>& moveTo);
     // Asks for the set to compare with first; a second choice replaces the first.
     void ShowCompare();
+    // Runs the script at path and shows what it would change; settleEdits lets the editors keep
+    // or drop their unapplied edits before the change is applied. False when the file cannot be
+    // read.
+    bool RunScript(const std::string& path,
+                   const std::function<bool(const CSetChange& change)>& settleEdits);
 
 private:
     QWidget& m_frame;
@@ -37,4 +45,5 @@ private:
     CWhereUsedDlg* m_pWhereUsed = nullptr;
     CHistoryDlg* m_pHistory = nullptr;
     CCompareDlg* m_pCompare = nullptr;
+    CScriptDlg* m_pScript = nullptr;
 };

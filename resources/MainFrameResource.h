@@ -38,6 +38,10 @@ inline constexpr CMenuItemResource kExtrasMenu[] = {
     {ID_EXTRAS_TABLE_VIEW, "&Table View..."},
     {ID_EXTRAS_WHERE_USED, "&Where Used..."},
     {ID_EXTRAS_COMPARE, "Com&pare with Set..."},
+    {ID_SEPARATOR, nullptr},
+    {ID_EXTRAS_RUN_SCRIPT, "&Run Script..."},
+    // The scripts run last, one item each.
+    {ID_EXTRAS_SCRIPT1, "Recent Script"},
 };
 
 inline constexpr CMenuItemResource kHelpMenu[] = {

@@ -133,7 +133,6 @@ QWidget* CFrameWnd::CreateView(const CRuntimeClass& viewClass, QWidget* pParent)
 
 void CFrameWnd::LoadMenu(std::span<const CPopupMenuResource> menus) {
     const CWinApp* app = AfxGetApp();
-    const CRecentFileList* recentFiles = app ? app->GetRecentFileList() : nullptr;
     for (const CPopupMenuResource& popup : menus) {
         QMenu* menu = menuBar()->addMenu(QString::fromUtf8(popup.pszText));
         for (const CMenuItemResource& item : popup.items) {
@@ -142,10 +141,11 @@ void CFrameWnd::LoadMenu(std::span<const CPopupMenuResource> menus) {
                 continue;
             }
             menu->addAction(AddCommandAction(item.nID, QString::fromUtf8(item.pszText), menu));
-            // The recent-file item stands for the whole list: one item per entry.
-            if (item.nID == ID_FILE_MRU_FILE1 && recentFiles) {
+            // A recent-file item stands for the whole list: one item per entry.
+            const CRecentFileList* recentFiles = app ? app->GetRecentList(item.nID) : nullptr;
+            if (recentFiles) {
                 for (std::size_t i = 1; i < recentFiles->GetMaxSize(); ++i) {
-                    const auto nID = static_cast<unsigned>(ID_FILE_MRU_FILE1 + i);
+                    const auto nID = static_cast<unsigned>(item.nID + i);
                     QAction* entry = AddCommandAction(nID, QString(), menu);
                     entry->setVisible(false);
                     menu->addAction(entry);

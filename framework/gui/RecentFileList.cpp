@@ -3,12 +3,13 @@
 #include <QSettings>
 #include <algorithm>
 
-#include "AfxRes.h"
 #include "CmdUI.h"
 #include "PathString.h"
 
-CRecentFileList::CRecentFileList(std::size_t nMaxSize, QString strSection, QString strEntryFormat)
+CRecentFileList::CRecentFileList(std::size_t nMaxSize, QString strSection, QString strEntryFormat,
+                                 unsigned nFirstID)
     : m_nMaxSize(nMaxSize),
+      m_nFirstID(nFirstID),
       m_strSection(std::move(strSection)),
       m_strEntryFormat(std::move(strEntryFormat)) {}
 
@@ -48,7 +49,7 @@ void CRecentFileList::WriteList(QSettings& settings) const {
 }
 
 void CRecentFileList::UpdateMenu(CCmdUI& cmdUI) {
-    const std::size_t nIndex = cmdUI.m_nID - ID_FILE_MRU_FILE1;
+    const std::size_t nIndex = cmdUI.m_nID - m_nFirstID;
     if (nIndex == 0 && m_strOriginal.isEmpty()) {
         m_strOriginal = cmdUI.GetText();
     }

@@ -155,8 +155,13 @@ void CWinApp::AddToRecentFileList(const std::string& pathName) {
         return;
     }
     m_pRecentFileList->Add(pathName);
-    m_pRecentFileList->WriteList(Profile());
-    Profile().sync();
+    WriteRecentList(*m_pRecentFileList);
+}
+
+const CRecentFileList* CWinApp::GetRecentList(unsigned nFirstID) const {
+    return m_pRecentFileList && m_pRecentFileList->GetFirstID() == nFirstID
+               ? m_pRecentFileList.get()
+               : nullptr;
 }
 
 void CWinApp::SetRegistryKey(const QString& strRegistryKey) {
@@ -166,8 +171,17 @@ void CWinApp::SetRegistryKey(const QString& strRegistryKey) {
 
 void CWinApp::LoadStdProfileSettings(std::size_t nMaxMRU) {
     m_pRecentFileList = std::make_unique<CRecentFileList>(
-        nMaxMRU, QStringLiteral("Recent File List"), QStringLiteral("File%1"));
-    m_pRecentFileList->ReadList(Profile());
+        nMaxMRU, QStringLiteral("Recent File List"), QStringLiteral("File%1"), ID_FILE_MRU_FILE1);
+    ReadRecentList(*m_pRecentFileList);
+}
+
+void CWinApp::ReadRecentList(CRecentFileList& list) {
+    list.ReadList(Profile());
+}
+
+void CWinApp::WriteRecentList(const CRecentFileList& list) {
+    list.WriteList(Profile());
+    Profile().sync();
 }
 
 void CWinApp::SetDocManager(std::unique_ptr<CDocManager> pDocManager) {
@@ -226,8 +240,7 @@ QSettings& CWinApp::Profile() {
 }
 
 bool CWinApp::IsRecentFileCommand(unsigned nID) const {
-    return m_pRecentFileList && nID >= ID_FILE_MRU_FILE1 &&
-           nID < ID_FILE_MRU_FILE1 + m_pRecentFileList->GetMaxSize();
+    return m_pRecentFileList && m_pRecentFileList->IsCommand(nID);
 }
 
 void CWinApp::OnOpenRecentFile(std::size_t nIndex) {
@@ -238,7 +251,6 @@ void CWinApp::OnOpenRecentFile(std::size_t nIndex) {
     // An entry whose file has gone is dropped; one the user only chose not to open stays.
     if (!OpenDocumentFile(pathName) && !QFileInfo::exists(AfxPathToQString(pathName))) {
         m_pRecentFileList->Remove(nIndex);
-        m_pRecentFileList->WriteList(Profile());
-        Profile().sync();
+        WriteRecentList(*m_pRecentFileList);
     }
 }

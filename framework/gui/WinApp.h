@@ -36,6 +36,8 @@ public:
     bool SaveAllModified();
     void CloseAllDocuments();
     const CRecentFileList* GetRecentFileList() const { return m_pRecentFileList.get(); }
+    // The list of recent files whose menu items start at nFirstID; null when there is none.
+    virtual const CRecentFileList* GetRecentList(unsigned nFirstID) const;
 
     int GetProfileInt(const QString& strSection, const QString& strEntry, int nDefault);
     void WriteProfileInt(const QString& strSection, const QString& strEntry, int nValue);
@@ -53,6 +55,9 @@ protected:
     // The settings live under this organisation and the application's name.
     void SetRegistryKey(const QString& strRegistryKey);
     void LoadStdProfileSettings(std::size_t nMaxMRU);
+    // Another list of recent files, kept in the settings as the File menu's is.
+    void ReadRecentList(CRecentFileList& list);
+    void WriteRecentList(const CRecentFileList& list);
     void SetDocManager(std::unique_ptr<CDocManager> pDocManager);
     void AddDocTemplate(std::unique_ptr<CSingleDocTemplate> pTemplate);
     void ParseCommandLine(CCommandLineInfo& cmdInfo) const;
