@@ -19,8 +19,10 @@ ninja -C "$build" -j2 ventry_bench_tools ventry-db >/dev/null
 work=$(mktemp -d "${TMPDIR:-/tmp}/ventry-bench-tools-run-XXXXXX")
 trap 'rm -rf "$work"' EXIT
 
+# Repetitions in random order, so that a busy moment of the machine does not fall on one
+# command alone.
 "$build/bench/ventry_bench_tools" --benchmark_repetitions=5 \
-    --benchmark_report_aggregates_only=true \
+    --benchmark_enable_random_interleaving=true --benchmark_report_aggregates_only=true \
     --benchmark_out="$work/bench.csv" --benchmark_out_format=csv >&2
 
 awk -F, '
