@@ -100,6 +100,17 @@ void CDocument::AbandonFailedLoad() {
 }
 
 bool CDocument::OnSaveDocument(const std::string& pathName) {
+    // A note left by an earlier save of the target set is acted on first: this save's own note
+    // would hide it.
+    const CSaveRecovery::CResult recovery = CSaveRecovery::Recover(pathName);
+    if (recovery.outcome == CSaveRecovery::EOutcome::Refused) {
+        AfxMessageBox("Failed to save the document.\n" + recovery.strMessage,
+                      MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
+    if (recovery.outcome == CSaveRecovery::EOutcome::Completed) {
+        AfxMessageBox(CSaveRecovery::kCompletedMessage, MB_OK | MB_ICONINFORMATION);
+    }
     const std::size_t slash = pathName.find_last_of('/');
     const std::string directory = slash == std::string::npos ? "" : pathName.substr(0, slash + 1);
     CSaveTransaction transaction(directory + "ventry-backup", AfxGetAppServices().GetBackupCount(),

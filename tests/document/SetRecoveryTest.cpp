@@ -79,6 +79,18 @@ TEST_F(SetRecoveryTest, ACompleteNoteIsCarriedOutAndTheUserIsToldOnce) {
     EXPECT_THAT(m_messages.m_texts, IsEmpty());
 }
 
+// Another set saved over it finishes that save first, so nothing it left stays behind.
+TEST_F(SetRecoveryTest, ASaveOverTheSetCarriesOutItsNoteFirst) {
+    WriteNote(true);
+    CVentryDoc other;
+    ASSERT_TRUE(other.OnSaveDocument(Path(Database::Object)));
+    EXPECT_THAT(m_messages.m_texts, ElementsAre(kCompleted));
+    EXPECT_TRUE(ReadBytes(Path(Database::Sensor)).empty());
+    for (const std::string& name : FileNamesIn(m_set.Path())) {
+        EXPECT_EQ(name.find(".ventry-"), std::string::npos) << name;
+    }
+}
+
 // No rename had begun: what the save made goes, its backup folder too, and the old set loads.
 TEST_F(SetRecoveryTest, AnIncompleteNoteIsDiscardedWithWhatItNames) {
     const fs::path backup = m_set.Path() / "ventry-backup" / "20260101-000000";
