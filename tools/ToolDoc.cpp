@@ -17,16 +17,20 @@ void CToolDoc::StoreShipBasedAircraftFile() {
     CFileStatus status;
     CFile source;
     CFileException error(m_strAircraftSource, 0);
-    if (m_strAircraftSource.empty()) {
-        if (CFile::GetStatus(target, status)) {
-            return;  // an existing file keeps its bytes
+    const bool bCopy = !m_strAircraftSource.empty();
+    if ((!bCopy || !m_bReplaceAircraft) && CFile::GetStatus(target, status)) {
+        return;  // an existing file keeps its bytes
+    }
+    if (bCopy) {
+        if (m_strAircraftSource == target || !CFile::GetStatus(m_strAircraftSource, status)) {
+            return;
         }
-    } else if (m_strAircraftSource == target || !CFile::GetStatus(m_strAircraftSource, status)) {
-        return;
-    } else if (!source.Open(m_strAircraftSource, CFile::modeRead, &error)) {
-        throw error;
-    } else if (!source.GetStatus(status)) {
-        throw CFileException(m_strAircraftSource, errno);
+        if (!source.Open(m_strAircraftSource, CFile::modeRead, &error)) {
+            throw error;
+        }
+        if (!source.GetStatus(status)) {
+            throw CFileException(m_strAircraftSource, errno);
+        }
     }
     std::unique_ptr<CFile> file = GetFile(target, CFile::modeCreate | CFile::modeWrite, &error);
     if (!file) {
