@@ -15,8 +15,6 @@ public:
     int Run() override;
 
 private:
-    bool CopyShipBasedAircraftFile(const std::string& source, const std::string& destination);
-
     CToolServices& m_services;
     std::string m_strSource;
     std::string m_strDestination;

@@ -4,7 +4,7 @@
 #include "CommandSupport.h"
 #include "DemoSet.h"
 #include "SetWriter.h"
-#include "VentryDoc.h"
+#include "ToolDoc.h"
 
 CLI::App* CDemoCommand::Define(CLI::App& app) {
     return CArgumentList(app, "demo", "write the bundled demo set (letter e) into DIR")
@@ -16,7 +16,7 @@ int CDemoCommand::Run() {
     if (!CommandSupport::PrepareDirectory(m_strDirectory)) {
         return kExitFailure;
     }
-    CVentryDoc doc;
+    CToolDoc doc;
     FillDemoSet(doc);
     return CSetWriter::Write(doc, CSetWriter::ObjectFilePath(m_strDirectory, 'e')) ? kExitSuccess
                                                                                    : kExitFailure;

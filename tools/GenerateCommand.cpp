@@ -4,7 +4,7 @@
 #include "CommandSupport.h"
 #include "SetWriter.h"
 #include "SyntheticSet.h"
-#include "VentryDoc.h"
+#include "ToolDoc.h"
 
 CLI::App* CGenerateCommand::Define(CLI::App& app) {
     return CArgumentList(app, "generate",
@@ -22,7 +22,7 @@ int CGenerateCommand::Run() {
     if (!CommandSupport::PrepareDirectory(m_strDirectory)) {
         return kExitFailure;
     }
-    CVentryDoc doc;
+    CToolDoc doc;
     CSyntheticSetBuilder(doc, static_cast<std::size_t>(m_nCount)).Build();
     return CSetWriter::Write(doc, CSetWriter::ObjectFilePath(m_strDirectory, m_strLetter.front()))
                ? kExitSuccess

@@ -7,7 +7,7 @@
 #include "SetCsv.h"
 #include "SetFileNames.h"
 #include "SetWriter.h"
-#include "VentryDoc.h"
+#include "ToolDoc.h"
 #include "core/AppServices.h"
 
 CLI::App* CImportCommand::Define(CLI::App& app) {
@@ -26,7 +26,7 @@ int CImportCommand::Run() {
     if (!CommandSupport::IsObjectFileName(objectFile)) {
         return kExitFailure;
     }
-    CVentryDoc doc;
+    CToolDoc doc;
     std::vector<CCsvProblem> problems;
     if (!ImportSetCsv(m_strDirectory, doc, problems)) {
         for (const CCsvProblem& problem : problems) {

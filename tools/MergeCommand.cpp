@@ -4,7 +4,6 @@
 #include <future>
 #include <mutex>
 #include <nlohmann/json.hpp>
-#include <system_error>
 #include <tuple>
 #include <unordered_set>
 #include <utility>
@@ -15,6 +14,7 @@
 #include "SetCheck.h"
 #include "SetFileNames.h"
 #include "SetMerge.h"
+#include "ToolDoc.h"
 #include "ToolServices.h"
 #include "VentryDoc.h"
 
@@ -100,20 +100,6 @@ std::vector<CFinding> NotIn(const std::vector<CFinding>& some,
     return news;
 }
 
-// The ship-based aircraft file holds no records; a new set gets the one ours has.
-bool CopyShipBasedAircraftFile(const std::string& source, const std::string& destination) {
-    if (fs::exists(destination) || !fs::exists(source)) {
-        return true;
-    }
-    std::error_code error;
-    fs::copy_file(source, destination, error);
-    if (error) {
-        AfxMessageBox(destination + ": " + error.message());
-        return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 CLI::App* CMergeCommand::Define(CLI::App& app) {
@@ -136,7 +122,7 @@ int CMergeCommand::Run() {
         return kExitFailure;
     }
     CVentryDoc base;
-    CVentryDoc ours;
+    CToolDoc ours;
     CVentryDoc theirs;
     std::future<std::vector<CFinding>> oursChecked;
     if (!OpenSets(base, ours, theirs, oursChecked)) {
@@ -166,10 +152,10 @@ int CMergeCommand::Run() {
     auto theirsChecked = std::async(std::launch::async, [&theirs, bNeeded = !newFindings.empty()] {
         return bNeeded ? CheckSet(theirs) : std::vector<CFinding>();
     });
-    const std::string aircraftFile = ours.m_strShipBasedAircraftFile;
+    // A new set gets the ship-based aircraft file ours has, in the same save.
+    ours.SetShipBasedAircraftSource(ours.m_strShipBasedAircraftFile, false);
     const bool bSaved = CommandSupport::PrepareDirectory(SetFileNames::DirectoryOf(out)) &&
-                        ours.OnSaveDocument(out) &&
-                        CopyShipBasedAircraftFile(aircraftFile, ours.m_strShipBasedAircraftFile);
+                        ours.OnSaveDocument(out);
     newFindings = NotIn(newFindings, theirsChecked.get());
     if (!bSaved) {
         return kExitFailure;

@@ -2,7 +2,10 @@
 
 int CToolServices::DoMessageBox(const std::string& text, unsigned type) {
     Print(text);
-    ++m_nFailures;
+    // Information, such as a finished interrupted save, leaves the command's outcome alone.
+    if ((type & 0xF0) != MB_ICONINFORMATION) {
+        ++m_nFailures;
+    }
     return (type & MB_YESNO) ? IDNO : IDOK;
 }
 

@@ -6,8 +6,8 @@
 #include "core/AppServices.h"
 
 // What the document layer gets from a command-line tool: every message goes to a stream as
-// one line with the tool's prefix and counts as a failure; there are no dialogs and no recent
-// file list.
+// one line with the tool's prefix and, unless it is information, counts as a failure; there
+// are no dialogs and no recent file list.
 class CToolServices final : public CAppServices {
 public:
     explicit CToolServices(std::FILE* stream = stderr) : m_pStream(stream) {}

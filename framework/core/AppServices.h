@@ -9,6 +9,7 @@ enum : unsigned {
     MB_YESNO = 0x4,
     MB_ICONQUESTION = 0x20,
     MB_ICONEXCLAMATION = 0x30,
+    MB_ICONINFORMATION = 0x40,
 };
 enum : int { IDOK = 1, IDCANCEL = 2, IDYES = 6, IDNO = 7 };
 

@@ -5,6 +5,7 @@
 
 #include "AppServices.h"
 #include "Archive.h"
+#include "SaveRecovery.h"
 #include "SaveTransaction.h"
 
 CDocument::CDocument() = default;
@@ -49,6 +50,16 @@ bool CDocument::OnNewDocument() {
 }
 
 bool CDocument::OnOpenDocument(const std::string& pathName) {
+    // A save stopped half-way is finished or undone first, so no mix of old and new is read.
+    const CSaveRecovery::CResult recovery = CSaveRecovery::Recover(pathName);
+    if (recovery.outcome == CSaveRecovery::EOutcome::Refused) {
+        AfxMessageBox("Failed to open the document.\n" + recovery.strMessage,
+                      MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
+    if (recovery.outcome == CSaveRecovery::EOutcome::Completed) {
+        AfxMessageBox(CSaveRecovery::kCompletedMessage, MB_OK | MB_ICONINFORMATION);
+    }
     CFileException error("", 0);
     std::unique_ptr<CFile> file = GetFile(pathName, CFile::modeRead, &error);
     if (!file) {
@@ -89,9 +100,21 @@ void CDocument::AbandonFailedLoad() {
 }
 
 bool CDocument::OnSaveDocument(const std::string& pathName) {
+    // A note left by an earlier save of the target set is acted on first: this save's own note
+    // would hide it.
+    const CSaveRecovery::CResult recovery = CSaveRecovery::Recover(pathName);
+    if (recovery.outcome == CSaveRecovery::EOutcome::Refused) {
+        AfxMessageBox("Failed to save the document.\n" + recovery.strMessage,
+                      MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
+    if (recovery.outcome == CSaveRecovery::EOutcome::Completed) {
+        AfxMessageBox(CSaveRecovery::kCompletedMessage, MB_OK | MB_ICONINFORMATION);
+    }
     const std::size_t slash = pathName.find_last_of('/');
     const std::string directory = slash == std::string::npos ? "" : pathName.substr(0, slash + 1);
-    CSaveTransaction transaction(directory + "ventry-backup", AfxGetAppServices().GetBackupCount());
+    CSaveTransaction transaction(directory + "ventry-backup", AfxGetAppServices().GetBackupCount(),
+                                 CSaveJournal::NotePathFor(pathName));
     m_pSaveTransaction = &transaction;
     struct EndOfSave {
         CSaveTransaction*& active;
@@ -145,8 +168,17 @@ bool CDocument::DoSave(const std::string& pathName, bool bReplace) {
 std::unique_ptr<CFile> CDocument::GetFile(const std::string& fileName, unsigned openFlags,
                                           CFileException* error) {
     const bool bWriting = (openFlags & CFile::modeWrite) != 0;
-    const std::string openName =
-        bWriting && m_pSaveTransaction ? m_pSaveTransaction->AddTarget(fileName) : fileName;
+    std::string openName = fileName;
+    if (bWriting && m_pSaveTransaction) {
+        try {
+            openName = m_pSaveTransaction->AddTarget(fileName);
+        } catch (const CFileException& e) {
+            if (error) {
+                *error = e;
+            }
+            return nullptr;
+        }
+    }
     auto file = std::make_unique<CFile>();
     if (!file->Open(openName, openFlags, error)) {
         if (error) {
@@ -164,9 +196,13 @@ void CDocument::ReleaseFile(std::unique_ptr<CFile> file, bool bAbort) {
     }
     if (bAbort) {
         file->Abort();
-    } else {
-        file->Close();
+        return;
     }
+    if (m_pSaveTransaction) {
+        // The disk writes this file while the save goes on with the next.
+        file->StartFlush();
+    }
+    file->Close();
 }
 
 void CDocument::LeaveFileAsItIs(const std::string& fileName) {

@@ -33,10 +33,12 @@ public:
 
     virtual void DeleteContents();
     virtual bool OnNewDocument();
-    // Empties the document and loads it from pathName; reports a failure to the user.
+    // Empties the document and loads it from pathName; reports a failure to the user. A save of
+    // the set that was stopped half-way is finished or undone first (see CSaveRecovery).
     virtual bool OnOpenDocument(const std::string& pathName);
     // Writes the document to pathName, all or nothing; reports a failure to the user. The
-    // files it replaces are kept in "ventry-backup" beside pathName (see CSaveTransaction).
+    // files it replaces are kept in "ventry-backup" beside pathName (see CSaveTransaction). A
+    // note left by an earlier save of that set is acted on first, as a load would.
     virtual bool OnSaveDocument(const std::string& pathName);
     // The save-as step: an empty pathName asks the user for one (starting from the current
     // path or a name proposed from the title); bReplace makes the new name the document's.

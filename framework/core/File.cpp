@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <system_error>
+#include <thread>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -43,6 +45,27 @@ void FillStatus(const struct stat& st, CFileStatus& status) {
 // The kernel refuses to copy between these files, so the bytes go through our memory.
 bool NeedsUserCopy(int error) {
     return error == EXDEV || error == EINVAL || error == ENOSYS || error == EOPNOTSUPP;
+}
+
+// The errno of an fsync of fd, 0 when it succeeded.
+int SyncDescriptor(int fd) {
+    while (::fsync(fd) != 0) {
+        if (errno != EINTR) {
+            return errno;
+        }
+    }
+    return 0;
+}
+
+int SyncDirectory(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+        return errno;
+    }
+    const int error = SyncDescriptor(fd);
+    ::close(fd);
+    // Some file systems cannot flush a directory; their entries are as durable as it gets.
+    return error == EINVAL ? 0 : error;
 }
 
 }  // namespace
@@ -161,11 +184,53 @@ void CFile::FlushWrites() {
 void CFile::Flush() {
     FlushWrites();
     ThrowOnFault(CFileStep::Flush, m_strFileName);
-    while (::fsync(m_hFile) != 0) {
-        if (errno != EINTR) {
-            throw CFileException(m_strFileName, errno);
+    if (const int error = SyncDescriptor(m_hFile)) {
+        throw CFileException(m_strFileName, error);
+    }
+}
+
+void CFile::FlushAll(const std::vector<CFile*>& files,
+                     const std::vector<std::string>& directories) {
+    // Each step is announced in turn, as if they ran one after another.
+    for (CFile* file : files) {
+        file->FlushWrites();
+        ThrowOnFault(CFileStep::Flush, file->m_strFileName);
+    }
+    for (const std::string& directory : directories) {
+        ThrowOnFault(CFileStep::Flush, directory);
+    }
+    const std::size_t nCount = files.size() + directories.size();
+    std::vector<int> errors(nCount);
+    const auto flush = [&](std::size_t i) {
+        errors[i] = i < files.size() ? SyncDescriptor(files[i]->m_hFile)
+                                     : SyncDirectory(directories[i - files.size()]);
+    };
+    std::vector<std::thread> threads;
+    for (std::size_t i = 1; i < nCount; ++i) {
+        try {
+            threads.emplace_back(flush, i);
+        } catch (const std::system_error&) {
+            flush(i);  // no thread to spare: in turn then
         }
     }
+    if (nCount > 0) {
+        flush(0);
+    }
+    for (std::thread& thread : threads) {
+        thread.join();
+    }
+    for (std::size_t i = 0; i < nCount; ++i) {
+        if (errors[i] != 0) {
+            throw CFileException(
+                i < files.size() ? files[i]->m_strFileName : directories[i - files.size()],
+                errors[i]);
+        }
+    }
+}
+
+void CFile::StartFlush() {
+    FlushWrites();
+    ::sync_file_range(m_hFile, 0, 0, SYNC_FILE_RANGE_WRITE);
 }
 
 void CFile::CopyFrom(CFile& source, std::uint64_t count) {
@@ -295,26 +360,21 @@ std::string CFile::DirectoryOf(const std::string& path) {
     return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
 }
 
+std::string CFile::FileNameOf(const std::string& path) {
+    return path.substr(path.find_last_of('/') + 1);
+}
+
 void CFile::FlushDirectory(const std::string& path) {
     ThrowOnFault(CFileStep::Flush, path);
-    const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) {
-        throw CFileException(path, errno);
-    }
-    int error = 0;
-    while (::fsync(fd) != 0) {
-        // Some file systems cannot flush a directory; their entries are as durable as it gets.
-        if (errno != EINTR) {
-            error = errno == EINVAL ? 0 : errno;
-            break;
-        }
-    }
-    ::close(fd);
-    if (error != 0) {
+    if (const int error = SyncDirectory(path)) {
         throw CFileException(path, error);
     }
 }
 
 bool CFile::Remove(const std::string& path) {
+    if (const int error = Fault(CFileStep::Remove, path)) {
+        errno = error;
+        return false;
+    }
     return ::unlink(path.c_str()) == 0;
 }

@@ -42,7 +42,7 @@ struct CFileStatus {
 
 // The steps of the file layer that can fail on their own. Flush is an fsync, of a file or of
 // a directory.
-enum class CFileStep { Open, Write, Flush, Close, Rename, Link, Copy, MakeDirectory };
+enum class CFileStep { Open, Write, Flush, Close, Rename, Link, Copy, MakeDirectory, Remove };
 
 // Lets tests make steps of the file layer fail: the handler sees every step before it runs
 // and returns an errno for it to fail with, or 0. An empty handler, the program's state, lets
@@ -71,6 +71,12 @@ public:
     void Write(const void* buffer, std::size_t count);
     // Writes out what is gathered and waits until the file's bytes are on the disk.
     void Flush();
+    // Hands what is gathered to the system without waiting for the disk: enough for another
+    // process to read it, even after this one was killed.
+    void FlushWrites();
+    // Lets the disk start on the file's bytes without waiting for them, so that a later Flush
+    // has less left to wait for. Only a hint: nothing fails here.
+    void StartFlush();
     // Appends count bytes of source, from its current position, in the kernel where it can.
     void CopyFrom(CFile& source, std::uint64_t count);
     // Closes and reports a failed close (lost data on write) as an exception.
@@ -96,14 +102,18 @@ public:
     static void MakeDirectory(const std::string& path);
     // Makes the directory's entries (renames, new and removed files) durable.
     static void FlushDirectory(const std::string& path);
+    // Flushes files and directories side by side, so that the disk takes them in as few rounds
+    // as it can; throws the first failure in the order given once every flush has ended.
+    static void FlushAll(const std::vector<CFile*>& files,
+                         const std::vector<std::string>& directories);
     // The directory that holds path: "." for a bare name, "/" for an entry of the root.
     static std::string DirectoryOf(const std::string& path);
+    // The last part of path: "object.eod".
+    static std::string FileNameOf(const std::string& path);
     // Removes a file; false when it could not (cleanup goes on regardless).
     static bool Remove(const std::string& path);
 
 private:
-    void FlushWrites();
-
     int m_hFile = -1;
     std::string m_strFileName;
     // Writes are gathered here so that small archive buffers do not cost one system call each.

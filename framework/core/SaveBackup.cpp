@@ -16,11 +16,6 @@ namespace fs = std::filesystem;
 // Far more saves in one second than anyone makes; the name search ends there.
 constexpr int kMaxSuffix = 1000;
 
-std::string FileNameOf(const std::string& path) {
-    const std::size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 std::string LocalTimeStamp() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
@@ -95,19 +90,19 @@ void CSaveBackup::MakeDirectory() {
     }
 }
 
-void CSaveBackup::Flush() const {
+std::vector<std::string> CSaveBackup::DirectoriesToFlush() const {
     if (m_strDirectory.empty()) {
-        return;
+        return {};
     }
-    CFile::FlushDirectory(m_strDirectory);
-    CFile::FlushDirectory(m_strRoot);
+    std::vector<std::string> directories{m_strDirectory, m_strRoot};
     if (m_bMadeRoot) {
-        CFile::FlushDirectory(CFile::DirectoryOf(m_strRoot));
+        directories.push_back(CFile::DirectoryOf(m_strRoot));
     }
+    return directories;
 }
 
 std::string CSaveBackup::KeptPathOf(const std::string& file) const {
-    return m_strDirectory + '/' + FileNameOf(file);
+    return m_strDirectory + '/' + CFile::FileNameOf(file);
 }
 
 void CSaveBackup::Discard() {
@@ -129,9 +124,16 @@ void CSaveBackup::Prune() const {
     for (fs::directory_iterator it(m_strRoot, error), end; !error && it != end;
          it.increment(error)) {
         std::pair<std::string, long> order;
-        if (it->is_directory(error) && BackupOrder(it->path().filename().string(), order)) {
-            backups.emplace_back(order, it->path());
+        if (!it->is_directory(error) || !BackupOrder(it->path().filename().string(), order)) {
+            continue;
         }
+        // Made by a save that was stopped before it kept anything: no backup to count.
+        std::error_code ignored;
+        if (fs::is_empty(it->path(), ignored)) {
+            fs::remove(it->path(), ignored);
+            continue;
+        }
+        backups.emplace_back(order, it->path());
     }
     if (backups.size() <= static_cast<std::size_t>(std::max(m_nKeep, 0))) {
         return;

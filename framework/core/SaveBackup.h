@@ -10,22 +10,23 @@ class CSaveBackup {
 public:
     CSaveBackup(std::string root, int nKeep) : m_strRoot(std::move(root)), m_nKeep(nKeep) {}
 
-    // Keeps file; the first one makes the directory. Throws CFileException.
+    // Makes the directory; Keep does so too when none was made. Throws CFileException.
+    void MakeDirectory();
+    // Keeps file. Throws CFileException.
     void Keep(const std::string& file);
-    // Makes what was kept durable. Throws CFileException.
-    void Flush() const;
+    // The directories whose flush makes what was kept durable.
+    std::vector<std::string> DirectoriesToFlush() const;
     // Where the kept bytes of file are.
     std::string KeptPathOf(const std::string& file) const;
     // Empty until the first file was kept.
     const std::string& Directory() const { return m_strDirectory; }
     // Removes the directory made, with what is in it: the save replaced nothing after all.
     void Discard();
-    // Removes all but the newest backups under root; what cannot be removed stays.
+    // Removes all but the newest backups under root, and empty ones, which hold nothing to
+    // keep; what cannot be removed stays.
     void Prune() const;
 
 private:
-    void MakeDirectory();
-
     std::string m_strRoot;
     int m_nKeep;
     std::string m_strDirectory;

@@ -2,19 +2,11 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <memory>
 
 #include "SaveBackup.h"
 
 namespace {
-
-// Beside the target, for the old file while backups are off.
-std::string KeepLinkPathFor(const std::string& target) {
-    return target + ".ventry-old";
-}
-
-std::string RestorePathFor(const std::string& target) {
-    return target + ".ventry-restore";
-}
 
 // A second name for existing at newName: a hard link, or a copy where there are none.
 void LinkOrCopy(const std::string& existing, const std::string& newName) {
@@ -28,8 +20,10 @@ void LinkOrCopy(const std::string& existing, const std::string& newName) {
 
 }  // namespace
 
-CSaveTransaction::CSaveTransaction(std::string backupRoot, int nKeepBackups)
-    : m_strBackupRoot(std::move(backupRoot)), m_nKeepBackups(std::max(nKeepBackups, 0)) {}
+CSaveTransaction::CSaveTransaction(std::string backupRoot, int nKeepBackups, std::string notePath)
+    : m_strBackupRoot(std::move(backupRoot)),
+      m_nKeepBackups(std::max(nKeepBackups, 0)),
+      m_journal(std::move(notePath)) {}
 
 CSaveTransaction::~CSaveTransaction() {
     Rollback();
@@ -39,7 +33,16 @@ std::string CSaveTransaction::TemporaryPathFor(const std::string& target) {
     return target + ".ventry-save";
 }
 
+std::string CSaveTransaction::KeepLinkPathFor(const std::string& target) {
+    return target + ".ventry-old";
+}
+
+std::string CSaveTransaction::RestorePathFor(const std::string& target) {
+    return target + ".ventry-restore";
+}
+
 std::string CSaveTransaction::AddTarget(const std::string& target) {
+    m_journal.NoteTemporary(target);
     m_targets.push_back(target);
     return TemporaryPathFor(target);
 }
@@ -54,9 +57,29 @@ void CSaveTransaction::LeaveAsItIs(const std::string& target) {
 
 void CSaveTransaction::Commit() {
     std::vector<CTarget> targets = CheckTargets();
-    FlushTemporaries(targets);
+    if (targets.empty()) {
+        m_journal.Remove();  // nothing to replace
+        m_placed.clear();
+        return;
+    }
     CSaveBackup backup(m_strBackupRoot, m_nKeepBackups);
-    KeepOldFiles(targets, backup);
+    try {
+        KeepOldFiles(targets, backup);
+        FlushEverything(targets, backup);
+        std::vector<CSaveJournal::CRename> renames;
+        for (const CTarget& target : targets) {
+            renames.push_back({target.strPath, target.bExisted, target.written});
+        }
+        m_journal.Complete(m_nKeepBackups, renames);
+    } catch (const CFileException&) {
+        // A note that may read as complete goes before what it names.
+        if (m_journal.MayLookComplete()) {
+            m_journal.Remove();
+        }
+        backup.Discard();
+        RemoveKeepLinks(targets);
+        throw;
+    }
     std::size_t nReplaced = 0;
     try {
         for (; nReplaced < targets.size(); ++nReplaced) {
@@ -73,6 +96,8 @@ void CSaveTransaction::Commit() {
     if (!backup.Directory().empty()) {
         backup.Prune();
     }
+    // Should this fail, the next load finds every file in place and only clears the note away.
+    m_journal.Remove();
     m_placed.clear();
     for (const CTarget& target : targets) {
         m_placed.push_back({target.strPath, target.written});
@@ -96,41 +121,53 @@ std::vector<CSaveTransaction::CTarget> CSaveTransaction::CheckTargets() const {
     return targets;
 }
 
-void CSaveTransaction::FlushTemporaries(std::vector<CTarget>& targets) const {
-    for (CTarget& target : targets) {
-        CFile temporary;
+// The temporaries, what the backup kept and the directories holding the note and the
+// temporaries, side by side: the disk takes them in one round instead of one each.
+void CSaveTransaction::FlushEverything(std::vector<CTarget>& targets,
+                                       const CSaveBackup& backup) const {
+    std::vector<std::unique_ptr<CFile>> temporaries;
+    std::vector<CFile*> files;
+    for (const CTarget& target : targets) {
+        auto temporary = std::make_unique<CFile>();
         CFileException error(target.strPath, 0);
-        if (!temporary.Open(TemporaryPathFor(target.strPath), CFile::modeRead, &error)) {
+        if (!temporary->Open(TemporaryPathFor(target.strPath), CFile::modeRead, &error)) {
             throw CFileException(target.strPath, error.OsError());
         }
-        temporary.SetFilePath(target.strPath);
-        temporary.Flush();
-        if (!temporary.GetStatus(target.written)) {
-            throw CFileException(target.strPath, errno);
+        temporary->SetFilePath(target.strPath);
+        files.push_back(temporary.get());
+        temporaries.push_back(std::move(temporary));
+    }
+    std::vector<std::string> directories = backup.DirectoriesToFlush();
+    for (const std::string& directory : Directories()) {
+        if (std::find(directories.begin(), directories.end(), directory) == directories.end()) {
+            directories.push_back(directory);
         }
-        temporary.Close();
+    }
+    CFile::FlushAll(files, directories);
+    for (std::size_t i = 0; i < targets.size(); ++i) {
+        if (!temporaries[i]->GetStatus(targets[i].written)) {
+            throw CFileException(targets[i].strPath, errno);
+        }
+        temporaries[i]->Close();
     }
 }
 
-void CSaveTransaction::KeepOldFiles(std::vector<CTarget>& targets, CSaveBackup& backup) const {
-    try {
-        for (CTarget& target : targets) {
-            if (!target.bExisted) {
-                continue;
-            }
-            if (m_nKeepBackups > 0) {
-                backup.Keep(target.strPath);
-                target.strKept = backup.KeptPathOf(target.strPath);
-            } else {
-                target.strKept = KeepLinkPathFor(target.strPath);
-                LinkOrCopy(target.strPath, target.strKept);
-            }
+void CSaveTransaction::KeepOldFiles(std::vector<CTarget>& targets, CSaveBackup& backup) {
+    for (CTarget& target : targets) {
+        if (!target.bExisted) {
+            continue;
         }
-        backup.Flush();
-    } catch (const CFileException&) {
-        backup.Discard();
-        RemoveKeepLinks(targets);
-        throw;
+        if (m_nKeepBackups > 0) {
+            if (backup.Directory().empty()) {
+                backup.MakeDirectory();
+                m_journal.NoteBackup(backup.Directory());
+            }
+            backup.Keep(target.strPath);
+            target.strKept = backup.KeptPathOf(target.strPath);
+        } else {
+            target.strKept = KeepLinkPathFor(target.strPath);
+            LinkOrCopy(target.strPath, target.strKept);
+        }
     }
 }
 
@@ -177,9 +214,12 @@ void CSaveTransaction::PutBack(std::vector<CTarget>& targets, std::size_t nRepla
         }
     }
     if (problems.empty()) {
-        backup.Discard();  // the set is the old one again: nothing was replaced
+        // The set is the old one again: nothing was replaced, and the note goes first.
+        m_journal.Remove();
+        backup.Discard();
         throw failure;
     }
+    m_bKeepNote = true;  // the next load finishes the save, or refuses the mix
     const std::string where = m_nKeepBackups > 0 ? "in " + backup.Directory()
                                                  : "beside them, named with \".ventry-old\" added";
     throw CFileException(failure.FileName(), failure.OsError(),
@@ -199,7 +239,7 @@ void CSaveTransaction::RemoveKeepLinks(const std::vector<CTarget>& targets) cons
 }
 
 std::vector<std::string> CSaveTransaction::Directories() const {
-    std::vector<std::string> directories;
+    std::vector<std::string> directories{CFile::DirectoryOf(m_journal.Path())};
     for (const std::string& target : m_targets) {
         const std::string directory = CFile::DirectoryOf(target);
         if (std::find(directories.begin(), directories.end(), directory) == directories.end()) {
@@ -210,8 +250,21 @@ std::vector<std::string> CSaveTransaction::Directories() const {
 }
 
 void CSaveTransaction::Rollback() {
+    // An incomplete note names the temporaries, so it goes after them; one that may read as
+    // complete would have the next load finish the save, so it goes before them. A note that
+    // stays keeps its temporaries: with them the next load may still finish the save.
+    if (m_bKeepNote) {
+        m_targets.clear();
+        return;
+    }
+    if (m_journal.MayLookComplete()) {
+        m_journal.Remove();
+    }
     for (const std::string& target : m_targets) {
         CFile::Remove(TemporaryPathFor(target));
+    }
+    if (!m_journal.MayLookComplete()) {
+        m_journal.Remove();
     }
     m_targets.clear();
 }

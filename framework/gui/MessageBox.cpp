@@ -19,7 +19,17 @@ int AfxShowMessageBox(const std::string& text, unsigned type) {
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(QApplication::applicationName());
     box.setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-    box.setIcon((type & 0xF0) == MB_ICONQUESTION ? QMessageBox::Question : QMessageBox::Warning);
+    switch (type & 0xF0) {
+        case MB_ICONQUESTION:
+            box.setIcon(QMessageBox::Question);
+            break;
+        case MB_ICONINFORMATION:
+            box.setIcon(QMessageBox::Information);
+            break;
+        default:
+            box.setIcon(QMessageBox::Warning);
+            break;
+    }
     switch (type & 0xF) {
         case MB_YESNO:
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);

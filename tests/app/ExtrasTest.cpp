@@ -10,6 +10,7 @@
 #include "RecordField.h"
 #include "Resource.h"
 #include "SetWriter.h"
+#include "ToolDoc.h"
 
 namespace {
 
@@ -167,7 +168,7 @@ TEST_F(ExtrasTest, TheTableFollowsTheEditorsAndOpensItsRecords) {
 
 // The program as a user gets it: the demo set in the current directory and the real editors.
 TEST_F(AppTest, EditorCommandsShowAndHideTheRealEditorsOnTheDemoSet) {
-    CVentryDoc demo;
+    CToolDoc demo;
     FillDemoSet(demo);
     ASSERT_TRUE(CSetWriter::Write(demo, SetFilePath(Cwd(), Database::Object)));
     CMainFrame::SetEditorFactory({});

@@ -3,8 +3,12 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <filesystem>
 #include <set>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "CapturedMessages.h"
 #include "DocRecords.h"
@@ -14,6 +18,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::AllOf;
+using testing::AnyOf;
 using testing::ContainsRegex;
 using testing::ElementsAre;
 using testing::HasSubstr;
@@ -37,6 +42,25 @@ Tree TreeOf(const fs::path& root) {
             entry.is_directory() ? Bytes{} : ReadBytes(entry.path());
     }
     return tree;
+}
+
+// The record files of a tree, or of a set, by name.
+Tree RecordFilesIn(const Tree& tree) {
+    Tree files;
+    for (const Database file : kRecordFiles) {
+        const std::string name = fs::path(SetFilePath("", file)).filename().string();
+        if (tree.contains(name)) {
+            files[name] = tree.at(name);
+        }
+    }
+    return files;
+}
+Tree RecordFilesIn(const std::map<Database, Bytes>& set) {
+    Tree files;
+    for (const auto& [file, bytes] : set) {
+        files[fs::path(SetFilePath("", file)).filename().string()] = bytes;
+    }
+    return files;
 }
 
 std::map<Database, Bytes> OnDisk(const fs::path& directory) {
@@ -124,8 +148,8 @@ public:
         for (const char* name :
              {"20000101-000000", "20000101-000000-2", "20000102-000000", "notes"}) {
             fs::create_directories(Dir() / "ventry-backup" / name);
+            WriteBytes(Dir() / "ventry-backup" / name / "object.eod", Bytes{7});
         }
-        WriteBytes(Dir() / "ventry-backup" / "20000101-000000" / "object.eod", Bytes{7});
         for (const Database file : kRecordFiles) {
             if (file == Database::Object || param.changed == Changed::Every) {
                 Change(file);
@@ -141,13 +165,34 @@ public:
     fs::path Dir() const {
         return m_param.target == Target::Loaded ? m_set.Path() : m_other.Path();
     }
-    // Saves with the n-th step of the file layer failing; m_steps are the steps it took.
+    std::string ObjectFile() const { return SetFilePath(Dir(), Database::Object); }
+    // Saves with the n-th step of the file layer failing; m_steps are the steps it took. A
+    // removal that fails leaves litter, not a mix, so none is made to.
     bool SaveFailingAt(std::size_t nFailing) {
         const CFaults fault([this, nFailing](CFileStep step, const std::string& path) {
             m_steps.emplace_back(step, path);
-            return m_steps.size() == nFailing ? EIO : 0;
+            return m_steps.size() == nFailing && step != CFileStep::Remove ? EIO : 0;
         });
-        return m_doc.OnSaveDocument(SetFilePath(Dir(), Database::Object));
+        return m_doc.OnSaveDocument(ObjectFile());
+    }
+    // Saves in a child process that is killed just before the n-th step of the file layer;
+    // false when the save ran through before that step.
+    bool SaveKilledAt(std::size_t nKilled) {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            std::size_t nSteps = 0;
+            AfxSetFileFaultHandler([&nSteps, nKilled](CFileStep, const std::string&) {
+                if (++nSteps == nKilled) {
+                    ::kill(::getpid(), SIGKILL);
+                }
+                return 0;
+            });
+            ::_exit(m_doc.OnSaveDocument(ObjectFile()) ? 0 : 1);
+        }
+        int status = 0;
+        EXPECT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFSIGNALED(status) || WEXITSTATUS(status) == 0) << "the save failed";
+        return WIFSIGNALED(status);
     }
 
     // The document's records on disk, nothing left over, and a new backup, in place of the
@@ -184,6 +229,46 @@ public:
         }
         EXPECT_EQ(m_steps.back(), std::pair(CFileStep::Flush, Dir().string()));
         EXPECT_EQ(copied.size(), m_param.target == Target::Loaded ? 0u : 9u);
+        // The note, made first, flushed with its directory before the first rename, goes after
+        // the last.
+        const auto isRename = [](const auto& step) { return step.first == CFileStep::Rename; };
+        const auto firstRename = std::find_if(m_steps.begin(), m_steps.end(), isRename);
+        const auto afterRenames = std::find_if(m_steps.rbegin(), m_steps.rend(), isRename).base();
+        const std::string note = ObjectFile() + ".ventry-commit";
+        EXPECT_EQ(m_steps.front(), std::pair(CFileStep::Open, note));
+        EXPECT_NE(std::find(m_steps.begin(), firstRename, std::pair{CFileStep::Flush, note}),
+                  firstRename);
+        EXPECT_NE(
+            std::find(m_steps.begin(), firstRename, std::pair{CFileStep::Flush, Dir().string()}),
+            firstRename);
+        EXPECT_NE(std::find(afterRenames, m_steps.end(), std::pair{CFileStep::Remove, note}),
+                  m_steps.end());
+    }
+    // After a killed save the next load finds the old set or finishes the save, telling the
+    // user so; nothing the save made is left but a backup of old files.
+    void ExpectOldOrNewAtLoad(int& nOld, int& nFinished) {
+        if (!m_doc.OnOpenDocument(ObjectFile())) {
+            // A new set that was never put in place has no object file to load.
+            ASSERT_EQ(m_param.target, Target::NewSet);
+            EXPECT_THAT(m_messages.m_texts, ElementsAre(HasSubstr(": No such file or directory")));
+            m_messages.m_texts.clear();
+        }
+        const Tree after = TreeOf(Dir());
+        const bool bNew = RecordFilesIn(after) == RecordFilesIn(m_expected);
+        EXPECT_TRUE(bNew || RecordFilesIn(after) == RecordFilesIn(m_before));
+        EXPECT_THAT(m_messages.m_texts,
+                    AnyOf(IsEmpty(), ElementsAre("The last save of this set was interrupted; it "
+                                                 "has been completed.")));
+        EXPECT_TRUE(bNew || m_messages.m_texts.empty());
+        nOld += bNew ? 0 : 1;
+        nFinished += m_messages.m_texts.size();
+        for (const auto& [name, bytes] : after) {
+            EXPECT_EQ(name.find(".ventry-"), std::string::npos) << name;
+            if (name.starts_with("ventry-backup/") && !m_before.contains(name) &&
+                !name.ends_with('/')) {
+                EXPECT_EQ(bytes, m_before.at(fs::path(name).filename().string())) << name;
+            }
+        }
     }
     // Byte for byte what was there, the edits still unsaved, and the reason given with a path.
     void ExpectFailed() const {
@@ -236,6 +321,25 @@ TEST_P(EveryFailingStepTest, LeavesTheOldSetByteForByteAndNoTemporary) {
     }
 }
 
+// The process is killed before each step of a save in turn, from the first to the last: the
+// next load finds the old set or the new one, never a mix, and no temporary.
+TEST_P(EveryFailingStepTest, AKilledSaveIsUndoneOrFinishedByTheNextLoad) {
+    int nOld = 0;
+    int nFinished = 0;
+    for (std::size_t nKilled = 1;; ++nKilled) {
+        ASSERT_LT(nKilled, 500u) << "the save never runs through";
+        SCOPED_TRACE("killed before step " + std::to_string(nKilled));
+        CFaultRun run(GetParam());
+        if (!run.SaveKilledAt(nKilled)) {
+            break;
+        }
+        run.ExpectOldOrNewAtLoad(nOld, nFinished);
+        ASSERT_FALSE(testing::Test::HasFailure());
+    }
+    EXPECT_GE(nOld, 6);
+    EXPECT_GE(nFinished, 1);
+}
+
 constexpr FaultCase kFaultCases[] = {
     {"EveryDatabaseChangedWithoutBackups", 0, Changed::Every, Target::Loaded, 10},
     {"ToldOnlyThatSomethingChangedWithBackups", 3, Changed::ToldOnly, Target::Loaded, 10},
@@ -275,6 +379,15 @@ TEST_F(SetSaveTest, WhenTheOldFilesCannotBePutBackTheMessageSaysWhereTheyAre) {
                 ElementsAre(AllOf(HasSubstr(Path(Database::Launcher) + ": Input/output error"),
                                   HasSubstr("Not every old file could be put back"),
                                   HasSubstr("The old files are kept in " + backup.string()))));
+    // The note and the temporaries stay, so the next load finishes the save.
+    m_messages.m_texts.clear();
+    ASSERT_TRUE(m_doc.OnOpenDocument(Path(Database::Object)));
+    EXPECT_THAT(m_messages.m_texts,
+                ElementsAre("The last save of this set was interrupted; it has been completed."));
+    for (const Database file : kRecordFiles) {
+        EXPECT_EQ(ReadBytes(Path(file)), Flipped(FullSet(1)[file]));
+    }
+    EXPECT_EQ(FileNamesIn(m_set.Path()).size(), 12u);
 }
 
 // A save replaces only the files that do not hold the document's records as a save writes

@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <random>
 #include <stdexcept>
+
+#include <sys/stat.h>
 
 #include "RecordField.h"
 
@@ -129,4 +132,31 @@ std::string WriteSet(const fs::path& directory, const std::map<Database, Bytes>&
     }
     WriteBytes(AircraftFilePath(directory, letter), aircraft);
     return SetFilePath(directory, Database::Object, letter);
+}
+
+std::string CommitNote(const std::vector<std::string>& lines, bool bComplete) {
+    std::string text = "ventry-commit 1\n";
+    for (const std::string& line : lines) {
+        text += line + '\n';
+    }
+    if (bComplete) {
+        std::uint64_t hash = 0xcbf29ce484222325;
+        for (const char c : text) {
+            hash = (hash ^ static_cast<unsigned char>(c)) * 0x100000001b3;
+        }
+        char hex[17];
+        std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(hash));
+        text += std::string("end ") + hex + '\n';
+    }
+    return text;
+}
+
+std::string NoteIdentity(const fs::path& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) {
+        throw std::runtime_error("cannot stat " + path.string());
+    }
+    return std::to_string(st.st_size) + ' ' +
+           std::to_string(std::int64_t{st.st_mtim.tv_sec} * 1'000'000'000 + st.st_mtim.tv_nsec) +
+           ' ' + std::to_string(st.st_ino);
 }

@@ -71,3 +71,9 @@ std::string AircraftFilePath(const std::filesystem::path& directory, char letter
 // one empty, and the ship-based aircraft file. Returns the object file's path.
 std::string WriteSet(const std::filesystem::path& directory, const std::map<Database, Bytes>& files,
                      char letter = 'e', const Bytes& aircraft = {});
+
+// A save's commit note as the program writes it: the header, the lines and, when complete, the
+// end line with the FNV-1a 64 checksum of everything before it.
+std::string CommitNote(const std::vector<std::string>& lines, bool bComplete);
+// "<size> <modified ns> <inode>" of a file: how a commit note names the file a save wrote.
+std::string NoteIdentity(const std::filesystem::path& path);
