@@ -108,6 +108,12 @@ bool CMainFrame::OnCommand(unsigned nID) {
         case ID_EDIT_HISTORY:
             m_pExtras->ShowHistory([this](std::size_t nPosition) { MoveHistoryTo(nPosition); });
             return true;
+        case ID_EDIT_SET_VALUES:
+            m_pExtras->SetValuesInTable();
+            return true;
+        case ID_EXTRAS_FIND_IN_SET:
+            m_pExtras->ShowFindInSet();
+            return true;
         default:
             return CFrameWnd::OnCommand(nID);
     }
@@ -121,6 +127,10 @@ bool CMainFrame::OnUpdateCommand(CCmdUI& cmdUI) {
     }
     if (cmdUI.m_nID == ID_EXTRAS_WHERE_USED) {
         cmdUI.Enable(ActiveEditor() != nullptr);
+        return true;
+    }
+    if (cmdUI.m_nID == ID_EDIT_SET_VALUES) {
+        cmdUI.Enable(m_pExtras && m_pExtras->IsTableViewShown());
         return true;
     }
     if (cmdUI.m_nID == ID_EDIT_UNDO || cmdUI.m_nID == ID_EDIT_REDO) {

@@ -32,6 +32,12 @@ bool CCellEdit::Refuse(std::uint16_t nKey, const FieldColumn& column,
     return false;
 }
 
+void CCellEdit::Refuse(std::string strProblem) {
+    if (!Failed()) {
+        m_strProblem = std::move(strProblem);
+    }
+}
+
 bool CCellEdit::NoteWritten(std::uint16_t nKey, const FieldColumn& column) {
     const std::uint8_t* pImage = Image(nKey);
     const std::uint8_t* pRecord = m_doc.Records(m_layout.database).Find(nKey);

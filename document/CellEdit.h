@@ -35,6 +35,8 @@ public:
     }
     // Notes a refusal of the cell's value, which refuses the step; returns false.
     bool Refuse(std::uint16_t nKey, const FieldColumn& column, const std::string& strReason);
+    // Refuses the step for a reason of no one cell.
+    void Refuse(std::string strProblem);
 
     bool Failed() const { return !m_strProblem.empty(); }
     const std::string& Problem() const { return m_strProblem; }

@@ -141,3 +141,23 @@ bool CValueExpression::Compute(std::uint8_t* pAt, std::string& strReason) const 
     WriteInteger(kind, pAt, static_cast<std::int64_t>(result));
     return true;
 }
+
+CCellEdit SetValues(const CVentryDoc& doc, Database database, const FieldColumn& column,
+                    std::span<const std::uint16_t> keys, const CValueNames& names,
+                    std::string_view text) {
+    CCellEdit edit(doc, database);
+    CValueExpression expression;
+    std::string strProblem;
+    if (!expression.Parse(text, strProblem) || !expression.Bind(column, names, strProblem)) {
+        edit.Refuse(column.name + ": " + strProblem);
+        return edit;
+    }
+    for (const std::uint16_t nKey : keys) {
+        if (!edit.Write(nKey, column, [&expression](std::uint8_t* pImage, std::string& strReason) {
+                return expression.Apply(pImage, strReason);
+            })) {
+            break;
+        }
+    }
+    return edit;
+}

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
+#include "CellEdit.h"
 #include "FieldText.h"
 
 class CValueNames;
@@ -38,3 +40,10 @@ private:
     const FieldColumn* m_pColumn = nullptr;
     const CValueNames* m_pNames = nullptr;
 };
+
+// Set Values: the expression text applied to the column's cell of every record of keys, as one
+// edit of the database; its Problem() says why it is refused: the expression's own, or the
+// first cell whose result does not fit.
+CCellEdit SetValues(const CVentryDoc& doc, Database database, const FieldColumn& column,
+                    std::span<const std::uint16_t> keys, const CValueNames& names,
+                    std::string_view text);

@@ -1,5 +1,6 @@
 #include "ExtrasWindows.h"
 
+#include "FindInSetDlg.h"
 #include "HistoryDlg.h"
 #include "SetCheckDlg.h"
 #include "TableViewDlg.h"
@@ -31,7 +32,21 @@ void CExtrasWindows::ShowSetCheck() {
 }
 
 void CExtrasWindows::ShowTableView() {
-    Present(Made(m_pTableView, m_frame, m_doc));
+    if (m_pTableView == nullptr) {
+        // The frame's commands follow the table in and out of sight: Set Values needs it.
+        Made(m_pTableView, m_frame, m_doc).installEventFilter(&m_frame);
+    }
+    Present(*m_pTableView);
+}
+
+bool CExtrasWindows::IsTableViewShown() const {
+    return m_pTableView != nullptr && m_pTableView->isVisible();
+}
+
+void CExtrasWindows::SetValuesInTable() {
+    if (IsTableViewShown()) {
+        m_pTableView->SetValues();
+    }
 }
 
 void CExtrasWindows::ShowWhereUsed(Database database, std::uint16_t nKey) {
@@ -47,4 +62,10 @@ void CExtrasWindows::ShowHistory(const std::function<void(std::size_t nPosition)
     }
     Present(*m_pHistory);
     m_pHistory->Refill();
+}
+
+void CExtrasWindows::ShowFindInSet() {
+    CFindInSetDlg& window = Made(m_pFindInSet, m_frame, m_doc);
+    Present(window);
+    window.Refill();
 }

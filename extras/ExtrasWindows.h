@@ -6,6 +6,7 @@
 
 #include "RecordLayout.h"
 
+class CFindInSetDlg;
 class CHistoryDlg;
 class CSetCheckDlg;
 class CTableViewDlg;
@@ -22,9 +23,13 @@ public:
     // Checks the set anew.
     void ShowSetCheck();
     void ShowTableView();
+    bool IsTableViewShown() const;
+    // Set Values for the cells selected in the Table View.
+    void SetValuesInTable();
     void ShowWhereUsed(Database database, std::uint16_t nKey);
     // moveTo takes the set to a position of its history.
     void ShowHistory(const std::function<void(std::size_t nPosition)>& moveTo);
+    void ShowFindInSet();
 
 private:
     QWidget& m_frame;
@@ -33,4 +38,5 @@ private:
     CTableViewDlg* m_pTableView = nullptr;
     CWhereUsedDlg* m_pWhereUsed = nullptr;
     CHistoryDlg* m_pHistory = nullptr;
+    CFindInSetDlg* m_pFindInSet = nullptr;
 };

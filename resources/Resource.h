@@ -22,6 +22,8 @@ enum : unsigned {
     ID_EXTRAS_WHERE_USED = 32802,
     ID_OPEN_REFERENCED_RECORD = 32803,
     ID_EDIT_HISTORY = 32804,
+    ID_EXTRAS_FIND_IN_SET = 32805,
+    ID_EDIT_SET_VALUES = 32808,
 
     IDS_REGISTRY_KEY = 61204,
     IDS_OBJECT_FILES = 61217,
@@ -36,6 +38,9 @@ enum : int {
     IDD_TABLE_VIEW = 171,
     IDD_WHERE_USED = 172,
     IDD_HISTORY = 173,
+    IDD_FIND_IN_SET = 174,
+    IDD_SET_VALUES = 177,
+    IDD_FIND_REPLACE = 178,
 
     IDC_INDEX = 1004,
     IDC_UNDO = 1115,
@@ -54,4 +59,15 @@ enum : int {
     IDC_TABLE_FILTER = 1312,
     IDC_REFERRERS = 1320,
     IDC_HISTORY = 1330,
+    IDC_FIND_QUERY = 1340,
+    IDC_FIND_RESULTS = 1341,
+    IDC_FIND = 1342,
+    IDC_FIND_SUMMARY = 1343,  // how many matched, and how many show
+    IDC_EXPRESSION = 1370,
+    IDC_CHANGE_COUNT = 1371,  // "3 of 5 cells will change", or why none can
+    IDC_REPLACE_FIND = 1380,
+    IDC_REPLACE_WITH = 1381,
+    IDC_WHOLE_WORD = 1382,
+    IDC_MATCH_CASE = 1383,
+    IDC_REPLACE_SCOPE = 1384,  // which cells Replace All goes through
 };

@@ -14,7 +14,8 @@ class CArgumentList {
 public:
     CArgumentList(CLI::App& app, const char* pszCommand, const char* pszDescription);
 
-    CArgumentList& Text(const char* pszName, std::string& value, const char* pszHelp);
+    CArgumentList& Text(const char* pszName, std::string& value, const char* pszHelp,
+                        bool bRequired = true);
     // One of choices; an optional positional stays empty when not given.
     CArgumentList& Choice(const char* pszName, std::string& value,
                           const std::vector<std::string>& choices, const char* pszHelp,

@@ -11,6 +11,7 @@
 #include "DiffCommand.h"
 #include "DumpCommand.h"
 #include "ExportCommand.h"
+#include "FindCommand.h"
 #include "GenerateCommand.h"
 #include "ImportCommand.h"
 #include "RefsCommand.h"
@@ -20,7 +21,7 @@ namespace {
 constexpr const char* kFooter =
     "Sets are read and written through the document's own load and save: all files at once or "
     "none.\nExit status: 0 success, 1 failure (check: problems found, diff: the sets differ), 2 "
-    "usage error, 3 a set could not be read.";
+    "usage error, 3 a set could not be read; find: 1 when nothing matched.";
 
 }  // namespace
 
@@ -38,6 +39,7 @@ int CVentryDbTool::Run(const std::vector<std::string>& args) {
         std::make_unique<CExportCommand>(m_services),
         std::make_unique<CImportCommand>(),
         std::make_unique<CRefsCommand>(m_services),
+        std::make_unique<CFindCommand>(m_services),
     };
     std::vector<CLI::App*> subcommands;
     for (const auto& command : commands) {
