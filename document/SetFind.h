@@ -11,9 +11,9 @@ class CVentryDoc;
 // What to look for across the set: a text (UTF-8, as typed), and optionally one database and
 // one field, named as a column ("sensor_slots_3") or as a layout field ("sensor_slots").
 struct CFindQuery {
-    std::string strText;
+    std::string strText = {};
     const RecordLayout* pOnly = nullptr;
-    std::string strField;
+    std::string strField = {};
 };
 
 // One field of one record that matches; nIndex is the index a save writes the record under.

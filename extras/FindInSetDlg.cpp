@@ -59,7 +59,7 @@ void CFindInSetDlg::Refill() {
         m_pSummary->clear();
         return;
     }
-    m_matches = FindInSet(m_doc, {.strText = m_strQuery, .pOnly = nullptr, .strField = {}});
+    m_matches = FindInSet(m_doc, {m_strQuery});
     const std::size_t nShown = std::min(m_matches.size(), kMaxLines);
     QStringList lines;
     lines.reserve(static_cast<qsizetype>(nShown));

@@ -111,8 +111,9 @@ QVariant CRecordTableModel::data(const QModelIndex& index, int nRole) const {
             ReadInteger(column.pField->kind,
                         Row(index.row()).pRecord + column.pField->ElementOffset(column.nElement)));
     }
-    if (nRole == Qt::TextAlignmentRole &&
-        m_columns[static_cast<std::size_t>(index.column())].pField->IsNumber()) {
+    // Numbers line up on the right; names read as words.
+    if (nRole == Qt::TextAlignmentRole && column.pField->IsNumber() &&
+        CValueNames::MeaningOf(column) == nullptr) {
         return QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
     }
     return {};
