@@ -222,7 +222,7 @@ void CTableViewDlg::Paste() {
     }
     if (from.row() + block.size() > static_cast<std::size_t>(m_pModel->rowCount()) ||
         from.column() + nWidth > static_cast<std::size_t>(m_pModel->columnCount())) {
-        AfxShowMessageBox("The " + std::to_string(block.size()) + " rows of " +
+        AfxShowMessageBox("The " + std::to_string(block.size()) + " \xC3\x97 " +
                           std::to_string(nWidth) +
                           " cells on the clipboard reach beyond the table from the current cell.");
         return;
