@@ -19,9 +19,14 @@ CRecordTableModel::CRecordTableModel(CVentryDoc& doc, QObject* pParent)
           if (notice.Touches(m_database) && !m_bStoring) {
               Rearrange(true);
           }
-          if ((notice.Touches(Database::Object) || notice.Touches(Database::Entity)) &&
-              NameAnew() && rowCount() > 0) {
-              emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+          // Only a launcher's ammunition takes its names from the set: from its weapon
+          // entities, which the objects make weapons. They are named anew when next shown.
+          if (m_database == Database::Launcher &&
+              (notice.Touches(Database::Object) || notice.Touches(Database::Entity))) {
+              m_pNames.reset();
+              if (rowCount() > 0) {
+                  emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+              }
           }
       })) {
     SetDatabase(Database::Object);
@@ -41,7 +46,7 @@ void CRecordTableModel::SetDatabase(Database database) {
         }
     }
     m_nSortColumn = -1;
-    NameAnew();
+    m_pNames.reset();
     CollectRows();
     m_shown = ArrangedRows();
     endResetModel();
@@ -62,11 +67,12 @@ bool CRecordTableModel::IsIndexColumn(int nColumn) const {
            m_columns[static_cast<std::size_t>(nColumn)].pField->name == "index";
 }
 
-bool CRecordTableModel::NameAnew() {
-    // Only a launcher's ammunition takes its names from the set.
-    const bool bFromSet = m_database == Database::Launcher;
-    m_pNames = bFromSet ? std::make_unique<CValueNames>(m_doc) : std::make_unique<CValueNames>();
-    return bFromSet;
+const CValueNames& CRecordTableModel::Names() const {
+    if (!m_pNames) {
+        m_pNames = m_database == Database::Launcher ? std::make_unique<CValueNames>(m_doc)
+                                                    : std::make_unique<CValueNames>();
+    }
+    return *m_pNames;
 }
 
 std::string CRecordTableModel::Text(int nRow, int nColumn) const {
@@ -104,7 +110,7 @@ QVariant CRecordTableModel::data(const QModelIndex& index, int nRole) const {
     }
     const FieldColumn& column = Column(index.column());
     if (nRole == Qt::DisplayRole || nRole == Qt::EditRole) {
-        return QString::fromStdString(m_pNames->Format(column, Row(index.row()).pRecord));
+        return QString::fromStdString(Names().Format(column, Row(index.row()).pRecord));
     }
     if (nRole == kValueRole && CValueNames::MeaningOf(column) != nullptr) {
         return QVariant::fromValue<qlonglong>(
@@ -153,7 +159,7 @@ bool CRecordTableModel::setData(const QModelIndex& index, const QVariant& value,
         WriteInteger(column.pField->kind,
                      image.data() + column.pField->ElementOffset(column.nElement),
                      value.toLongLong());
-    } else if (!m_pNames->Parse(column, value.toString().toStdString(), image.data(), strReason)) {
+    } else if (!Names().Parse(column, value.toString().toStdString(), image.data(), strReason)) {
         AfxShowMessageBox("The field \"" + column.name + "\" " + strReason);
         return false;
     }

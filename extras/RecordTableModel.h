@@ -38,7 +38,8 @@ public:
     const FieldColumn& Column(int nColumn) const {
         return m_columns[static_cast<std::size_t>(nColumn)];
     }
-    const CValueNames& Names() const { return *m_pNames; }
+    // The names of the values, for the set as it is now.
+    const CValueNames& Names() const;
     // Applies an edit of the table's cells as one step; the rows stay where they are. False
     // when it changes nothing.
     bool Apply(const CCellEdit& edit);
@@ -62,18 +63,16 @@ private:
     void Rearrange(bool bRecordsChanged);
     void CollectRows();
     std::vector<std::uint32_t> ArrangedRows() const;
-    // Names anew after a change of what names the ammunition; false when nothing is named so.
-    bool NameAnew();
     bool ApplyOwnChange(CSetChange change);
 
     CVentryDoc& m_doc;
     int m_nListener;
     Database m_database = Database::Object;
     std::vector<FieldColumn> m_columns;
-    std::unique_ptr<CValueNames> m_pNames;
-    std::vector<CTableRow> m_rows;       // every record, in index-map order
-    std::vector<std::uint32_t> m_shown;  // positions in m_rows, as the table shows them
-    std::string m_strFilter;             // folded
+    mutable std::unique_ptr<CValueNames> m_pNames;  // made when first asked for
+    std::vector<CTableRow> m_rows;                  // every record, in index-map order
+    std::vector<std::uint32_t> m_shown;             // positions in m_rows, as the table shows them
+    std::string m_strFilter;                        // folded
     bool m_bFilterMatchesNothing = false;
     int m_nSortColumn = -1;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;

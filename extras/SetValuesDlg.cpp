@@ -34,13 +34,13 @@ void CSetValuesDlg::OnInitDialog() {
     auto* pLayout = new QVBoxLayout(this);
     const FieldColumn& column = m_model.Column(m_nColumn);
     const std::string label = EditorLabel(m_model.GetDatabase(), column);
-    pLayout->addWidget(new QLabel(
-        QStringLiteral("%1 of %2%3:")
-            .arg(CellCount(m_keys.size()))
-            .arg(QString::fromStdString(column.name))
-            .arg(label.empty() ? QString()
-                               : QStringLiteral(" (%1)").arg(QString::fromLatin1(label))),
-        this));
+    // "New value of 4 cells of rounds_4, No. of Rounds 4 (Weapon Details):"
+    QString heading = QStringLiteral("New value of %1 of %2")
+                          .arg(CellCount(m_keys.size()), QString::fromStdString(column.name));
+    if (!label.empty()) {
+        heading += QStringLiteral(", ") + QString::fromLatin1(label);
+    }
+    pLayout->addWidget(new QLabel(heading + QLatin1Char(':'), this));
     m_pExpression = new QLineEdit(this);
     m_pExpression->setObjectName(QString::number(IDC_EXPRESSION));
     m_pExpression->setAccessibleName(QStringLiteral("New value"));

@@ -20,12 +20,9 @@ inline constexpr CMenuItemResource kFileMenu[] = {
 // Undo and Redo name the step they take back or apply again; Set Values works on the cells
 // selected in the Table View.
 inline constexpr CMenuItemResource kEditMenu[] = {
-    {ID_EDIT_UNDO, "&Undo\tCtrl+Z"},
-    {ID_EDIT_REDO, "&Redo\tCtrl+Y"},
-    {ID_SEPARATOR, nullptr},
-    {ID_EDIT_HISTORY, "History..."},
-    {ID_SEPARATOR, nullptr},
-    {ID_EDIT_SET_VALUES, "&Set Values..."},
+    {ID_EDIT_UNDO, "&Undo\tCtrl+Z"}, {ID_EDIT_REDO, "&Redo\tCtrl+Y"},
+    {ID_SEPARATOR, nullptr},         {ID_EDIT_HISTORY, "History..."},
+    {ID_SEPARATOR, nullptr},         {ID_EDIT_SET_VALUES, "&Set Values..."},
 };
 
 // The keys named after the tab are labels only: Ctrl+O and Ctrl+S open and save.
@@ -48,16 +45,13 @@ inline constexpr CMenuItemResource kHelpMenu[] = {
 };
 
 inline constexpr CPopupMenuResource kMenu[] = {
-    {"&Datei", kFileMenu},
-    {"&Edit", kEditMenu},
-    {"&View", kViewMenu},
-    {"&Extras", kExtrasMenu},
-    {"&?", kHelpMenu},
+    {"&Datei", kFileMenu},    {"&Edit", kEditMenu}, {"&View", kViewMenu},
+    {"&Extras", kExtrasMenu}, {"&?", kHelpMenu},
 };
 
 inline constexpr CAcceleratorResource kAccelerators[] = {
-    {"Ctrl+N", ID_FILE_NEW},  {"Ctrl+O", ID_FILE_OPEN},   {"Ctrl+S", ID_FILE_SAVE},
-    {"Ctrl+Z", ID_EDIT_UNDO}, {"Ctrl+Y", ID_EDIT_REDO},   {"F6", ID_NEXT_PANE},
+    {"Ctrl+N", ID_FILE_NEW},    {"Ctrl+O", ID_FILE_OPEN},          {"Ctrl+S", ID_FILE_SAVE},
+    {"Ctrl+Z", ID_EDIT_UNDO},   {"Ctrl+Y", ID_EDIT_REDO},          {"F6", ID_NEXT_PANE},
     {"Shift+F6", ID_PREV_PANE}, {"Ctrl+F", ID_EXTRAS_FIND_IN_SET},
 };
 

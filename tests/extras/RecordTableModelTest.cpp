@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <algorithm>
 
+#include "DocRecords.h"
 #include "GuiTest.h"
 #include "RecordField.h"
 #include "RecordLayouts.h"
@@ -287,6 +288,44 @@ TEST_F(RecordTableModelTest, EnumeratedAndBitFieldsOfEveryLayoutShowAndStoreAsTh
         EXPECT_EQ(stored, expected);
         delete pEditor;
     }
+}
+
+// A launcher's ammunition by the weapon entities of the set as it is now; headers keep the
+// layout's names and tell the editors' labels.
+TEST_F(RecordTableModelTest, AmmunitionFollowsTheWeaponEntitiesAndHeadersTellTheEditorsLabels) {
+    AddObject(m_doc, 1, "Torpedo", 2, 8);
+    Add(Database::Entity, 10,
+        HandRecord(Database::Entity, 10, "Torpedo Load",
+                   {{36, {'T', 'o', 'r', 'p', 'e', 'd', 'o'}}}));
+    Add(Database::Launcher, 3, HandRecord(Database::Launcher, 3, "Tube", {{72, {10, 0, 11}}}));
+    m_model.SetDatabase(Database::Launcher);
+    EXPECT_EQ(Cell(0, "ammo_types_1"), "Torpedo Load");
+    EXPECT_EQ(Cell(0, "ammo_types_2"), "11");
+    EXPECT_EQ(Cell(0, "ammo_types_3"), "");
+    const FieldColumn& ammo = m_model.Column(Column("ammo_types_1"));
+    ASSERT_EQ(m_model.Names().Items(ammo).size(), 2u);
+    EXPECT_EQ(m_model.Names().Items(ammo)[1].strName, "Torpedo Load");
+    CSetChange change("the torpedo becomes a ship");
+    Bytes torpedo = RecordBytes(m_doc, Database::Object, 1);
+    const Bytes before = torpedo;
+    torpedo[24] = 2;
+    change.Change(Database::Object, 1, before, torpedo);
+    ASSERT_TRUE(m_doc.ApplyChange(std::move(change)));
+    EXPECT_EQ(Cell(0, "ammo_types_1"), "10");
+    const auto tip = [this](const char* pszColumn) {
+        return m_model.headerData(Column(pszColumn), Qt::Horizontal, Qt::ToolTipRole)
+            .toString()
+            .toStdString();
+    };
+    EXPECT_EQ(tip("ammo_types_1"), "Ammo Type 1 (Weapon Details)");
+    EXPECT_EQ(tip("attributes"), "Attributes");
+    EXPECT_EQ(tip("name"), "Name");
+    m_model.SetDatabase(Database::Object);
+    EXPECT_EQ(tip("target_caps"), "targetCaps");
+    EXPECT_EQ(tip("asw"), "ASW (Mission Priorities)");
+    EXPECT_EQ(tip("launcher_slots_1"), "");
+    EXPECT_EQ(m_model.headerData(Column("target_caps"), Qt::Horizontal, Qt::DisplayRole),
+              "target_caps");
 }
 
 }  // namespace
