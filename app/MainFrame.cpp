@@ -101,6 +101,9 @@ bool CMainFrame::OnCommand(unsigned nID) {
         case ID_EXTRAS_WHERE_USED:
             OnWhereUsed();
             return true;
+        case ID_EXTRAS_COMPARE:
+            m_pExtras->ShowCompare();
+            return true;
         case ID_EDIT_UNDO:
         case ID_EDIT_REDO:
             OnUndoRedo(nID == ID_EDIT_UNDO);

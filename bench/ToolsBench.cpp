@@ -1,8 +1,10 @@
 // The commands of ventry-db on a maximal set (65 536 records in every database), each run as
 // the program a user runs, beside "ventry-db copy" (and find beside check) of the same set in
-// the same run so the ratios compare like with like; and building the reference index of the loaded
-// set. Results go to /dev/null. The set, its copy and its CSV files are made once, before the first
-// benchmark.
+// the same run so the ratios compare like with like; and building the reference index of the
+// loaded set. Results go to /dev/null. The set, its copies, its CSV files, the script and two
+// sets with 1 % of the records of every database changed, for merging, are made once, before
+// the first benchmark; the script changes one field of every object of its own copy and saves
+// it.
 
 #include <benchmark/benchmark.h>
 
@@ -10,12 +12,17 @@
 #include <spawn.h>
 #include <sys/wait.h>
 
+#include <array>
 #include <filesystem>
+#include <fstream>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "RecordLayouts.h"
 #include "ReferenceIndex.h"
+#include "SetChange.h"
 #include "ThrowingServices.h"
 #include "VentryDoc.h"
 #include "core/AppServices.h"
@@ -47,6 +54,37 @@ int RunVentryDb(std::vector<std::string> args) {
     return WEXITSTATUS(status);
 }
 
+// A field of every database that nothing refers to and the set check does not judge, in the
+// order of Database.
+constexpr std::array<const char*, kDatabaseCount> kMergedFields{
+    "fuel",       "data25", "pitch",      "hangar_x", "data06",
+    "band_0_100", "data22", "free_var_1", "data04",   "data05"};
+
+// Saves the set of source as the set of destination with one field changed in every record
+// whose key is nFirst modulo 100.
+void WriteChangedSet(const std::string& source, const std::string& destination,
+                     std::uint16_t nFirst) {
+    CVentryDoc doc;
+    doc.OnOpenDocument(source);
+    CSetChange change;
+    for (const RecordLayout* layout : kRecordLayouts) {
+        const LayoutField& field =
+            layout->Field(kMergedFields[static_cast<std::size_t>(layout->database)]);
+        doc.Records(layout->database).ForEach([&](std::uint16_t nKey, std::uint8_t* pRecord) {
+            if (nKey % 100 == nFirst) {
+                std::vector<std::uint8_t> after(pRecord, pRecord + layout->nRecordSize);
+                after[field.nOffset] ^= 1;
+                change.Change(layout->database, nKey, {pRecord, after.size()}, after);
+            }
+        });
+    }
+    doc.ApplyChange(std::move(change));
+    fs::create_directories(fs::path(destination).parent_path());
+    if (!doc.OnSaveDocument(destination)) {
+        throw std::runtime_error("cannot write " + destination);
+    }
+}
+
 class CBenchSets {
 public:
     CBenchSets() {
@@ -56,11 +94,16 @@ public:
         }
         m_root = pattern;
         fs::create_directory(m_root / "copy");
+        fs::create_directory(m_root / "scripted");
+        std::ofstream(Script()) << "for i, o in set.object:records() do o.fuel = o.fuel + 1 end\n";
         if (RunVentryDb({"generate", Dir("set"), "65536"}) != 0 ||
             RunVentryDb({"copy", Set(), Copy()}) != 0 ||
+            RunVentryDb({"copy", Set(), Scripted()}) != 0 ||
             RunVentryDb({"export", Set(), Dir("csv")}) != 0) {
             throw std::runtime_error("cannot make the benchmark sets");
         }
+        WriteChangedSet(Set(), Ours(), 0);
+        WriteChangedSet(Set(), Theirs(), 50);
     }
     ~CBenchSets() {
         std::error_code ignored;
@@ -73,6 +116,11 @@ public:
     std::string Set() const { return Dir("set") + "/object.eod"; }
     std::string Copy() const { return Dir("copy") + "/object.eod"; }
     std::string Imported() const { return Dir("imported") + "/object.eod"; }
+    std::string Scripted() const { return Dir("scripted") + "/object.eod"; }
+    std::string Script() const { return Dir("fuel.lua"); }
+    std::string Ours() const { return Dir("ours") + "/object.eod"; }
+    std::string Theirs() const { return Dir("theirs") + "/object.eod"; }
+    std::string Merged() const { return Dir("merged") + "/object.eod"; }
 
 private:
     fs::path m_root;
@@ -116,6 +164,14 @@ void BM_Export(benchmark::State& state) {
 void BM_Import(benchmark::State& state) {
     BenchCommand(state, {"import", g_pSets->Dir("csv"), g_pSets->Imported()}, 0);
 }
+void BM_Merge(benchmark::State& state) {
+    BenchCommand(
+        state, {"merge", g_pSets->Set(), g_pSets->Ours(), g_pSets->Theirs(), g_pSets->Merged()}, 0);
+}
+
+void BM_Run(benchmark::State& state) {
+    BenchCommand(state, {"run", g_pSets->Script(), g_pSets->Scripted()}, 0);
+}
 
 void BM_ReferenceIndex(benchmark::State& state) {
     CVentryDoc doc;
@@ -134,6 +190,8 @@ BENCHMARK(BM_DumpJson)->UseRealTime()->Unit(benchmark::kMillisecond)->Iterations
 BENCHMARK(BM_Diff)->UseRealTime()->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_Export)->UseRealTime()->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_Import)->UseRealTime()->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_Run)->UseRealTime()->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_Merge)->UseRealTime()->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_ReferenceIndex)->UseRealTime()->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace

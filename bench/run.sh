@@ -15,7 +15,7 @@ runs=5
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVENTRY_BENCH=ON >/dev/null
 ninja -C "$build" -j2 ventry ventry-db ventry_bench_document ventry_bench_editors \
-    ventry_bench_editor_open ventry_bench_startup >/dev/null
+    ventry_bench_editor_open ventry_bench_startup ventry_bench_undo >/dev/null
 if [ ! -x /usr/bin/time ]; then
     apt-get install -y time >/dev/null
 fi
@@ -62,6 +62,8 @@ quiet "$build/bench/ventry_bench_document" "$work/max/object.eod" "$work/out" \
     "${bench_options[@]}" --benchmark_out="$work/document.csv" >/dev/null
 quiet "$build/bench/editors/ventry_bench_editors" --benchmark_out_format=csv \
     --benchmark_out="$work/editors.csv" >/dev/null
+quiet "$build/bench/extras/ventry_bench_undo" --benchmark_out_format=csv \
+    --benchmark_out="$work/undo.csv" >/dev/null
 
 # The programs with windows, with one X server for all of them when there is one.
 cat >"$work/gui.sh" <<EOF
@@ -101,6 +103,9 @@ startup_ms=$(median <"$work/startup.txt")
     echo "memory-load $(bench_median "$work/document.csv" BM_LoadFromMemory)"
     echo "fill $(bench_median "$work/editors.csv" BM_TypeFilterAllTypes)"
     echo "search $(bench_median "$work/editors.csv" BM_SearchMatchingAll)"
+    echo "undo $(bench_median "$work/undo.csv" BM_UndoOneApply)"
+    echo "redo $(bench_median "$work/undo.csv" BM_RedoOneApply)"
+    echo "history $(awk -F, '/BM_ThousandAppliesMemory/ { print $NF }' "$work/undo.csv")"
     for editor in Object Sensor Launcher Profile Mast Entity 3DObject Airstrip ShipClass \
         CountryName; do
         echo "open-$editor $(bench_median "$work/open.csv" "BM_OpenEditor/$editor/maximal")" \
@@ -135,6 +140,13 @@ $1 == "free" { row("free the loaded document", $2, "< 20 ms", $2 < 20) }
 $1 == "memory-load" { row("load from memory, without the disk", $2, "-", 1) }
 $1 == "fill" { row("list fill, type filter, 65,536 lines", $2, "< 30 ms", $2 < 30) }
 $1 == "search" { row("search matching all of 65,536 records", $2, "< 30 ms", $2 < 30) }
+$1 == "undo" { row("undo of one Apply, editor and table open", $2, "< 5 ms", $2 < 5) }
+$1 == "redo" { row("redo of one Apply, editor and table open", $2, "< 5 ms", $2 < 5) }
+$1 == "history" {
+    printf "  %-50s %9.2f MB  %12s %8s  %-16s %s\n", "history of 1,000 single-record Applies", $2,
+           "-", "-", "< 2 MB", $2 < 2 ? "met" : "MISSED"
+    if ($2 >= 2) failed = 1
+}
 $1 ~ /^open-/ {
     row(sprintf("open %s editor, maximal set (demo %.1f ms)", substr($1, 6), $3), $2,
         sprintf("< %.1f ms", $3 + 50), $2 < $3 + 50)

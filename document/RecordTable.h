@@ -3,8 +3,14 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "RecordLayout.h"
+
+struct CKeyedRecord {
+    std::uint16_t nKey;
+    const std::uint8_t* pRecord;
+};
 
 // The records of one database as raw images under 16-bit keys, walked in the index map's
 // order. It never gives records away: New adds one to the map that owns it.
@@ -31,4 +37,13 @@ public:
     std::size_t NameOffset() const { return Layout().NameField().nOffset; }
     std::size_t NameWidth() const { return Layout().NameField().nWidth; }
     bool IsEmpty() const { return Count() == 0; }
+    // Every record with its key, in the order of the walk.
+    std::vector<CKeyedRecord> Keyed() const {
+        std::vector<CKeyedRecord> records;
+        records.reserve(Count());
+        ForEach([&](std::uint16_t nKey, const std::uint8_t* pRecord) {
+            records.push_back({nKey, pRecord});
+        });
+        return records;
+    }
 };

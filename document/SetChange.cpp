@@ -1,7 +1,6 @@
 #include "SetChange.h"
 
 #include <algorithm>
-#include <ranges>
 
 void CSetChange::Change(Database database, std::uint16_t nKey, std::span<const std::uint8_t> before,
                         std::span<const std::uint8_t> after) {
@@ -38,8 +37,9 @@ CSetChange CSetChange::Inverse() const {
     CSetChange inverse(m_strTitle);
     inverse.m_records.reserve(m_records.size());
     // Last first, so a record changed twice in one step comes back to its first bytes.
-    for (const CRecordChange& record : std::views::reverse(m_records)) {
-        inverse.m_records.push_back({record.database, record.nKey, record.after, record.before});
+    for (auto record = m_records.rbegin(); record != m_records.rend(); ++record) {
+        inverse.m_records.push_back(
+            {record->database, record->nKey, record->after, record->before});
     }
     return inverse;
 }

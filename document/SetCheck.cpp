@@ -82,25 +82,26 @@ void CheckReference(const CReferenceIndex& references, const CReference& referen
                             CReferenceIndex::FieldName(reference), std::move(code),
                             std::move(message), reference.nFromKey});
     };
-    const std::string target = references.Target(reference);
+    // Nearly every reference is sound: its target's text is made only for a finding.
+    const auto target = [&] { return references.Target(reference); };
     if (reference.pLink->bByName) {
         if (!reference.bResolved) {
-            add("no-object",
-                "no object is named \"" + target + "\"; the type filter files this record as Sub");
+            add("no-object", "no object is named \"" + target() +
+                                 "\"; the type filter files this record as Sub");
         }
         return;
     }
     if (reference.To() == Database::Entity) {
         if (!references.Lookup().IsWeaponEntity(reference.nToIndex)) {
             add("not-a-weapon",
-                "entity " + target +
+                "entity " + target() +
                     (reference.bResolved ? " is not a weapon entity" : " does not exist"));
         }
         return;
     }
     if (!reference.bResolved) {
         add("missing-record",
-            std::string(LayoutOf(reference.To()).title) + " " + target + " does not exist");
+            std::string(LayoutOf(reference.To()).title) + " " + target() + " does not exist");
     }
 }
 

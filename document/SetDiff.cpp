@@ -1,6 +1,7 @@
 #include "SetDiff.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <tuple>
 #include <vector>
@@ -12,20 +13,6 @@
 
 namespace {
 
-struct CKeyedRecord {
-    std::uint16_t nKey;
-    const std::uint8_t* pRecord;
-};
-
-std::vector<CKeyedRecord> RecordsOf(const CRecordTable& table) {
-    std::vector<CKeyedRecord> records;
-    records.reserve(table.Count());
-    table.ForEach([&](std::uint16_t nKey, const std::uint8_t* pRecord) {
-        records.push_back({nKey, pRecord});
-    });
-    return records;
-}
-
 // Every column whose text differs; false when the records are equal.
 bool DiffRecords(const RecordLayout& layout, const std::vector<FieldColumn>& columns,
                  std::uint16_t nKey, const std::uint8_t* pOld, const std::uint8_t* pNew,
@@ -34,6 +21,11 @@ bool DiffRecords(const RecordLayout& layout, const std::vector<FieldColumn>& col
         return false;
     }
     for (const FieldColumn& column : columns) {
+        // A column's text comes from its element's bytes alone: equal bytes, equal texts.
+        const std::size_t nAt = column.pField->ElementOffset(column.nElement);
+        if (std::memcmp(pOld + nAt, pNew + nAt, column.pField->nWidth) == 0) {
+            continue;
+        }
         std::string oldText = FormatColumn(column, pOld);
         std::string newText = FormatColumn(column, pNew);
         if (oldText != newText) {
@@ -52,8 +44,8 @@ bool DiffSets(const CVentryDoc& oldDoc, const CVentryDoc& newDoc,
     for (const RecordLayout* layout : kRecordLayouts) {
         const Database database = layout->database;
         const std::vector<FieldColumn> columns = ColumnsOf(*layout);
-        const std::vector<CKeyedRecord> olds = RecordsOf(oldDoc.Records(database));
-        const std::vector<CKeyedRecord> news = RecordsOf(newDoc.Records(database));
+        const std::vector<CKeyedRecord> olds = oldDoc.Records(database).Keyed();
+        const std::vector<CKeyedRecord> news = newDoc.Records(database).Keyed();
         auto oldIt = olds.begin();
         auto newIt = news.begin();
         // Both lists ascend by key: one merged walk meets every key once.
@@ -85,6 +77,7 @@ bool DiffChange(const CSetChange& change, const CDifferenceSink& onDifference) {
     std::ranges::stable_sort(records, [](const CRecordChange* a, const CRecordChange* b) {
         return std::tie(a->database, a->nKey) < std::tie(b->database, b->nKey);
     });
+    std::array<std::vector<FieldColumn>, kDatabaseCount> columns;
     bool bDiffers = false;
     for (const CRecordChange* record : records) {
         const RecordLayout& layout = LayoutOf(record->database);
@@ -99,7 +92,12 @@ bool DiffChange(const CSetChange& change, const CDifferenceSink& onDifference) {
             bDiffers = true;
             continue;
         }
-        bDiffers |= DiffRecords(layout, ColumnsOf(layout), record->nKey, record->before.data(),
+        std::vector<FieldColumn>& databaseColumns =
+            columns[static_cast<std::size_t>(layout.database)];
+        if (databaseColumns.empty()) {
+            databaseColumns = ColumnsOf(layout);
+        }
+        bDiffers |= DiffRecords(layout, databaseColumns, record->nKey, record->before.data(),
                                 record->after.data(), onDifference);
     }
     return bDiffers;

@@ -78,6 +78,9 @@ void CEditorDlg::BuildControls() {
     m_pList = new QListView(this);
     m_pList->setObjectName(QString::number(m_description.nListId));
     m_pList->setUniformItemSizes(true);
+    // Laid out at once, a list of tens of thousands of lines walks every line for each line
+    // that changes.
+    m_pList->setLayoutMode(QListView::Batched);
     m_pList->setModel(m_pLines);
     m_pList->setMinimumWidth(m_pList->fontMetrics().horizontalAdvance(QString(28, 'x')));
     pListRow->addWidget(m_pList);
@@ -464,42 +467,20 @@ void CEditorDlg::OnSetChanged(const CVentryDoc::CChangeNotice& notice) {
         m_pRecordForm->IsStoring() || !notice.Touches(database)) {
         return;
     }
-    enum : std::uint8_t { kSame, kChanged, kRemoved };
-    std::vector<std::uint8_t> what(std::size_t{1} << 16, kSame);
-    std::vector<std::uint16_t> added;
+    std::vector<const CRecordChange*> records;
     for (const CRecordChange& record : notice.pChange->Records()) {
-        if (record.database != database) {
-            continue;
-        }
-        if (record.IsAdded()) {
-            added.push_back(record.nKey);
-        } else {
-            what[record.nKey] = record.IsRemoved() ? kRemoved : kChanged;
+        if (record.database == database) {
+            records.push_back(&record);
         }
     }
     const std::optional<std::uint16_t> nWasKey = CurrentKey();
-    // The lines as they stand, the removed ones gone, the changed ones written anew, the added
-    // ones at the end as New puts them.
-    CRecordListModel::CLines lines;
-    lines.Reserve(static_cast<std::size_t>(m_pLines->Count()) + added.size());
-    int nCurrent = -1;
-    for (int nRow = 0; nRow < m_pLines->Count(); ++nRow) {
-        const CRecordListModel::CLine& line = m_pLines->LineAt(nRow);
-        if (what[line.nKey] == kRemoved) {
-            continue;
-        }
-        if (nRow == m_nCurrent) {
-            nCurrent = static_cast<int>(lines.Count());
-        }
-        lines.Add(line, what[line.nKey] == kChanged ? LineText(line.nNumber, line.pRecord)
-                                                    : std::string(m_pLines->TextAt(nRow)));
+    // A few records are found line by line; many make the lines anew in one pass.
+    if (records.size() <= kFewRecords) {
+        UpdateLines(records);
+    } else {
+        RemakeLines(records);
     }
-    for (const std::uint16_t nKey : added) {
-        std::uint8_t* pRecord = m_records.Find(nKey);
-        const int nNumber = LineNumber(nKey, pRecord);
-        lines.Add({nKey, pRecord, nNumber}, LineText(nNumber, pRecord));
-    }
-    m_pLines->Assign(std::move(lines));
+    int nCurrent = nWasKey ? m_pLines->RowOf(*nWasKey) : -1;
     if (nCurrent < 0) {
         // The current record went: back to the one that was current before it was made.
         const int nBefore = m_lastNew && nWasKey && m_lastNew->first == *nWasKey
@@ -510,9 +491,58 @@ void CEditorDlg::OnSetChanged(const CVentryDoc::CChangeNotice& notice) {
     m_nCurrent = nCurrent;
     SelectCurrent();
     UpdateRecordControls();
-    if (CurrentKey() != nWasKey || (nWasKey && what[*nWasKey] == kChanged)) {
+    const bool bCurrentChanged = std::ranges::any_of(
+        records, [&](const CRecordChange* record) { return nWasKey && record->nKey == *nWasKey; });
+    if (CurrentKey() != nWasKey || bCurrentChanged) {
         LoadRecord();
     }
+}
+
+void CEditorDlg::UpdateLines(const std::vector<const CRecordChange*>& records) {
+    for (const CRecordChange* record : records) {
+        const int nRow = m_pLines->RowOf(record->nKey);
+        if (record->IsAdded()) {
+            std::uint8_t* pRecord = m_records.Find(record->nKey);
+            const int nNumber = LineNumber(record->nKey, pRecord);
+            m_pLines->Append({record->nKey, pRecord, nNumber}, LineText(nNumber, pRecord));
+        } else if (nRow >= 0 && record->IsRemoved()) {
+            m_pLines->Remove(nRow);
+        } else if (nRow >= 0) {
+            const CRecordListModel::CLine& line = m_pLines->LineAt(nRow);
+            m_pLines->Rewrite(nRow, LineText(line.nNumber, line.pRecord));
+        }
+    }
+}
+
+// The lines as they stand, the removed ones gone, the changed ones written anew, the added
+// ones at the end as New puts them.
+void CEditorDlg::RemakeLines(const std::vector<const CRecordChange*>& records) {
+    enum : std::uint8_t { kSame, kChanged, kRemoved };
+    std::vector<std::uint8_t> what(std::size_t{1} << 16, kSame);
+    std::vector<std::uint16_t> added;
+    for (const CRecordChange* record : records) {
+        if (record->IsAdded()) {
+            added.push_back(record->nKey);
+        } else {
+            what[record->nKey] = record->IsRemoved() ? kRemoved : kChanged;
+        }
+    }
+    CRecordListModel::CLines lines;
+    lines.Reserve(static_cast<std::size_t>(m_pLines->Count()) + added.size());
+    for (int nRow = 0; nRow < m_pLines->Count(); ++nRow) {
+        const CRecordListModel::CLine& line = m_pLines->LineAt(nRow);
+        if (what[line.nKey] == kChanged) {
+            lines.Add(line, LineText(line.nNumber, line.pRecord));
+        } else if (what[line.nKey] == kSame) {
+            lines.Add(line, m_pLines->TextAt(nRow));
+        }
+    }
+    for (const std::uint16_t nKey : added) {
+        std::uint8_t* pRecord = m_records.Find(nKey);
+        const int nNumber = LineNumber(nKey, pRecord);
+        lines.Add({nKey, pRecord, nNumber}, LineText(nNumber, pRecord));
+    }
+    m_pLines->Assign(std::move(lines));
 }
 
 bool CEditorDlg::SettleEditsBefore(const CSetChange& step) {

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "EditorDescription.h"
 #include "EditorWindow.h"
@@ -98,7 +99,12 @@ private:
 
     void SelectCurrent();
     void UpdateRecordControls();
+    // The lines and the current record follow a step made elsewhere: lines of changed records
+    // are written anew in place, removed ones go, added ones come at the end.
     void OnSetChanged(const CVentryDoc::CChangeNotice& notice);
+    static constexpr std::size_t kFewRecords = 64;
+    void UpdateLines(const std::vector<const CRecordChange*>& records);
+    void RemakeLines(const std::vector<const CRecordChange*>& records);
 
     void OnFilter();
     void OnSearch();

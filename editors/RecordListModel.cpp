@@ -54,3 +54,12 @@ void CRecordListModel::Remove(int nRow) {
     m_lines.m_entries.erase(m_lines.m_entries.begin() + nRow);
     endRemoveRows();
 }
+
+void CRecordListModel::Rewrite(int nRow, std::string_view text) {
+    // The old text stays in the buffer unused until the next fill.
+    CLines::Entry& entry = m_lines.m_entries[static_cast<std::size_t>(nRow)];
+    entry.nTextStart = static_cast<std::uint32_t>(m_lines.m_text.size());
+    entry.nTextLength = static_cast<std::uint16_t>(text.size());
+    m_lines.m_text.append(text);
+    emit dataChanged(index(nRow), index(nRow), {Qt::DisplayRole});
+}

@@ -45,6 +45,8 @@ public:
     void Assign(CLines lines);
     void Append(const CLine& line, std::string_view text);
     void Remove(int nRow);
+    // Gives the line in nRow a new text.
+    void Rewrite(int nRow, std::string_view text);
 
     int Count() const { return static_cast<int>(m_lines.m_entries.size()); }
     const CLine& LineAt(int nRow) const { return EntryAt(nRow).line; }

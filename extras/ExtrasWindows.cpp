@@ -1,5 +1,6 @@
 #include "ExtrasWindows.h"
 
+#include "CompareDlg.h"
 #include "FindInSetDlg.h"
 #include "HistoryDlg.h"
 #include "SetCheckDlg.h"
@@ -62,6 +63,13 @@ void CExtrasWindows::ShowHistory(const std::function<void(std::size_t nPosition)
     }
     Present(*m_pHistory);
     m_pHistory->Refill();
+}
+
+void CExtrasWindows::ShowCompare() {
+    CCompareDlg& window = Made(m_pCompare, m_frame, m_doc);
+    if (window.ChooseOtherSet()) {
+        Present(window);
+    }
 }
 
 void CExtrasWindows::ShowFindInSet() {

@@ -6,6 +6,7 @@
 
 #include "RecordLayout.h"
 
+class CCompareDlg;
 class CFindInSetDlg;
 class CHistoryDlg;
 class CSetCheckDlg;
@@ -29,6 +30,8 @@ public:
     void ShowWhereUsed(Database database, std::uint16_t nKey);
     // moveTo takes the set to a position of its history.
     void ShowHistory(const std::function<void(std::size_t nPosition)>& moveTo);
+    // Asks for the set to compare with first; a second choice replaces the first.
+    void ShowCompare();
     void ShowFindInSet();
 
 private:
@@ -38,5 +41,6 @@ private:
     CTableViewDlg* m_pTableView = nullptr;
     CWhereUsedDlg* m_pWhereUsed = nullptr;
     CHistoryDlg* m_pHistory = nullptr;
+    CCompareDlg* m_pCompare = nullptr;
     CFindInSetDlg* m_pFindInSet = nullptr;
 };

@@ -17,7 +17,7 @@ CRecordTableModel::CRecordTableModel(CVentryDoc& doc, QObject* pParent)
       m_nListener(doc.AddChangeListener([this](const CVentryDoc::CChangeNotice& notice) {
           // An edit of the table's own is shown where it was made, not sorted away.
           if (notice.Touches(m_database) && !m_bStoring) {
-              Rearrange(true);
+              OnSetChanged(notice.pChange);
           }
           // Only a launcher's ammunition takes its names from the set: from its weapon
           // entities, which the objects make weapons. They are named anew when next shown.
@@ -212,6 +212,34 @@ std::vector<std::uint32_t> CRecordTableModel::ArrangedRows() const {
                  m_sortOrder == Qt::DescendingOrder);
     }
     return positions;
+}
+
+void CRecordTableModel::OnSetChanged(const CSetChange* pChange) {
+    // Rows in key order, none added or removed: only the changed rows show anew.
+    const bool bKeyOrder = m_nSortColumn < 0 && m_strFilter.empty() && !m_bFilterMatchesNothing;
+    const bool bSameRecords =
+        pChange != nullptr && std::ranges::none_of(pChange->Records(), [this](const auto& record) {
+            return record.database == m_database && (record.IsAdded() || record.IsRemoved());
+        });
+    if (!bKeyOrder || !bSameRecords) {
+        Rearrange(true);
+        return;
+    }
+    const RecordLayout& layout = LayoutOf(m_database);
+    for (const CRecordChange& record : pChange->Records()) {
+        const auto row = std::ranges::lower_bound(m_rows, record.nKey, {}, &CTableRow::nKey);
+        if (record.database != m_database || row == m_rows.end() || row->nKey != record.nKey) {
+            continue;
+        }
+        const int nRow = static_cast<int>(row - m_rows.begin());
+        emit dataChanged(index(nRow, 0), index(nRow, columnCount() - 1));
+        // A header tells the stored index; telling the header more than it needs costs a walk
+        // over every row.
+        if (CSetLookup::IndexOf(layout, record.nKey, record.before.data()) !=
+            CSetLookup::IndexOf(layout, record.nKey, record.after.data())) {
+            emit headerDataChanged(Qt::Vertical, nRow, nRow);
+        }
+    }
 }
 
 void CRecordTableModel::Rearrange(bool bRecordsChanged) {

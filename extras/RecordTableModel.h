@@ -61,6 +61,8 @@ private:
     // Shows the rows filtered and sorted, first taking the records anew when they changed; the
     // cells that views hold on to stay with their records.
     void Rearrange(bool bRecordsChanged);
+    // Follows a change of the set; none: the whole set is new.
+    void OnSetChanged(const CSetChange* pChange);
     void CollectRows();
     std::vector<std::uint32_t> ArrangedRows() const;
     bool ApplyOwnChange(CSetChange change);

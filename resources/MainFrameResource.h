@@ -37,6 +37,7 @@ inline constexpr CMenuItemResource kExtrasMenu[] = {
     {ID_EXTRAS_CHECK_SET, "&Check Set..."},
     {ID_EXTRAS_TABLE_VIEW, "&Table View..."},
     {ID_EXTRAS_WHERE_USED, "&Where Used..."},
+    {ID_EXTRAS_COMPARE, "Com&pare with Set..."},
     {ID_EXTRAS_FIND_IN_SET, "&Find in Set...\tCtrl+F"},
 };
 
@@ -46,7 +47,7 @@ inline constexpr CMenuItemResource kHelpMenu[] = {
 
 inline constexpr CPopupMenuResource kMenu[] = {
     {"&Datei", kFileMenu},    {"&Edit", kEditMenu}, {"&View", kViewMenu},
-    {"&Extras", kExtrasMenu}, {"&?", kHelpMenu},
+    {"E&xtras", kExtrasMenu}, {"&?", kHelpMenu},
 };
 
 inline constexpr CAcceleratorResource kAccelerators[] = {

@@ -23,6 +23,7 @@ enum : unsigned {
     ID_OPEN_REFERENCED_RECORD = 32803,
     ID_EDIT_HISTORY = 32804,
     ID_EXTRAS_FIND_IN_SET = 32805,
+    ID_EXTRAS_COMPARE = 32807,
     ID_EDIT_SET_VALUES = 32808,
 
     IDS_REGISTRY_KEY = 61204,
@@ -39,6 +40,7 @@ enum : int {
     IDD_WHERE_USED = 172,
     IDD_HISTORY = 173,
     IDD_FIND_IN_SET = 174,
+    IDD_COMPARE = 176,
     IDD_SET_VALUES = 177,
     IDD_FIND_REPLACE = 178,
 
@@ -63,6 +65,9 @@ enum : int {
     IDC_FIND_RESULTS = 1341,
     IDC_FIND = 1342,
     IDC_FIND_SUMMARY = 1343,  // how many matched, and how many show
+    IDC_DIFFERENCES = 1360,
+    IDC_TAKE_OTHER = 1361,
+    IDC_CHANGED_ONLY = 1362,
     IDC_EXPRESSION = 1370,
     IDC_CHANGE_COUNT = 1371,  // "3 of 5 cells will change", or why none can
     IDC_REPLACE_FIND = 1380,

@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-packages.sh g++ cmake ninja-build qt6-base-dev libcli11-dev nlohmann-json3-dev \
-    desktop-file-utils appstream man-db dpkg-dev file
+    desktop-file-utils appstream man-db dpkg-dev file liblua5.4-dev pkg-config
 
 build_dir=build-package
 stage=$PWD/$build_dir/stage

@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-packages.sh g++ cmake ninja-build qt6-base-dev libcli11-dev nlohmann-json3-dev \
-    libgtest-dev libgmock-dev libbenchmark-dev
+    libgtest-dev libgmock-dev libbenchmark-dev liblua5.4-dev pkg-config git
 
 build_dir=build
 options=(-DVENTRY_WERROR="${VENTRY_WERROR:-OFF}")

@@ -5,9 +5,14 @@
 CArgumentList::CArgumentList(CLI::App& app, const char* pszCommand, const char* pszDescription)
     : m_pCommand(app.add_subcommand(pszCommand, pszDescription)) {}
 
-CArgumentList& CArgumentList::Text(const char* pszName, std::string& value, const char* pszHelp,
-                                   bool bRequired) {
-    m_pCommand->add_option(pszName, value, pszHelp)->required(bRequired);
+CArgumentList& CArgumentList::Text(const char* pszName, std::string& value, const char* pszHelp) {
+    m_pCommand->add_option(pszName, value, pszHelp)->required();
+    return *this;
+}
+
+CArgumentList& CArgumentList::OptionalText(const char* pszName, std::string& value,
+                                           const char* pszHelp) {
+    m_pCommand->add_option(pszName, value, pszHelp);
     return *this;
 }
 

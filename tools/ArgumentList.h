@@ -14,8 +14,9 @@ class CArgumentList {
 public:
     CArgumentList(CLI::App& app, const char* pszCommand, const char* pszDescription);
 
-    CArgumentList& Text(const char* pszName, std::string& value, const char* pszHelp,
-                        bool bRequired = true);
+    CArgumentList& Text(const char* pszName, std::string& value, const char* pszHelp);
+    // A positional or an option that may be left out; value keeps what it held then.
+    CArgumentList& OptionalText(const char* pszName, std::string& value, const char* pszHelp);
     // One of choices; an optional positional stays empty when not given.
     CArgumentList& Choice(const char* pszName, std::string& value,
                           const std::vector<std::string>& choices, const char* pszHelp,

@@ -36,8 +36,8 @@ CLI::App* CFindCommand::Define(CLI::App& app) {
         .Text("QUERY", m_strQuery, "a number or a text")
         .Choice("--database", m_strDatabase, CommandSupport::DatabaseNames(),
                 "only this database (file base name)", false)
-        .Text("--field", m_strField, "only this field, or column of an array (sensor_slots_3)",
-              false)
+        .OptionalText("--field", m_strField,
+                      "only this field, or column of an array (sensor_slots_3)")
         .Flag("--json", m_bJson, "one JSON object per match")
         .Command();
 }

@@ -13,8 +13,13 @@
 #include "ExportCommand.h"
 #include "FindCommand.h"
 #include "GenerateCommand.h"
+#include "GitSetupCommand.h"
 #include "ImportCommand.h"
+#include "MergeCommand.h"
+#include "MergeFileCommand.h"
 #include "RefsCommand.h"
+#include "RunCommand.h"
+#include "TextconvCommand.h"
 
 namespace {
 
@@ -39,6 +44,11 @@ int CVentryDbTool::Run(const std::vector<std::string>& args) {
         std::make_unique<CExportCommand>(m_services),
         std::make_unique<CImportCommand>(),
         std::make_unique<CRefsCommand>(m_services),
+        std::make_unique<CRunCommand>(m_services),
+        std::make_unique<CMergeCommand>(m_services),
+        std::make_unique<CMergeFileCommand>(m_services),
+        std::make_unique<CTextconvCommand>(),
+        std::make_unique<CGitSetupCommand>(),
         std::make_unique<CFindCommand>(m_services),
     };
     std::vector<CLI::App*> subcommands;

@@ -2,11 +2,9 @@
 #include "Resource.h"
 
 #include <QAction>
-#include <QEventLoop>
 #include <QFileDialog>
 #include <QMenu>
 #include <QSettings>
-#include <QTimer>
 
 #include "DocRecords.h"
 #include "MainFrame.h"
@@ -71,12 +69,6 @@ void AppTest::Command(unsigned nID) const {
     QAction* action = Action(nID);
     ASSERT_NE(action, nullptr) << nID;
     action->trigger();
-}
-
-void AppTest::RunIdle(int nMilliseconds) {
-    QEventLoop loop;
-    QTimer::singleShot(nMilliseconds, &loop, &QEventLoop::quit);
-    loop.exec();
 }
 
 void LoadedSetTest::SetUp() {

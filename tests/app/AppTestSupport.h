@@ -79,8 +79,6 @@ protected:
     static constexpr bool kToolBar = true;
     // Runs the command of a menu item, as a click would.
     void Command(unsigned nID) const;
-    // Lets the event loop go idle, as it does between user actions.
-    static void RunIdle(int nMilliseconds = 20);
 
     TempDir m_dir;
     CMessageLog m_messages;

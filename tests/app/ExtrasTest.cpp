@@ -189,7 +189,6 @@ TEST_F(AppTest, EditorCommandsShowAndHideTheRealEditorsOnTheDemoSet) {
     for (const EditorCommand& command : commands) {
         SCOPED_TRACE(command.pszCaption);
         Action(command.nID, kToolBar)->trigger();
-        RunIdle();
         QDialog* dialog = editor(command.nTemplate);
         ASSERT_NE(dialog, nullptr);
         EXPECT_TRUE(dialog->isVisible());
@@ -203,18 +202,14 @@ TEST_F(AppTest, EditorCommandsShowAndHideTheRealEditorsOnTheDemoSet) {
     EXPECT_TRUE(m_messages.m_entries.empty());
     QDialog* object = editor(130);
     Command(ID_VIEW_OBJECTS);
-    RunIdle();
     EXPECT_FALSE(object->isVisible());
     EXPECT_FALSE(Action(ID_VIEW_OBJECTS, kToolBar)->isChecked());
     Command(ID_VIEW_OBJECTS);
-    RunIdle();
     EXPECT_EQ(editor(130), object);  // shown again, not made anew
     Click(*object, IDC_EXIT);        // Exit releases the button
-    RunIdle();
     EXPECT_FALSE(Action(ID_VIEW_OBJECTS)->isChecked());
     Command(ID_VIEW_OBJECTS);
     Command(ID_FILE_NEW);  // loads the set of the current directory again
-    RunIdle();
     EXPECT_EQ(editor(130), nullptr);
     EXPECT_TRUE(Action(ID_VIEW_OBJECTS, kToolBar)->isChecked());  // the flag outlives its editor
     Command(ID_VIEW_OBJECTS);

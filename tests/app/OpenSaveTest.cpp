@@ -3,6 +3,7 @@
 #include <QDropEvent>
 #include <QMimeData>
 #include <QSettings>
+#include <QTest>
 #include <QTreeWidget>
 #include <QUrl>
 
@@ -19,6 +20,7 @@ using testing::AllOf;
 using testing::ElementsAre;
 using testing::HasSubstr;
 using testing::IsEmpty;
+using testing::UnorderedElementsAre;
 
 TEST_F(AppTest, StartUpOpensTheCommandLinesSetElseTheESetOfTheCurrentDirectoryElseTheGSet) {
     WriteObjects(Cwd(), 'g', 2);
@@ -95,7 +97,16 @@ TEST_F(AppTest, TheRecentListAndTheLanguageIdOutliveTheRun) {
         EXPECT_EQ(Action(57616 + i)->text(), QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
     }
     m_pApp.reset();
+    // The settings file names the entries as the framework does, newest first.
     QSettings stored(QString::fromStdString(SettingsFile()), QSettings::IniFormat);
+    EXPECT_THAT(stored.allKeys(),
+                UnorderedElementsAre("Recent File List/File1", "Recent File List/File2",
+                                     "Recent File List/File3", "Recent File List/File4",
+                                     "Settings/LanguageID"));
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        const QString key = QStringLiteral("Recent File List/File%1").arg(i + 1);
+        EXPECT_EQ(stored.value(key).toString().toStdString(), expected[i]) << key.toStdString();
+    }
     EXPECT_EQ(stored.value("Settings/LanguageID", -1).toInt(), 0);  // written back
     stored.setValue("Settings/LanguageID", 2);
     stored.sync();
@@ -146,7 +157,6 @@ TEST_F(OpenSaveTest, AChangedSetAsksBeforeItGoes) {
     m_strFileToChoose = m_strOther;
     Edit();
     const Bytes edited(m_pFirstRecord, m_pFirstRecord + 344);
-    RunIdle();
     EXPECT_TRUE(Frame()->isWindowModified());
     Command(ID_FILE_OPEN);
     Command(ID_FILE_NEW);  // File New would load the set of the current directory again
@@ -161,7 +171,6 @@ TEST_F(OpenSaveTest, AChangedSetAsksBeforeItGoes) {
     EXPECT_EQ(Doc()->GetPathName(), m_strOther);
     const Bytes saved = ReadBytes(m_strSet);
     EXPECT_TRUE(std::equal(edited.begin(), edited.end(), saved.begin()));
-    RunIdle();
     EXPECT_FALSE(Frame()->isWindowModified());
 
     const Bytes other = ReadBytes(m_strOther);
@@ -182,8 +191,10 @@ TEST_F(OpenSaveTest, TheFrameFollowsChangesAtOnceAndAnIdleProgramDoesNoWork) {
     for (const unsigned nID : std::initializer_list<unsigned>{ID_VIEW_OBJECTS, ID_VIEW_SENSORS,
                                                               ID_VIEW_SENSORS, ID_FILE_SAVE}) {
         Command(nID);
+        // Deferred work would run from a zero-time timer or a queued call at the first turn of
+        // the event loop; a tenth of a second also lets a polling timer of that period fire.
         const int nPasses = m_pApp->m_nUpdatePasses;
-        RunIdle(1000);
+        QTest::qWait(100);
         EXPECT_EQ(m_pApp->m_nUpdatePasses, nPasses) << nID;
     }
     EXPECT_TRUE(Action(ID_VIEW_OBJECTS, kToolBar)->isChecked());
@@ -202,8 +213,7 @@ TEST_F(OpenSaveTest, OpeningTheOpenSetLoadsNothingAndADroppedFileIsOpened) {
     EXPECT_TRUE(enter.isAccepted());
     QDropEvent drop(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(Frame(), &drop);
-    RunIdle();
-    EXPECT_EQ(Doc()->GetPathName(), m_strOther);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Doc()->GetPathName() == m_strOther; }));
 }
 
 }  // namespace

@@ -24,20 +24,16 @@ protected:
     static void RunElsewhere(const std::string& command) {
         ASSERT_EQ(std::system(command.c_str()), 0) << command;
     }
-    // Runs the event loop until n messages were shown (for at most 5 s), then long enough for
-    // any further change to have been asked about.
-    void Settle(std::size_t n = 0) {
+    // Runs the event loop until n messages were shown, for at most 5 s.
+    void WaitForMessages(std::size_t n) {
         EXPECT_TRUE(QTest::qWaitFor([this, n] { return m_messages.m_entries.size() >= n; }, 5000))
             << "waiting for " << n << " messages";
-        QTest::qWait(3 * CSetWatcher::kQuietMs);
     }
 };
 
 TEST_F(SetOnDiskTest, NoKeepsTheSetAndOnlyANewChangeAsksAgainAndYesLoadsTheSet) {
-    RunElsewhere("rm sensor.esd");
-    RunIdle(50);  // well within the quiet time: one question for both changes
-    RunElsewhere("printf 'x' > mast.new && mv mast.new mast.emd");
-    Settle(1);
+    RunElsewhere("rm sensor.esd && printf 'x' > mast.new && mv mast.new mast.emd");
+    WaitForMessages(1);
     ASSERT_EQ(m_messages.m_entries.size(), 1u);  // answered No
     EXPECT_EQ(m_messages.m_entries[0].nType, MB_YESNO | MB_ICONQUESTION);
     EXPECT_EQ(m_messages.m_entries[0].strText,
@@ -49,7 +45,7 @@ TEST_F(SetOnDiskTest, NoKeepsTheSetAndOnlyANewChangeAsksAgainAndYesLoadsTheSet) 
     Edit();
     m_messages.Answer(IDYES);
     RunElsewhere("cat '" + m_strOther + "' > object.eod");
-    Settle(2);
+    WaitForMessages(2);
     EXPECT_THAT(m_messages.Texts(),
                 ElementsAre(_,
                             "Another program has changed files of the open set:\n    object.eod\n\n"
@@ -64,40 +60,47 @@ TEST_F(SetOnDiskTest, AWholeSetSavedByAnotherProgramGivesOneQuestionAndNoneWhile
     CMessageBoxHandler previous =
         AfxSetMessageBoxHandler([this](const std::string& text, unsigned nType) {
             m_messages.m_entries.push_back({text, nType});
-            // The real message box runs an event loop of its own while it waits for the user.
+            // The real message box runs an event loop of its own while it waits for the user:
+            // once the files were quiet long enough, a second question would come now.
             if (m_messages.m_entries.size() == 1) {
                 RunElsewhere("printf 'x' >> sensor.esd && printf 'x' >> mast.emd");
-                Settle();
+                EXPECT_FALSE(QTest::qWaitFor([this] { return m_messages.m_entries.size() > 1; },
+                                             2 * CSetWatcher::kQuietMs));
             }
             return IDNO;
         });
     RunElsewhere(std::string("'") + VENTRY_DB_PATH + "' copy '" + m_strOther + "' object.eod");
-    Settle(1);
+    WaitForMessages(1);
     AfxSetMessageBoxHandler(std::move(previous));
-    ASSERT_EQ(m_messages.m_entries.size(), 1u);
-    EXPECT_THAT(m_messages.m_entries[0].strText, HasSubstr("    countryname.ecd\n"));
+    EXPECT_THAT(m_messages.Texts(), ElementsAre(HasSubstr("    countryname.ecd\n")));
     EXPECT_TRUE(StillTheFirstLoad());
+    // What changed while the question was open was part of it: the next one names only the
+    // file changed after it.
+    RunElsewhere("printf 'x' >> launcher.eld");
+    WaitForMessages(2);
+    EXPECT_THAT(m_messages.Texts(),
+                ElementsAre(_,
+                            "Another program has changed files of the open set:\n"
+                            "    launcher.eld\n\nLoad the set again?"));
 }
 
+// The first question after two saves names only what another program changed in the set that
+// is open now.
 TEST_F(SetOnDiskTest, ItsOwnSavesAskNothingAndTheWatchFollowsSaveAs) {
     Edit();
     Command(ID_FILE_SAVE);
-    Settle();
     const fs::path target = m_dir.Path() / "saved";
     fs::create_directories(target);
     m_strFileToChoose = SetFilePath(target, Database::Object);
     Edit();
     Command(ID_FILE_SAVE_AS);
-    Settle();
-    EXPECT_THAT(m_messages.Texts(), IsEmpty());
     EXPECT_FALSE(Doc()->IsModified());
-
+    RunElsewhere("printf 'x' >> mast.emd");  // not the open set any more
     RunElsewhere("printf 'x' >> '" + SetFilePath(target, Database::Sensor) + "'");
-    Settle(1);
-    EXPECT_THAT(m_messages.Texts(), ElementsAre(HasSubstr("    sensor.esd\n")));
-    RunElsewhere("printf 'x' >> sensor.esd");  // not the open set any more
-    Settle();
-    EXPECT_EQ(m_messages.m_entries.size(), 1u);
+    WaitForMessages(1);
+    EXPECT_THAT(m_messages.Texts(),
+                ElementsAre("Another program has changed files of the open set:\n    sensor.esd\n\n"
+                            "Load the set again?"));
 }
 
 TEST_F(SetOnDiskTest, TheBackupCountComesFromTheSettings) {

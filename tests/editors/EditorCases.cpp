@@ -1,4 +1,5 @@
 #include "EditorCases.h"
+#include "Resource.h"
 
 #include <QScrollBar>
 #include <QTest>
@@ -6,18 +7,8 @@
 #include <cstring>
 #include <stdexcept>
 
-#include "AirstripFields.h"
-#include "CountryNameFields.h"
 #include "EditorFactory.h"
-#include "EntityFields.h"
-#include "LauncherFields.h"
-#include "MastFields.h"
-#include "ObjectFields.h"
-#include "ProfileFields.h"
 #include "RecordField.h"
-#include "SensorFields.h"
-#include "ShipClassFields.h"
-#include "ThreeDObjectFields.h"
 
 namespace {
 
@@ -35,31 +26,30 @@ void ListedSensor(std::uint8_t* pRecord, std::uint16_t nKey) {
 }  // namespace
 
 const EditorCase kEditorCases[10] = {
-    {"Object", Database::Object, Database::Object, 1113, 1211, 1210, 1228, 1001, "My new Object",
-     "", 8, ObjectFields::kFields, ListedObject},
-    {"Sensor", Database::Sensor, Database::Sensor, 1118, 1211, 1208, 0, 1119, "My new Sensor",
-     " ()", 8, SensorFields::kFields, ListedSensor},
-    {"Launcher", Database::Launcher, Database::Launcher, 1154, 1211, 1208, 1228, 1181,
-     "My new Launcher", "", 8, LauncherFields::kFields, nullptr},
-    {"Airstrip", Database::Airstrip, Database::Airstrip, 1262, 1211, 1208, 1228, 1263,
-     "My new Airstrip", "", 8, AirstripFields::kFields, nullptr},
-    {"Profile", Database::Profile, Database::Profile, 1182, 1145, 1208, 1228, 1029,
-     "My new Profile", "", 8, ProfileFields::kFields, nullptr},
-    {"Mast", Database::Mast, Database::Mast, 1195, 1211, 0, 0, 1194, nullptr, "", 0,
-     MastFields::kFields, nullptr},
-    {"Entity", Database::Entity, Database::Entity, 1196, 1211, 1208, 1228, 1198, "My new Entity",
-     "", 8, EntityFields::kFields, nullptr},
-    {"ThreeDObject", Database::Object3D, Database::Object3D, 1210, 1211, 1212, 1228, 1201,
-     "My new 3DObject", "", 4, ThreeDObjectFields::kFields, nullptr},
-    {"ShipClass", Database::ShipClass, Database::ShipClass, 1266, 1145, 1208, 1228, 1264,
-     "My new ShipClass", "", 8, ShipClassFields::kFields, nullptr},
-    {"CountryName", Database::CountryName, Database::CountryName, 1267, 1145, 1208, 1228, 1268,
-     "My new CountryName", "", 8, CountryNameFields::kFields, nullptr},
+    {"Object", Database::Object, 1113, 1211, 1210, 1228, 1001, "My new Object", "", 8, true,
+     ListedObject},
+    {"Sensor", Database::Sensor, 1118, 1211, 1208, 0, 1119, "My new Sensor", " ()", 8, true,
+     ListedSensor},
+    {"Launcher", Database::Launcher, 1154, 1211, 1208, 1228, 1181, "My new Launcher", "", 8, false,
+     nullptr},
+    {"Airstrip", Database::Airstrip, 1262, 1211, 1208, 1228, 1263, "My new Airstrip", "", 8, false,
+     nullptr},
+    {"Profile", Database::Profile, 1182, 1145, 1208, 1228, 1029, "My new Profile", "", 8, false,
+     nullptr},
+    {"Mast", Database::Mast, 1195, 1211, 0, 0, 1194, nullptr, "", 0, false, nullptr},
+    {"Entity", Database::Entity, 1196, 1211, 1208, 1228, 1198, "My new Entity", "", 8, false,
+     nullptr},
+    {"ThreeDObject", Database::Object3D, 1210, 1211, 1212, 1228, 1201, "My new 3DObject", "", 4,
+     true, nullptr},
+    {"ShipClass", Database::ShipClass, 1266, 1145, 1208, 1228, 1264, "My new ShipClass", "", 8,
+     true, nullptr},
+    {"CountryName", Database::CountryName, 1267, 1145, 1208, 1228, 1268, "My new CountryName", "",
+     8, true, nullptr},
 };
 
-const EditorCase& CaseOf(Database slot) {
+const EditorCase& CaseOf(Database database) {
     for (const EditorCase& editorCase : kEditorCases) {
-        if (editorCase.slot == slot) {
+        if (editorCase.file == database) {
             return editorCase;
         }
     }
@@ -67,9 +57,9 @@ const EditorCase& CaseOf(Database slot) {
 }
 
 void EditorTest::Open() {
-    m_pEditor = CreateEditor(m_pCase->slot, nullptr, m_doc);
+    m_pEditor = CreateEditor(m_pCase->file, nullptr, m_doc);
     ASSERT_NE(m_pEditor, nullptr);
-    m_doc.Shown(m_pCase->slot) = true;
+    m_doc.Shown(m_pCase->file) = true;
     Dialog().show();
 }
 
@@ -114,7 +104,7 @@ void EditorTest::Search(const char* pszText) {
         if (pszText == nullptr) {
             Click(filter, 2);
         } else {
-            TypeText(*Find<QLineEdit>(filter, 1183), QString::fromLatin1(pszText));
+            TypeText(*Find<QLineEdit>(filter, IDC_FILTER_TEXT), QString::fromLatin1(pszText));
             Click(filter, 1);
         }
         return filter.result();

@@ -5,20 +5,18 @@
 
 #include <QDialog>
 #include <memory>
-#include <span>
 #include <string>
 #include <vector>
 
 #include "DocRecords.h"
 #include "EditorFactory.h"
-#include "FieldBinding.h"
 #include "GuiTest.h"
+#include "Resource.h"
 
 // One editor as the tests drive it: its controls, its database and how a record gets listed
 // by the filter the editor starts with.
 struct EditorCase {
     const char* pszName;
-    Database slot;
     Database file;
     int nListId;
     int nSpinId;
@@ -28,7 +26,7 @@ struct EditorCase {
     const char* pszDefaultName;
     const char* pszLineSuffix;        // what a list line shows after an empty-named record's name
     std::uint16_t nNewKeyAfter3And7;  // New on a list of the keys 3 and 7
-    std::span<const FieldBinding> fields;
+    bool bCloseBox;                   // the caption has a close box
     void (*pfnMakeListed)(std::uint8_t* pRecord, std::uint16_t nKey);
 };
 
@@ -36,20 +34,20 @@ extern const EditorCase kEditorCases[10];
 inline void PrintTo(const EditorCase& editorCase, std::ostream* os) {
     *os << editorCase.pszName;
 }
-const EditorCase& CaseOf(Database slot);
+const EditorCase& CaseOf(Database database);
 
 // One editor made through the factory on a document the test fills first.
 class EditorTest : public testing::Test {
 protected:
-    static constexpr int kExit = 1116;
-    static constexpr int kUndo = 1115;
-    static constexpr int kApply = 1207;
-    static constexpr int kFilter = 1227;
-    static constexpr int kSearch = 1228;
+    static constexpr int kExit = IDC_EXIT;
+    static constexpr int kUndo = IDC_UNDO;
+    static constexpr int kApply = IDC_APPLY;
+    static constexpr int kFilter = IDC_FILTER;
+    static constexpr int kSearch = IDC_SEARCH;
     static constexpr int kSubBox = 1214;
     static constexpr int kShipBox = 1215;
 
-    void Use(Database slot) { m_pCase = &CaseOf(slot); }
+    void Use(Database database) { m_pCase = &CaseOf(database); }
     void Open();
     // Drops the editor and every record.
     void Reset();

@@ -3,6 +3,7 @@
 
 #include "EditorCases.h"
 #include "RecordField.h"
+#include "Resource.h"
 
 namespace {
 
@@ -133,10 +134,10 @@ TEST_F(EditorRulesTest, SensorsOfClassNoneOrOutsideOneToElevenAreNeverListed) {
     Open();
     EXPECT_THAT(ListLines(), ElementsAre("002: Sonar (S)", "005: Radar (R)"));
     Box(1252).setChecked(false);  // Radar
-    Press(1257);
+    Press(IDC_APPLY_FILTER);
     EXPECT_THAT(ListLines(), ElementsAre("002: Sonar (S)"));
     Box(1215).setChecked(false);  // Active
-    Press(1257);
+    Press(IDC_APPLY_FILTER);
     EXPECT_THAT(m_messages.Texts(), ElementsAre(kNoResults));
     EXPECT_TRUE(Box(1252).isChecked());
     EXPECT_THAT(ListLines(), ElementsAre("002: Sonar (S)", "005: Radar (R)"));
@@ -148,7 +149,7 @@ TEST_F(EditorRulesTest, SensorsOfClassNoneOrOutsideOneToElevenAreNeverListed) {
     EXPECT_THAT(m_messages.Texts(), ElementsAre(kNoResults));
     EXPECT_THAT(ListLines(), IsEmpty());
     EXPECT_FALSE(Find<QPushButton>(Dialog(), kApply)->isEnabled());
-    Press(1257);
+    Press(IDC_APPLY_FILTER);
     EXPECT_EQ(m_messages.Texts().size(), 2u);
 }
 
@@ -163,7 +164,7 @@ protected:
     std::uint16_t StoredIndex(std::uint16_t nKey) {
         return RecordField::Get<std::uint16_t>(Stored(nKey).data(), 0);
     }
-    static constexpr int kIndex = 1004;
+    static constexpr int kIndex = IDC_INDEX;
 };
 
 TEST_P(EditedIndexTest, AnIndexAnotherRecordHasOrStoresIsRefused) {

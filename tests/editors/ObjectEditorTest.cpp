@@ -4,6 +4,7 @@
 
 #include "EditorCases.h"
 #include "RecordField.h"
+#include "Resource.h"
 
 namespace {
 
@@ -13,7 +14,7 @@ using testing::IsEmpty;
 constexpr int kSensorSlots = 1117;
 constexpr int kLauncherSlots = 1209;
 constexpr int kAirstripSlots = 1208;
-constexpr int kSonarProfile = 1191;
+constexpr int kSonarProfile = IDC_SONAR_PROFILE;
 constexpr std::size_t kLaunchers = 220;
 constexpr std::size_t kAirstrips = 280;
 constexpr std::size_t kSensors = 300;
@@ -171,8 +172,8 @@ TEST_F(ObjectEditorTest, SonarProfileOpensTheProfileOrSaysWhyNot) {
         EXPECT_EQ(profile.objectName(), "157");
         EXPECT_EQ(Find<QLineEdit>(profile, 1029)->text(), "Quiet hull");
         TypeInto(*Find<QLineEdit>(profile, 1005), "-7");
-        Click(profile, 1207);
-        Click(profile, 1116);
+        Click(profile, IDC_APPLY);
+        Click(profile, IDC_EXIT);
         return profile.result();
     });
     Press(kSonarProfile);  // index 0
