@@ -1,7 +1,6 @@
 #include "SetFind.h"
 
 #include <array>
-#include <charconv>
 #include <cmath>
 
 #include "FieldKindVisit.h"
@@ -10,6 +9,7 @@
 #include "SetLookup.h"
 #include "TextSearch.h"
 #include "VentryDoc.h"
+#include "core/NumberText.h"
 
 namespace {
 
@@ -20,19 +20,6 @@ struct CPreparedQuery {
     double number = 0;
     float fNumber = 0;
 };
-
-bool ReadsAsNumber(std::string_view text, double& value) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return false;
-    }
-    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
-    if (text.starts_with('+')) {
-        text.remove_prefix(1);
-    }
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return error == std::errc() && end == text.data() + text.size() && std::isfinite(value);
-}
 
 bool Matches(const CPreparedQuery& query, const LayoutField& field, const std::uint8_t* pAt) {
     return VisitFieldKind(field.kind, [&]<class T>(std::type_identity<T>) {
@@ -82,7 +69,7 @@ std::vector<CFindMatch> FindInSet(const CVentryDoc& doc, const CFindQuery& query
         return {};
     }
     CPreparedQuery prepared{CTextSearch(latin1, false, false)};
-    prepared.bNumber = ReadsAsNumber(query.strText, prepared.number);
+    prepared.bNumber = NumberText::ToNumber(query.strText, prepared.number);
     // A number beyond the floats' range equals no float, not an infinite one.
     prepared.fNumber = static_cast<float>(prepared.number);
     if (!std::isfinite(prepared.fNumber)) {

@@ -1,24 +1,13 @@
 #include "ValueExpression.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 
 #include "FieldKindVisit.h"
 #include "ValueNames.h"
+#include "core/NumberText.h"
 
 namespace {
-
-// A finite number, blanks around it ignored.
-bool ToNumber(std::string_view text, double& value) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return false;
-    }
-    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return error == std::errc() && end == text.data() + text.size() && std::isfinite(value);
-}
 
 // A result as a message shows it: whole numbers without a fraction.
 std::string ResultText(double value) {
@@ -48,7 +37,7 @@ bool CValueExpression::Parse(std::string_view text, std::string& strError) {
     constexpr std::string_view kArithmetic = "+-*/";
     const std::size_t nOperator = text.empty() ? kArithmetic.npos : kArithmetic.find(text[0]);
     // Anything else, "-" or "*x" included, is a value to set.
-    if (nOperator == kArithmetic.npos || !ToNumber(text.substr(1), m_number)) {
+    if (nOperator == kArithmetic.npos || !NumberText::ToNumber(text.substr(1), m_number)) {
         return true;
     }
     // The operations follow the order of their characters.

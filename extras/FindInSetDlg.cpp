@@ -40,6 +40,7 @@ void CFindInSetDlg::OnInitDialog() {
     m_pSummary = new QLabel(this);
     m_pSummary->setObjectName(QString::number(IDC_FIND_SUMMARY));
     pLayout->addWidget(m_pSummary);
+    m_pQuery->setFocus();
     connect(pFind, &QPushButton::clicked, this, [this] { OnFind(); });
     connect(m_pResults, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* pItem) { OnDoubleClick(m_pResults->row(pItem)); });
@@ -52,7 +53,6 @@ void CFindInSetDlg::OnFind() {
 
 void CFindInSetDlg::Refill() {
     Create();
-    m_pQuery->setFocus();
     m_pResults->clear();
     m_matches.clear();
     if (m_strQuery.empty()) {

@@ -22,7 +22,7 @@ public:
 
     CFindInSetDlg(CVentryDoc& doc, QWidget* pParent);
 
-    // Finds the last query again in the set as it is now, with the focus in the query.
+    // Finds the last query again in the set as it is now.
     void Refill();
 
 protected:
