@@ -121,6 +121,12 @@ bool CMainFrame::OnCommand(unsigned nID) {
         case ID_EXTRAS_RUN_SCRIPT:
             OnRunScript();
             return true;
+        case ID_EDIT_SET_VALUES:
+            m_pExtras->SetValuesInTable();
+            return true;
+        case ID_EXTRAS_FIND_IN_SET:
+            m_pExtras->ShowFindInSet();
+            return true;
         default:
             if (const CVentryApp* app = VentryApp();
                 app && app->GetRecentScripts().IsCommand(nID)) {
@@ -139,6 +145,10 @@ bool CMainFrame::OnUpdateCommand(CCmdUI& cmdUI) {
     }
     if (cmdUI.m_nID == ID_EXTRAS_WHERE_USED) {
         cmdUI.Enable(ActiveEditor() != nullptr);
+        return true;
+    }
+    if (cmdUI.m_nID == ID_EDIT_SET_VALUES) {
+        cmdUI.Enable(m_pExtras && m_pExtras->IsTableViewShown());
         return true;
     }
     if (cmdUI.m_nID == ID_EDIT_UNDO || cmdUI.m_nID == ID_EDIT_REDO) {

@@ -32,13 +32,13 @@ std::string FormatRow(const std::vector<std::string>& cells) {
 
 namespace {
 
-// The cell that starts at i, up to the comma or line end after it; i is left there.
-bool ReadCell(std::string_view text, std::size_t& i, std::size_t& nLine, std::string& cell,
-              std::string& strError) {
+// The cell that starts at i, up to the separator or line end after it; i is left there.
+bool ReadCell(std::string_view text, char cSeparator, std::size_t& i, std::size_t& nLine,
+              std::string& cell, std::string& strError) {
     cell.clear();
     if (i == text.size() || text[i] != '"') {
         std::size_t nEnd = i;
-        while (nEnd < text.size() && text[nEnd] != ',' && text[nEnd] != '\r' &&
+        while (nEnd < text.size() && text[nEnd] != cSeparator && text[nEnd] != '\r' &&
                text[nEnd] != '\n') {
             ++nEnd;
         }
@@ -64,7 +64,7 @@ bool ReadCell(std::string_view text, std::size_t& i, std::size_t& nLine, std::st
         }
         break;
     }
-    if (i < text.size() && text[i] != ',' && text[i] != '\r' && text[i] != '\n') {
+    if (i < text.size() && text[i] != cSeparator && text[i] != '\r' && text[i] != '\n') {
         strError = "line " + std::to_string(nLine) + ": text after a closing quote";
         return false;
     }
@@ -74,7 +74,7 @@ bool ReadCell(std::string_view text, std::size_t& i, std::size_t& nLine, std::st
 }  // namespace
 
 bool ForEachRow(std::string_view text, const std::function<void(const Row&)>& onRow,
-                std::string& strError) {
+                std::string& strError, char cSeparator) {
     if (text.starts_with("\xEF\xBB\xBF")) {
         text.remove_prefix(3);
     }
@@ -88,10 +88,10 @@ bool ForEachRow(std::string_view text, const std::function<void(const Row&)>& on
             if (nCells == row.cells.size()) {
                 row.cells.emplace_back();
             }
-            if (!ReadCell(text, i, nLine, row.cells[nCells++], strError)) {
+            if (!ReadCell(text, cSeparator, i, nLine, row.cells[nCells++], strError)) {
                 return false;
             }
-            bMore = i < text.size() && text[i] == ',';
+            bMore = i < text.size() && text[i] == cSeparator;
             i += bMore ? 1 : 0;
         }
         if (i < text.size() && text[i] == '\r') {

@@ -23,8 +23,8 @@ struct Row {
 // Hands every row of text to onRow in order, the same Row each time with new cells, so that a
 // large file costs no allocation per cell; false with the line and the reason (an
 // unterminated quote, a character after a closing quote) when text is not CSV, after the rows
-// before the fault.
+// before the fault. With a tab as separator it reads what spreadsheets copy.
 bool ForEachRow(std::string_view text, const std::function<void(const Row&)>& onRow,
-                std::string& strError);
+                std::string& strError, char cSeparator = ',');
 
 }  // namespace Csv

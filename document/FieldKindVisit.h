@@ -6,7 +6,9 @@
 // over it again.
 
 #include <cstdint>
+#include <limits>
 #include <type_traits>
+#include <utility>
 
 #include "RecordField.h"
 #include "RecordLayout.h"
@@ -59,6 +61,18 @@ inline void WriteInteger(FieldKind kind, std::uint8_t* pAt, std::int64_t value) 
     VisitFieldKind(kind, [pAt, value]<class T>(std::type_identity<T>) {
         if constexpr (std::is_integral_v<T>) {
             RecordField::Set(pAt, 0, static_cast<T>(value));
+        }
+    });
+}
+
+// The smallest and largest value of an integer kind; {0, 0} for any other kind.
+constexpr std::pair<std::int64_t, std::int64_t> IntegerRange(FieldKind kind) {
+    return VisitFieldKind(kind, []<class T>(std::type_identity<T>) {
+        if constexpr (std::is_integral_v<T>) {
+            return std::pair<std::int64_t, std::int64_t>(std::numeric_limits<T>::min(),
+                                                         std::numeric_limits<T>::max());
+        } else {
+            return std::pair<std::int64_t, std::int64_t>(0, 0);
         }
     });
 }

@@ -147,13 +147,18 @@ bool ParseRaw(const LayoutField& field, std::string_view text, std::uint8_t* pRe
 
 }  // namespace
 
+std::string ColumnName(const LayoutField& field, std::uint16_t nElement) {
+    std::string name(field.name);
+    return field.nCount > 1 ? name + "_" + std::to_string(nElement + 1) : name;
+}
+
 std::vector<FieldColumn> ColumnsOf(const RecordLayout& layout) {
     std::vector<FieldColumn> columns;
     for (const LayoutField& field : layout.fields) {
         const std::string name(field.name);
         if (field.nCount > 1) {
             for (std::uint16_t i = 0; i < field.nCount; ++i) {
-                columns.push_back({&field, i, false, name + "_" + std::to_string(i + 1)});
+                columns.push_back({&field, i, false, ColumnName(field, i)});
             }
             continue;
         }

@@ -25,6 +25,9 @@ struct FieldColumn {
     bool IsValue() const { return !bTail && pField->kind != FieldKind::Raw; }
 };
 
+// The name of the column of an element of a field: "mass", "sensor_slots_3".
+std::string ColumnName(const LayoutField& field, std::uint16_t nElement);
+
 // Every column of a layout, in the order of its fields.
 std::vector<FieldColumn> ColumnsOf(const RecordLayout& layout);
 

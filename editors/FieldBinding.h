@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <string_view>
 
+#include "FieldMeanings.h"
 #include "RecordLayout.h"
 
 // One row of an editor's field table: which control shows which field of the record, and
@@ -76,11 +77,6 @@ enum class ControlKind : std::uint8_t {
     ComboValueOrFirst,
 };
 
-struct ComboItem {
-    const char* pszText;
-    std::int32_t nValue;  // ComboValue only
-};
-
 // Fields of one group box, laid out as label-above-control cells, nColumns to a row.
 struct FieldGroup {
     const char* pszCaption;
@@ -93,10 +89,33 @@ struct FieldBinding {
     const char* pszLabel;
     FieldAt at;
     ControlKind kind = ControlKind::Edit;
-    bool bReadOnly = false;              // shown in a disabled control, never written
-    int nTextLimit = 0;                  // characters one may type; 0 = the field's width
-    int nBit = 0;                        // CheckBit: bit number in the flag word
-    std::span<const ComboItem> items{};  // combos filled from the table; empty = by the editor
-    int nGroup = -1;                     // index into the editor's group table; -1 = none
-    int nFormColumn = 0;                 // the form's column of a field outside any group
+    bool bReadOnly = false;               // shown in a disabled control, never written
+    int nTextLimit = 0;                   // characters one may type; 0 = the field's width
+    int nBit = 0;                         // CheckBit: bit number in the flag word
+    std::span<const NamedValue> items{};  // a combo's items; empty = filled by the editor
+    int nGroup = -1;                      // index into the editor's group table; -1 = none
+    int nFormColumn = 0;                  // the form's column of a field outside any group
 };
+
+// A combo of the items the field's meaning lists; whether the chosen item's value or its
+// position is stored comes from there too.
+consteval FieldBinding Combo(FieldBinding binding) {
+    const FieldMeaning* pMeaning = MeaningOf(*binding.at.pField);
+    if (pMeaning == nullptr || pMeaning->items.empty()) {
+        throw std::logic_error("the field has no items");
+    }
+    binding.kind =
+        pMeaning->kind == EMeaning::Positions ? ControlKind::ComboIndex : ControlKind::ComboValue;
+    binding.items = pMeaning->items;
+    return binding;
+}
+
+// The check box of one bit of a flag word, labelled with the bit's name.
+consteval FieldBinding CheckBit(int nId, FieldAt at, int nBit, int nGroup) {
+    return {.nId = nId,
+            .pszLabel = BitName(*at.pField, nBit),
+            .at = at,
+            .kind = ControlKind::CheckBit,
+            .nBit = nBit,
+            .nGroup = nGroup};
+}

@@ -167,8 +167,8 @@ QWidget* CFieldForm::CreateControl(const FieldBinding& binding) {
         case ControlKind::ComboValue:
         case ControlKind::ComboValueOrFirst: {
             auto* pCombo = new QComboBox(this);
-            for (const ComboItem& item : binding.items) {
-                pCombo->addItem(QString::fromLatin1(item.pszText),
+            for (const NamedValue& item : binding.items) {
+                pCombo->addItem(QString::fromLatin1(item.pszName),
                                 QVariant::fromValue<qlonglong>(item.nValue));
             }
             pControl = pCombo;

@@ -18,13 +18,8 @@ inline constexpr FieldGroup kGroups[] = {
     {"Attributes", 4, 1},
 };
 
-constexpr FieldBinding Bit(int nId, const char* pszLabel, int nBit) {
-    return {.nId = nId,
-            .pszLabel = pszLabel,
-            .at = At(kLayout, "attributes"),
-            .kind = ControlKind::CheckBit,
-            .nBit = nBit,
-            .nGroup = kAttributes};
+consteval FieldBinding Bit(int nId, int nBit) {
+    return CheckBit(nId, At(kLayout, "attributes"), nBit, kAttributes);
 }
 
 consteval FieldBinding Ammo(int nId, const char* pszLabel, std::size_t nElement) {
@@ -105,22 +100,22 @@ inline constexpr FieldBinding kFields[] = {
      .pszLabel = "Heading rel. to Platform:",
      .at = At(kLayout, "heading"),
      .nGroup = kAngles},
-    Bit(1128, "Rotatable", 0),
-    Bit(1138, "Bit 2(ASROC)?", 1),
-    Bit(1139, "Requires FCR", 2),
-    Bit(1136, "Bit 4", 3),
-    Bit(1137, "Bit5", 4),
-    Bit(1140, "BIT6", 5),
-    Bit(1141, "BIT 7", 6),
-    Bit(1142, "BIT 8", 7),
-    Bit(1143, "BIT 9", 8),
-    Bit(1144, "BIT 10", 9),
-    Bit(1175, "BIT 11", 10),
-    Bit(1176, "BIT 12", 11),
-    Bit(1177, "BIT 13", 12),
-    Bit(1178, "BIT 14", 13),
-    Bit(1179, "BIT 15", 14),
-    Bit(1180, "BIT 16", 15),
+    Bit(1128, 0),
+    Bit(1138, 1),
+    Bit(1139, 2),
+    Bit(1136, 3),
+    Bit(1137, 4),
+    Bit(1140, 5),
+    Bit(1141, 6),
+    Bit(1142, 7),
+    Bit(1143, 8),
+    Bit(1144, 9),
+    Bit(1175, 10),
+    Bit(1176, 11),
+    Bit(1177, 12),
+    Bit(1178, 13),
+    Bit(1179, 14),
+    Bit(1180, 15),
 };
 
 }  // namespace LauncherFields

@@ -34,19 +34,6 @@ inline constexpr FieldGroup kGroups[] = {
     {"Mission Priorities", 2, kCapsColumn},
 };
 
-// The stored value is not the item's position; 5 has no item.
-inline constexpr ComboItem kObjectTypes[] = {
-    {"Sub", 1},         {"Surf", 2},    {"Air", 3},           {"Helo", 4},
-    {"Stat (Land)", 6}, {"Mine", 7},    {"Weap (Torp)", 8},   {"Missile", 9},
-    {"Shell", 10},      {"Bullet", 11}, {"Downed Pilot", 12},
-};
-
-inline constexpr ComboItem kSimTypes[] = {
-    {"sub", 0},     {"ship", 0}, {"torp", 0},   {"cm", 0},    {"float", 0},
-    {"rock", 0},    {"mine", 0}, {"depth", 0},  {"plane", 0}, {"helo", 0},
-    {"missile", 0}, {"bio", 0},  {"bullet", 0},
-};
-
 constexpr FieldBinding Second(FieldBinding binding) {
     binding.nFormColumn = kSecondColumn;
     return binding;
@@ -57,29 +44,16 @@ constexpr FieldBinding Grouped(EGroup group, FieldBinding binding) {
     return binding;
 }
 
-constexpr FieldBinding Bit(EGroup group, int nId, const char* pszLabel, FieldAt at, int nBit) {
-    return {.nId = nId,
-            .pszLabel = pszLabel,
-            .at = at,
-            .kind = ControlKind::CheckBit,
-            .nBit = nBit,
-            .nGroup = group};
+consteval FieldBinding Bit(EGroup group, int nId, const char* pszField, int nBit) {
+    return CheckBit(nId, At(kLayout, pszField), nBit, group);
 }
 
 inline constexpr FieldBinding kFields[] = {
     {.nId = 1004, .pszLabel = "Index", .at = At(kLayout, "index"), .bReadOnly = true},
     {.nId = 1001, .pszLabel = "Name", .at = At(kLayout, "name")},
     {.nId = 1005, .pszLabel = "id", .at = Widened(At(kLayout, "id"))},
-    {.nId = 1105,
-     .pszLabel = "Object Type",
-     .at = At(kLayout, "object_type"),
-     .kind = ControlKind::ComboValue,
-     .items = kObjectTypes},
-    {.nId = 1086,
-     .pszLabel = "Sim Type",
-     .at = At(kLayout, "sim_type"),
-     .kind = ControlKind::ComboIndex,
-     .items = kSimTypes},
+    Combo({.nId = 1105, .pszLabel = "Object Type", .at = At(kLayout, "object_type")}),
+    Combo({.nId = 1086, .pszLabel = "Sim Type", .at = At(kLayout, "sim_type")}),
     {.nId = 1007, .pszLabel = "defaultDoctrine", .at = At(kLayout, "default_doctrine")},
     {.nId = 1009, .pszLabel = "soundFile", .at = At(kLayout, "sound_file")},
     {.nId = 1011, .pszLabel = "MastHeightx10", .at = At(kLayout, "mast_height_x10")},
@@ -129,25 +103,25 @@ inline constexpr FieldBinding kFields[] = {
     Grouped(kUncertain, {.nId = 1141, .pszLabel = "data37", .at = At(kLayout, "data37")}),
     Grouped(kUncertain, {.nId = 1143, .pszLabel = "data38", .at = At(kLayout, "data38")}),
     Grouped(kUncertain, {.nId = 1161, .pszLabel = "Data49", .at = At(kLayout, "data49")}),
-    Bit(kTargetCaps, 1054, "Sub", At(kLayout, "target_caps"), 0),
-    Bit(kTargetCaps, 1055, "Surf", At(kLayout, "target_caps"), 1),
-    Bit(kTargetCaps, 1056, "Air", At(kLayout, "target_caps"), 2),
-    Bit(kTargetCaps, 1057, "Helo", At(kLayout, "target_caps"), 3),
-    Bit(kTargetCaps, 1058, "Land", At(kLayout, "target_caps"), 4),
-    Bit(kTargetCaps, 1059, "Missile", At(kLayout, "target_caps"), 7),
-    Bit(kMissileCaps, 1047, "AAM", At(kLayout, "missile_caps"), 0),
-    Bit(kMissileCaps, 1048, "ASM", At(kLayout, "missile_caps"), 1),
-    Bit(kMissileCaps, 1060, "SSM", At(kLayout, "missile_caps"), 2),
-    Bit(kMissileCaps, 1050, "SAM", At(kLayout, "missile_caps"), 3),
-    Bit(kMissileCaps, 1049, "Terrain Follow", At(kLayout, "missile_caps"), 5),
-    Bit(kMissileCaps, 1051, "Guided", At(kLayout, "missile_caps"), 6),
-    Bit(kMissileCaps, 1052, "Thrown", At(kLayout, "missile_caps"), 7),
-    Bit(kCountermeasures, 1199, "Chaff", At(kLayout, "countermeasures"), 0),
-    Bit(kCountermeasures, 1200, "IR Flares", At(kLayout, "countermeasures"), 1),
-    Bit(kCountermeasures, 1201, "Acoustics", At(kLayout, "countermeasures"), 2),
-    Bit(kCountermeasures, 1202, "Towed Acoustics", At(kLayout, "countermeasures"), 3),
-    Bit(kCountermeasures, 1203, "ECM Jammer", At(kLayout, "countermeasures"), 4),
-    Bit(kCountermeasures, 1204, "CIWS", At(kLayout, "countermeasures"), 5),
+    Bit(kTargetCaps, 1054, "target_caps", 0),
+    Bit(kTargetCaps, 1055, "target_caps", 1),
+    Bit(kTargetCaps, 1056, "target_caps", 2),
+    Bit(kTargetCaps, 1057, "target_caps", 3),
+    Bit(kTargetCaps, 1058, "target_caps", 4),
+    Bit(kTargetCaps, 1059, "target_caps", 7),
+    Bit(kMissileCaps, 1047, "missile_caps", 0),
+    Bit(kMissileCaps, 1048, "missile_caps", 1),
+    Bit(kMissileCaps, 1060, "missile_caps", 2),
+    Bit(kMissileCaps, 1050, "missile_caps", 3),
+    Bit(kMissileCaps, 1049, "missile_caps", 5),
+    Bit(kMissileCaps, 1051, "missile_caps", 6),
+    Bit(kMissileCaps, 1052, "missile_caps", 7),
+    Bit(kCountermeasures, 1199, "countermeasures", 0),
+    Bit(kCountermeasures, 1200, "countermeasures", 1),
+    Bit(kCountermeasures, 1201, "countermeasures", 2),
+    Bit(kCountermeasures, 1202, "countermeasures", 3),
+    Bit(kCountermeasures, 1203, "countermeasures", 4),
+    Bit(kCountermeasures, 1204, "countermeasures", 5),
 };
 
 }  // namespace ObjectFields

@@ -1,22 +1,14 @@
 #include "RecordLine.h"
 
 #include <algorithm>
-#include <array>
 #include <charconv>
 #include <cstdio>
+
+#include "TextSearch.h"
 
 namespace RecordLine {
 
 namespace {
-
-constexpr std::array<unsigned char, 256> kLower = [] {
-    std::array<unsigned char, 256> table{};
-    for (unsigned c = 0; c < 256; ++c) {
-        const bool bUpper = (c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7);
-        table[c] = static_cast<unsigned char>(bUpper ? c + 0x20 : c);
-    }
-    return table;
-}();
 
 // "%03d: " without printf: filling a large list makes tens of thousands of these.
 int FormatNumber(int nIndex, char* pBuffer) {
@@ -50,17 +42,15 @@ std::string Format(int nIndex, std::string_view name) {
 }
 
 char ToLower(char c) {
-    return static_cast<char>(kLower[static_cast<unsigned char>(c)]);
+    return TextFold::Lower(c);
 }
 
 void MakeLower(std::string& text) {
-    std::transform(text.begin(), text.end(), text.begin(), ToLower);
+    TextFold::MakeLower(text);
 }
 
 bool EqualNoCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return ToLower(x) == ToLower(y);
-           });
+    return TextFold::EqualNoCase(a, b);
 }
 
 }  // namespace RecordLine

@@ -19,23 +19,11 @@ inline constexpr FieldGroup kGroups[] = {
     {"uncertain Options", 3, 1},
 };
 
-// Both class combos, by position.
-inline constexpr ComboItem kClasses[] = {
-    {"None", 0}, {"Active", 0}, {"Active Intercept", 0}, {"ESM", 0},   {"Visual", 0},
-    {"MAD", 0},  {"IR", 0},     {"Passive", 0},          {"Radar", 0}, {"FC Radar", 0},
-    {"CM", 0},   {"Jammer", 0},
-};
-
 inline constexpr LayoutField kDisplayName = kLayout.Field("display_name");
 inline constexpr LayoutField kClass = kLayout.Field("sensor_class");
 
-constexpr FieldBinding Bit(int nId, const char* pszLabel, int nBit) {
-    return {.nId = nId,
-            .pszLabel = pszLabel,
-            .at = At(kLayout, "attributes"),
-            .kind = ControlKind::CheckBit,
-            .nBit = nBit,
-            .nGroup = kAttributes};
+consteval FieldBinding Bit(int nId, int nBit) {
+    return CheckBit(nId, At(kLayout, "attributes"), nBit, kAttributes);
 }
 
 constexpr FieldBinding Level(int nId, const char* pszLabel) {
@@ -47,16 +35,10 @@ constexpr FieldBinding Level(int nId, const char* pszLabel) {
 inline constexpr FieldBinding kFields[] = {
     {.nId = 1119, .pszLabel = "Name", .at = At(kLayout, "name"), .nTextLimit = 20},
     {.nId = 1120, .pszLabel = "Display Name", .at = At(kLayout, "display_name"), .nTextLimit = 40},
-    {.nId = 1121,
-     .pszLabel = "Sensor Class",
-     .at = At(kLayout, "sensor_class"),
-     .kind = ControlKind::ComboIndex,
-     .items = kClasses},
-    {.nId = 1123,
-     .pszLabel = "CounterDetectSensor",
-     .at = At(kLayout, "counter_detect_sensor"),
-     .kind = ControlKind::ComboIndex,
-     .items = kClasses},
+    Combo({.nId = 1121, .pszLabel = "Sensor Class", .at = At(kLayout, "sensor_class")}),
+    Combo({.nId = 1123,
+           .pszLabel = "CounterDetectSensor",
+           .at = At(kLayout, "counter_detect_sensor")}),
     {.nId = 1122,
      .pszLabel = "Default Update Interval",
      .at = At(kLayout, "default_update_interval")},
@@ -81,22 +63,22 @@ inline constexpr FieldBinding kFields[] = {
     Level(1142, "2:"),
     Level(1143, "3:"),
     Level(1144, "4:"),
-    Bit(1130, "Target Aspect", 0),
-    Bit(1127, "Thermal Layer", 1),
-    Bit(1129, "Sea State", 2),
-    Bit(1147, "unknown8", 3),
-    Bit(1131, "Target Mass", 4),
-    Bit(1132, "Target Noise", 5),
-    Bit(1133, "Platform Noise", 6),
-    Bit(1148, "unknown2", 7),
-    Bit(1134, "Earth Curvature", 8),
-    Bit(1135, "Ambient Light", 9),
-    Bit(1153, "Detach from Parent", 10),
-    Bit(1149, "unknown3", 11),
-    Bit(1150, "Speed????", 12),
-    Bit(1162, "Sensor Blindig", 13),
-    Bit(1151, "Activly Updated", 14),
-    Bit(1152, "unknown6", 15),
+    Bit(1130, 0),
+    Bit(1127, 1),
+    Bit(1129, 2),
+    Bit(1147, 3),
+    Bit(1131, 4),
+    Bit(1132, 5),
+    Bit(1133, 6),
+    Bit(1148, 7),
+    Bit(1134, 8),
+    Bit(1135, 9),
+    Bit(1153, 10),
+    Bit(1149, 11),
+    Bit(1150, 12),
+    Bit(1162, 13),
+    Bit(1151, 14),
+    Bit(1152, 15),
     {.nId = 1128,
      .pszLabel = "Counter Det. RNG?:",
      .at = At(kLayout, "counter_det_rng"),

@@ -1,6 +1,7 @@
 #include "ExtrasWindows.h"
 
 #include "CompareDlg.h"
+#include "FindInSetDlg.h"
 #include "HistoryDlg.h"
 #include "ScriptDlg.h"
 #include "SetCheckDlg.h"
@@ -33,7 +34,21 @@ void CExtrasWindows::ShowSetCheck() {
 }
 
 void CExtrasWindows::ShowTableView() {
-    Present(Made(m_pTableView, m_frame, m_doc));
+    if (m_pTableView == nullptr) {
+        // The frame's commands follow the table in and out of sight: Set Values needs it.
+        Made(m_pTableView, m_frame, m_doc).installEventFilter(&m_frame);
+    }
+    Present(*m_pTableView);
+}
+
+bool CExtrasWindows::IsTableViewShown() const {
+    return m_pTableView != nullptr && m_pTableView->isVisible();
+}
+
+void CExtrasWindows::SetValuesInTable() {
+    if (IsTableViewShown()) {
+        m_pTableView->SetValues();
+    }
 }
 
 void CExtrasWindows::ShowWhereUsed(Database database, std::uint16_t nKey) {
@@ -68,4 +83,10 @@ bool CExtrasWindows::RunScript(const std::string& path,
     }
     Present(*m_pScript);
     return true;
+}
+
+void CExtrasWindows::ShowFindInSet() {
+    CFindInSetDlg& window = Made(m_pFindInSet, m_frame, m_doc);
+    Present(window);
+    window.Refill();
 }

@@ -8,6 +8,7 @@
 #include "RecordLayout.h"
 
 class CCompareDlg;
+class CFindInSetDlg;
 class CHistoryDlg;
 class CScriptDlg;
 class CSetChange;
@@ -26,6 +27,9 @@ public:
     // Checks the set anew.
     void ShowSetCheck();
     void ShowTableView();
+    bool IsTableViewShown() const;
+    // Set Values for the cells selected in the Table View.
+    void SetValuesInTable();
     void ShowWhereUsed(Database database, std::uint16_t nKey);
     // moveTo takes the set to a position of its history.
     void ShowHistory(const std::function<void(std::size_t nPosition)>& moveTo);
@@ -36,6 +40,7 @@ public:
     // read.
     bool RunScript(const std::string& path,
                    const std::function<bool(const CSetChange& change)>& settleEdits);
+    void ShowFindInSet();
 
 private:
     QWidget& m_frame;
@@ -46,4 +51,5 @@ private:
     CHistoryDlg* m_pHistory = nullptr;
     CCompareDlg* m_pCompare = nullptr;
     CScriptDlg* m_pScript = nullptr;
+    CFindInSetDlg* m_pFindInSet = nullptr;
 };

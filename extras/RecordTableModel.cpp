@@ -2,7 +2,10 @@
 
 #include <algorithm>
 
+#include "CellEdit.h"
 #include "Csv.h"
+#include "FieldKindVisit.h"
+#include "FieldLabels.h"
 #include "RecordLayouts.h"
 #include "SetLookup.h"
 #include "VentryDoc.h"
@@ -15,6 +18,15 @@ CRecordTableModel::CRecordTableModel(CVentryDoc& doc, QObject* pParent)
           // An edit of the table's own is shown where it was made, not sorted away.
           if (notice.Touches(m_database) && !m_bStoring) {
               OnSetChanged(notice.pChange);
+          }
+          // Only a launcher's ammunition takes its names from the set: from its weapon
+          // entities, which the objects make weapons. They are named anew when next shown.
+          if (m_database == Database::Launcher &&
+              (notice.Touches(Database::Object) || notice.Touches(Database::Entity))) {
+              m_pNames.reset();
+              if (rowCount() > 0) {
+                  emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+              }
           }
       })) {
     SetDatabase(Database::Object);
@@ -34,6 +46,7 @@ void CRecordTableModel::SetDatabase(Database database) {
         }
     }
     m_nSortColumn = -1;
+    m_pNames.reset();
     CollectRows();
     m_shown = ArrangedRows();
     endResetModel();
@@ -52,6 +65,14 @@ void CRecordTableModel::SetFilter(const QString& text) {
 bool CRecordTableModel::IsIndexColumn(int nColumn) const {
     return LayoutOf(m_database).bIndexed &&
            m_columns[static_cast<std::size_t>(nColumn)].pField->name == "index";
+}
+
+const CValueNames& CRecordTableModel::Names() const {
+    if (!m_pNames) {
+        m_pNames = m_database == Database::Launcher ? std::make_unique<CValueNames>(m_doc)
+                                                    : std::make_unique<CValueNames>();
+    }
+    return *m_pNames;
 }
 
 std::string CRecordTableModel::Text(int nRow, int nColumn) const {
@@ -87,17 +108,28 @@ QVariant CRecordTableModel::data(const QModelIndex& index, int nRole) const {
     if (!index.isValid()) {
         return {};
     }
+    const FieldColumn& column = Column(index.column());
     if (nRole == Qt::DisplayRole || nRole == Qt::EditRole) {
-        return QString::fromStdString(Text(index.row(), index.column()));
+        return QString::fromStdString(Names().Format(column, Row(index.row()).pRecord));
     }
-    if (nRole == Qt::TextAlignmentRole &&
-        m_columns[static_cast<std::size_t>(index.column())].pField->IsNumber()) {
+    if (nRole == kValueRole && CValueNames::MeaningOf(column) != nullptr) {
+        return QVariant::fromValue<qlonglong>(
+            ReadInteger(column.pField->kind,
+                        Row(index.row()).pRecord + column.pField->ElementOffset(column.nElement)));
+    }
+    // Numbers line up on the right; names read as words.
+    if (nRole == Qt::TextAlignmentRole && column.pField->IsNumber() &&
+        CValueNames::MeaningOf(column) == nullptr) {
         return QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
     }
     return {};
 }
 
 QVariant CRecordTableModel::headerData(int nSection, Qt::Orientation orientation, int nRole) const {
+    if (nRole == Qt::ToolTipRole && orientation == Qt::Horizontal) {
+        const std::string label = EditorLabel(m_database, Column(nSection));
+        return label.empty() ? QVariant() : QVariant(QString::fromLatin1(label));
+    }
     if (nRole != Qt::DisplayRole) {
         return {};
     }
@@ -115,26 +147,45 @@ Qt::ItemFlags CRecordTableModel::flags(const QModelIndex& index) const {
 }
 
 bool CRecordTableModel::setData(const QModelIndex& index, const QVariant& value, int nRole) {
-    if (nRole != Qt::EditRole || !index.isValid() || IsIndexColumn(index.column())) {
+    if ((nRole != Qt::EditRole && nRole != kValueRole) || !index.isValid() ||
+        IsIndexColumn(index.column())) {
         return false;
     }
-    const FieldColumn& column = m_columns[static_cast<std::size_t>(index.column())];
+    const FieldColumn& column = Column(index.column());
     std::uint8_t* pRecord = Row(index.row()).pRecord;
     std::vector<std::uint8_t> image(pRecord, pRecord + LayoutOf(m_database).nRecordSize);
     std::string strReason;
-    if (!ParseColumn(column, value.toString().toStdString(), image.data(), strReason)) {
+    if (nRole == kValueRole) {
+        WriteInteger(column.pField->kind,
+                     image.data() + column.pField->ElementOffset(column.nElement),
+                     value.toLongLong());
+    } else if (!Names().Parse(column, value.toString().toStdString(), image.data(), strReason)) {
         AfxShowMessageBox("The field \"" + column.name + "\" " + strReason);
         return false;
     }
     CSetChange change("1 cell in " + std::string(LayoutOf(m_database).name));
     change.Change(m_database, Row(index.row()).nKey, {pRecord, image.size()}, image);
-    m_bStoring = true;
-    const bool bChanged = m_doc.ApplyChange(std::move(change));
-    m_bStoring = false;
-    if (bChanged) {
+    if (ApplyOwnChange(std::move(change))) {
         emit dataChanged(index, index);
     }
     return true;
+}
+
+bool CRecordTableModel::Apply(const CCellEdit& edit) {
+    if (!ApplyOwnChange(edit.Change())) {
+        return false;
+    }
+    if (rowCount() > 0) {
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+    }
+    return true;
+}
+
+bool CRecordTableModel::ApplyOwnChange(CSetChange change) {
+    m_bStoring = true;
+    const bool bChanged = m_doc.ApplyChange(std::move(change));
+    m_bStoring = false;
+    return bChanged;
 }
 
 void CRecordTableModel::sort(int nColumn, Qt::SortOrder order) {

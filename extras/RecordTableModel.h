@@ -2,21 +2,30 @@
 
 #include <QAbstractTableModel>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "FieldText.h"
 #include "RowOrder.h"
+#include "ValueNames.h"
 
+class CCellEdit;
 class CSetChange;
 class CVentryDoc;
 
 // The records of one database as a table: a row per record, in index-map order until sorted,
 // and a column per value column of its layout. Cells are formatted from the record bytes when
-// asked for. An edit parses like the editors do and writes only its field's bytes into the
-// record; the index is read-only. The table follows the document's changes of its database.
+// asked for, a value the editors name by its name (CValueNames); the headers are the layout's
+// names, their tooltips the editors' labels. An edit takes a name or a number, parses like
+// the editors do and writes only its field's bytes into the record; the index is read-only.
+// Sorting goes by the stored values. The table follows the document's changes of its
+// database, and of the objects and entities that name a launcher's ammunition.
 class CRecordTableModel final : public QAbstractTableModel {
 public:
+    // The number a named column stores, for editors that choose among names.
+    static constexpr int kValueRole = Qt::UserRole;
+
     CRecordTableModel(CVentryDoc& doc, QObject* pParent);
     ~CRecordTableModel() override;
 
@@ -26,6 +35,14 @@ public:
     void SetFilter(const QString& text);
     std::uint16_t KeyOf(int nRow) const { return Row(nRow).nKey; }
     bool IsIndexColumn(int nColumn) const;
+    const FieldColumn& Column(int nColumn) const {
+        return m_columns[static_cast<std::size_t>(nColumn)];
+    }
+    // The names of the values, for the set as it is now.
+    const CValueNames& Names() const;
+    // Applies an edit of the table's cells as one step; the rows stay where they are. False
+    // when it changes nothing.
+    bool Apply(const CCellEdit& edit);
     // The cells of rows and columns as CSV, the column names first.
     std::string Csv(const std::vector<int>& rows, const std::vector<int>& columns) const;
 
@@ -48,14 +65,16 @@ private:
     void OnSetChanged(const CSetChange* pChange);
     void CollectRows();
     std::vector<std::uint32_t> ArrangedRows() const;
+    bool ApplyOwnChange(CSetChange change);
 
     CVentryDoc& m_doc;
     int m_nListener;
     Database m_database = Database::Object;
     std::vector<FieldColumn> m_columns;
-    std::vector<CTableRow> m_rows;       // every record, in index-map order
-    std::vector<std::uint32_t> m_shown;  // positions in m_rows, as the table shows them
-    std::string m_strFilter;             // folded
+    mutable std::unique_ptr<CValueNames> m_pNames;  // made when first asked for
+    std::vector<CTableRow> m_rows;                  // every record, in index-map order
+    std::vector<std::uint32_t> m_shown;             // positions in m_rows, as the table shows them
+    std::string m_strFilter;                        // folded
     bool m_bFilterMatchesNothing = false;
     int m_nSortColumn = -1;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;

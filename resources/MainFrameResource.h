@@ -17,12 +17,12 @@ inline constexpr CMenuItemResource kFileMenu[] = {
     {ID_APP_EXIT, "&Beenden"},
 };
 
-// Undo and Redo name the step they take back or apply again.
+// Undo and Redo name the step they take back or apply again; Set Values works on the cells
+// selected in the Table View.
 inline constexpr CMenuItemResource kEditMenu[] = {
-    {ID_EDIT_UNDO, "&Undo\tCtrl+Z"},
-    {ID_EDIT_REDO, "&Redo\tCtrl+Y"},
-    {ID_SEPARATOR, nullptr},
-    {ID_EDIT_HISTORY, "History..."},
+    {ID_EDIT_UNDO, "&Undo\tCtrl+Z"}, {ID_EDIT_REDO, "&Redo\tCtrl+Y"},
+    {ID_SEPARATOR, nullptr},         {ID_EDIT_HISTORY, "History..."},
+    {ID_SEPARATOR, nullptr},         {ID_EDIT_SET_VALUES, "&Set Values..."},
 };
 
 // The keys named after the tab are labels only: Ctrl+O and Ctrl+S open and save.
@@ -38,6 +38,7 @@ inline constexpr CMenuItemResource kExtrasMenu[] = {
     {ID_EXTRAS_TABLE_VIEW, "&Table View..."},
     {ID_EXTRAS_WHERE_USED, "&Where Used..."},
     {ID_EXTRAS_COMPARE, "Com&pare with Set..."},
+    {ID_EXTRAS_FIND_IN_SET, "&Find in Set...\tCtrl+F"},
     {ID_SEPARATOR, nullptr},
     {ID_EXTRAS_RUN_SCRIPT, "&Run Script..."},
     // The scripts run last, one item each.
@@ -54,9 +55,9 @@ inline constexpr CPopupMenuResource kMenu[] = {
 };
 
 inline constexpr CAcceleratorResource kAccelerators[] = {
-    {"Ctrl+N", ID_FILE_NEW},    {"Ctrl+O", ID_FILE_OPEN}, {"Ctrl+S", ID_FILE_SAVE},
-    {"Ctrl+Z", ID_EDIT_UNDO},   {"Ctrl+Y", ID_EDIT_REDO}, {"F6", ID_NEXT_PANE},
-    {"Shift+F6", ID_PREV_PANE},
+    {"Ctrl+N", ID_FILE_NEW},    {"Ctrl+O", ID_FILE_OPEN},          {"Ctrl+S", ID_FILE_SAVE},
+    {"Ctrl+Z", ID_EDIT_UNDO},   {"Ctrl+Y", ID_EDIT_REDO},          {"F6", ID_NEXT_PANE},
+    {"Shift+F6", ID_PREV_PANE}, {"Ctrl+F", ID_EXTRAS_FIND_IN_SET},
 };
 
 inline constexpr unsigned kToolBarButtons[] = {

@@ -22,8 +22,10 @@ enum : unsigned {
     ID_EXTRAS_WHERE_USED = 32802,
     ID_OPEN_REFERENCED_RECORD = 32803,
     ID_EDIT_HISTORY = 32804,
+    ID_EXTRAS_FIND_IN_SET = 32805,
     ID_EXTRAS_RUN_SCRIPT = 32806,
     ID_EXTRAS_COMPARE = 32807,
+    ID_EDIT_SET_VALUES = 32808,
     ID_EXTRAS_SCRIPT1 = 32810,  // to 32819: the scripts run last
 
     IDS_REGISTRY_KEY = 61204,
@@ -39,8 +41,11 @@ enum : int {
     IDD_TABLE_VIEW = 171,
     IDD_WHERE_USED = 172,
     IDD_HISTORY = 173,
+    IDD_FIND_IN_SET = 174,
     IDD_SCRIPT = 175,
     IDD_COMPARE = 176,
+    IDD_SET_VALUES = 177,
+    IDD_FIND_REPLACE = 178,
 
     IDC_INDEX = 1004,
     IDC_UNDO = 1115,
@@ -59,6 +64,10 @@ enum : int {
     IDC_TABLE_FILTER = 1312,
     IDC_REFERRERS = 1320,
     IDC_HISTORY = 1330,
+    IDC_FIND_QUERY = 1340,
+    IDC_FIND_RESULTS = 1341,
+    IDC_FIND = 1342,
+    IDC_FIND_SUMMARY = 1343,  // how many matched, and how many show
     IDC_SCRIPT_CHANGES = 1350,
     IDC_SCRIPT_APPLY = 1351,
     IDC_SCRIPT_DISCARD = 1352,
@@ -66,4 +75,11 @@ enum : int {
     IDC_DIFFERENCES = 1360,
     IDC_TAKE_OTHER = 1361,
     IDC_CHANGED_ONLY = 1362,
+    IDC_EXPRESSION = 1370,
+    IDC_CHANGE_COUNT = 1371,  // "3 of 5 cells will change", or why none can
+    IDC_REPLACE_FIND = 1380,
+    IDC_REPLACE_WITH = 1381,
+    IDC_WHOLE_WORD = 1382,
+    IDC_MATCH_CASE = 1383,
+    IDC_REPLACE_SCOPE = 1384,  // which cells Replace All goes through
 };

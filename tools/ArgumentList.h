@@ -15,7 +15,7 @@ public:
     CArgumentList(CLI::App& app, const char* pszCommand, const char* pszDescription);
 
     CArgumentList& Text(const char* pszName, std::string& value, const char* pszHelp);
-    // A positional that may be left out; value keeps what it held then.
+    // A positional or an option that may be left out; value keeps what it held then.
     CArgumentList& OptionalText(const char* pszName, std::string& value, const char* pszHelp);
     // One of choices; an optional positional stays empty when not given.
     CArgumentList& Choice(const char* pszName, std::string& value,

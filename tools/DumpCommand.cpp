@@ -10,6 +10,7 @@
 #include "FieldText.h"
 #include "RecordLayouts.h"
 #include "ToolServices.h"
+#include "ValueNames.h"
 #include "VentryDoc.h"
 
 namespace {
@@ -46,6 +47,8 @@ CLI::App* CDumpCommand::Define(CLI::App& app) {
         .Number("--index", m_nIndex, 0, 65535,
                 "only the record with this index (3D objects: position)", "DATABASE")
         .Flag("--json", m_bJson, "one JSON object per record")
+        .Flag("--names", m_bNames,
+              "values by the names the editors give them (Surf, Sub, Air), others as numbers")
         .Command();
 }
 
@@ -62,15 +65,17 @@ int CDumpCommand::Run() {
                       std::to_string(m_nIndex));
         return kExitFailure;
     }
+    const CValueNames names = m_bNames ? CValueNames(doc) : CValueNames();
     for (const RecordLayout* layout : kRecordLayouts) {
         if (only == nullptr || only == layout) {
-            DumpDatabase(doc, *layout);
+            DumpDatabase(doc, *layout, names);
         }
     }
     return kExitSuccess;
 }
 
-void CDumpCommand::DumpDatabase(const CVentryDoc& doc, const RecordLayout& layout) const {
+void CDumpCommand::DumpDatabase(const CVentryDoc& doc, const RecordLayout& layout,
+                                const CValueNames& names) const {
     const std::vector<FieldColumn> columns = ColumnsOf(layout);
     const std::string file = CommandSupport::FileOf(doc, layout.database);
     // The records of a database share their keys: each line is the same text around the
@@ -83,6 +88,10 @@ void CDumpCommand::DumpDatabase(const CVentryDoc& doc, const RecordLayout& layou
         keys.push_back((keys.empty() ? ",\"fields\":{" : ",") + nlohmann::json(column.name).dump() +
                        ":");
     }
+    // Without --names, every value as the CSV files hold it.
+    const auto format = [&](const FieldColumn& column, const std::uint8_t* pRecord) {
+        return m_bNames ? names.Format(column, pRecord) : FormatColumn(column, pRecord);
+    };
     std::string out;
     doc.Records(layout.database).ForEach([&](std::uint16_t nKey, const std::uint8_t* pRecord) {
         if (m_nIndex >= 0 && nKey != m_nIndex) {
@@ -93,13 +102,13 @@ void CDumpCommand::DumpDatabase(const CVentryDoc& doc, const RecordLayout& layou
             out += std::to_string(nKey);
             for (std::size_t i = 0; i < columns.size(); ++i) {
                 out += keys[i];
-                AppendJsonString(out, FormatColumn(columns[i], pRecord));
+                AppendJsonString(out, format(columns[i], pRecord));
             }
             out += "}}\n";
         } else {
             const std::string prefix = file + ": " + std::to_string(nKey) + ": ";
             for (const FieldColumn& column : columns) {
-                const std::string value = FormatColumn(column, pRecord);
+                const std::string value = format(column, pRecord);
                 // Empty tails and reserved bytes say nothing to a reader.
                 if (column.IsValue() || !value.empty()) {
                     out += prefix;

@@ -11,6 +11,7 @@
 #include "DiffCommand.h"
 #include "DumpCommand.h"
 #include "ExportCommand.h"
+#include "FindCommand.h"
 #include "GenerateCommand.h"
 #include "GitSetupCommand.h"
 #include "ImportCommand.h"
@@ -25,7 +26,7 @@ namespace {
 constexpr const char* kFooter =
     "Sets are read and written through the document's own load and save: all files at once or "
     "none.\nExit status: 0 success, 1 failure (check: problems found, diff: the sets differ), 2 "
-    "usage error, 3 a set could not be read.";
+    "usage error, 3 a set could not be read; find: 1 when nothing matched.";
 
 }  // namespace
 
@@ -48,6 +49,7 @@ int CVentryDbTool::Run(const std::vector<std::string>& args) {
         std::make_unique<CMergeFileCommand>(m_services),
         std::make_unique<CTextconvCommand>(),
         std::make_unique<CGitSetupCommand>(),
+        std::make_unique<CFindCommand>(m_services),
     };
     std::vector<CLI::App*> subcommands;
     for (const auto& command : commands) {

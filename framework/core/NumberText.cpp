@@ -1,6 +1,7 @@
 #include "NumberText.h"
 
 #include <charconv>
+#include <cmath>
 
 namespace NumberText {
 
@@ -39,6 +40,13 @@ bool ToFloat(std::string_view text, float& value) {
     text = WithoutPlus(Trimmed(text));
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     return !text.empty() && error == std::errc() && end == text.data() + text.size();
+}
+
+bool ToNumber(std::string_view text, double& value) {
+    text = WithoutPlus(Trimmed(text));
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return !text.empty() && error == std::errc() && end == text.data() + text.size() &&
+           std::isfinite(value);
 }
 
 bool ToInteger(std::string_view text, long long nMin, long long nMax, long long& value) {

@@ -11,6 +11,8 @@ namespace NumberText {
 
 std::string FromFloat(float value);
 bool ToFloat(std::string_view text, float& value);
+// Any finite number, with a fraction or an exponent or neither.
+bool ToNumber(std::string_view text, double& value);
 // False when text is no whole number from nMin to nMax.
 bool ToInteger(std::string_view text, long long nMin, long long nMax, long long& value);
 

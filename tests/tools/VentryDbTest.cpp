@@ -68,7 +68,8 @@ TEST_F(VentryDbTest, EveryCommandPrintsItsResultAndExitsWithItsStatus) {
         {"--help", 0,
          AllOf(HasSubstr("\n  demo "), HasSubstr("\n  generate "), HasSubstr("\n  copy "),
                HasSubstr("\n  check "), HasSubstr("\n  dump "), HasSubstr("\n  diff "),
-               HasSubstr("\n  export "), HasSubstr("\n  import "), HasSubstr("\n  refs ")),
+               HasSubstr("\n  export "), HasSubstr("\n  import "), HasSubstr("\n  refs "),
+               HasSubstr("\n  find ")),
          IsEmpty()},
         {"check set/object.eod", 1,
          Eq("object.eod: 1: sensor_slots_2: sensor 77 does not exist\n"
@@ -121,6 +122,27 @@ TEST_F(VentryDbTest, EveryCommandPrintsItsResultAndExitsWithItsStatus) {
          Eq("{\"direction\":\"referred-to-by\",\"database\":\"object\",\"index\":1,\"name\":"
             "\"Frigate\",\"field\":\"sensor_slots_1\",\"resolved\":true}\n"),
          IsEmpty()},
+        // Texts in any letter case, Latin-1 ones too; numbers where they are equal.
+        {"find set/object.eod frigate", 0,
+         Eq("object: 1: Frigate (name)\nlauncher: 3: Frigate (name)\n"), IsEmpty()},
+        {"find set/object.eod KL\xC3\x89", 0, Eq("mast: 7: Kl\xC3\xA9 (name)\n"), IsEmpty()},
+        {"find set/object.eod 5", 0,
+         Eq("object: 1: Frigate (sensor_slots_1)\nsensor: 5: Radar (index)\n"), IsEmpty()},
+        {"find set/object.eod 8 --database sensor --field sensor_class", 0,
+         Eq("sensor: 5: Radar (sensor_class)\n"), IsEmpty()},
+        {"find set/object.eod 77 --json", 0,
+         Eq("{\"file\":\"object.eod\",\"database\":\"object\",\"index\":1,\"name\":\"Frigate\","
+            "\"field\":\"sensor_slots_2\",\"value\":\"77\"}\n"),
+         IsEmpty()},
+        {"find set/object.eod nothing-here", 1, IsEmpty(), IsEmpty()},
+        {"find none/object.eod x", 3, IsEmpty(),
+         HasSubstr("/none/object.eod: No such file or directory\n")},
+        {"find set/object.eod x --field bogus", 2, IsEmpty(),
+         Eq("ventry-db: no field named bogus\n")},
+        {"dump set/object.eod sensor --index 5 --names", 0,
+         HasSubstr(
+             "sensor.esd: 5: sensor_class: Radar\nsensor.esd: 5: counter_detect_sensor: None\n"),
+         IsEmpty()},
         // None of these writes anything.
         {"copy nowhere/object.eod object.eod", 1, IsEmpty(),
          HasSubstr("/nowhere/object.eod: No such file or directory\n")},
@@ -133,7 +155,8 @@ TEST_F(VentryDbTest, EveryCommandPrintsItsResultAndExitsWithItsStatus) {
     for (const char* args :
          {"", "frobnicate", "generate x 65537", "generate x -1", "generate x 5 --letter q",
           "copy a", "demo a --bogus", "check", "dump a.eod objects", "dump a.eod --index 3",
-          "dump a.eod mast --index x", "refs a.eod mast -1"}) {
+          "dump a.eod mast --index x", "refs a.eod mast -1", "find a.eod",
+          "find a.eod x --database ship"}) {
         runs.push_back({args, 2, IsEmpty(), HasSubstr("Usage: ventry-db")});
     }
     for (const Expected& expected : runs) {
