@@ -138,8 +138,8 @@ public:
             m_keys.push_back(static_cast<std::uint16_t>(m_keys.size()));
             return;
         }
-        const auto nIndex = RecordField::Get<std::uint16_t>(
-            m_records.data() + nOffset, m_layout.IndexField().nOffset);
+        const auto nIndex = RecordField::Get<std::uint16_t>(m_records.data() + nOffset,
+                                                            m_layout.IndexField().nOffset);
         if (bIndexRead && m_lineOfIndex[nIndex] != 0) {
             Report(row.nLine, m_nIndexCell + 1, m_columns.front().name,
                    "index " + std::to_string(nIndex) + " is already on line " +
