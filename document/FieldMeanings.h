@@ -9,7 +9,7 @@
 #include <span>
 #include <stdexcept>
 
-#include "RecordLayouts.h"
+#include "RecordLayout.h"
 
 struct NamedValue {
     const char* pszName;
@@ -30,7 +30,6 @@ enum class EMeaning : std::uint8_t {
 };
 
 struct FieldMeaning {
-    const LayoutField* pField;
     EMeaning kind;
     std::span<const NamedValue> items = {};
     std::span<const NamedBit> bits = {};
@@ -109,41 +108,28 @@ inline constexpr NamedBit kAttributes[] = {
 
 }  // namespace AirstripMeanings
 
-inline constexpr FieldMeaning kFieldMeanings[] = {
-    {&ObjectLayout::kLayout.Field("object_type"), EMeaning::Items, ObjectMeanings::kObjectTypes},
-    {&ObjectLayout::kLayout.Field("sim_type"), EMeaning::Positions, ObjectMeanings::kSimTypes},
-    {&ObjectLayout::kLayout.Field("target_caps"), EMeaning::Bits, {}, ObjectMeanings::kTargetCaps},
-    {&ObjectLayout::kLayout.Field("missile_caps"),
-     EMeaning::Bits,
-     {},
-     ObjectMeanings::kMissileCaps},
-    {&ObjectLayout::kLayout.Field("countermeasures"),
-     EMeaning::Bits,
-     {},
-     ObjectMeanings::kCountermeasures},
-    {&SensorLayout::kLayout.Field("sensor_class"), EMeaning::Positions, SensorMeanings::kClasses},
-    {&SensorLayout::kLayout.Field("counter_detect_sensor"), EMeaning::Positions,
-     SensorMeanings::kClasses},
-    {&SensorLayout::kLayout.Field("attributes"), EMeaning::Bits, {}, SensorMeanings::kAttributes},
-    {&LauncherLayout::kLayout.Field("attributes"),
-     EMeaning::Bits,
-     {},
-     LauncherMeanings::kAttributes},
-    {&LauncherLayout::kLayout.Field("ammo_types"), EMeaning::WeaponEntity},
-    {&AirstripLayout::kLayout.Field("attributes"),
-     EMeaning::Bits,
-     {},
-     AirstripMeanings::kAttributes},
-};
+// The meanings the layouts give their fields (RecordLayouts.h, LayoutField::pMeaning).
+namespace FieldMeanings {
+
+inline constexpr FieldMeaning kObjectType{EMeaning::Items, ObjectMeanings::kObjectTypes};
+inline constexpr FieldMeaning kSimType{EMeaning::Positions, ObjectMeanings::kSimTypes};
+inline constexpr FieldMeaning kTargetCaps{EMeaning::Bits, {}, ObjectMeanings::kTargetCaps};
+inline constexpr FieldMeaning kMissileCaps{EMeaning::Bits, {}, ObjectMeanings::kMissileCaps};
+inline constexpr FieldMeaning kCountermeasures{
+    EMeaning::Bits, {}, ObjectMeanings::kCountermeasures};
+inline constexpr FieldMeaning kSensorClass{EMeaning::Positions, SensorMeanings::kClasses};
+inline constexpr FieldMeaning kSensorAttributes{EMeaning::Bits, {}, SensorMeanings::kAttributes};
+inline constexpr FieldMeaning kLauncherAttributes{
+    EMeaning::Bits, {}, LauncherMeanings::kAttributes};
+inline constexpr FieldMeaning kAmmunition{EMeaning::WeaponEntity};
+inline constexpr FieldMeaning kAirstripAttributes{
+    EMeaning::Bits, {}, AirstripMeanings::kAttributes};
+
+}  // namespace FieldMeanings
 
 // The meaning of a field; null when its numbers are only numbers.
 constexpr const FieldMeaning* MeaningOf(const LayoutField& field) {
-    for (const FieldMeaning& meaning : kFieldMeanings) {
-        if (meaning.pField == &field) {
-            return &meaning;
-        }
-    }
-    return nullptr;
+    return field.pMeaning;
 }
 
 // The name of a bit of a flag word; a bit without one does not compile where used so.

@@ -30,13 +30,23 @@ inline constexpr std::size_t kDatabaseCount = 10;
 // field; Raw bytes have no meaning the program knows of.
 enum class FieldKind : std::uint8_t { Int8, UInt8, Int16, UInt16, Int32, UInt32, Float, Text, Raw };
 
-// One field: nCount elements of nWidth bytes each, one after another from nOffset.
+struct FieldMeaning;
+
+// One field: nCount elements of nWidth bytes each, one after another from nOffset. A field
+// whose numbers the editors show by name points to what they mean (FieldMeanings.h).
 struct LayoutField {
     std::string_view name;
     std::uint16_t nOffset;
     FieldKind kind;
     std::uint16_t nWidth;
     std::uint16_t nCount = 1;
+    const FieldMeaning* pMeaning = nullptr;
+
+    constexpr LayoutField Means(const FieldMeaning& meaning) const {
+        LayoutField field = *this;
+        field.pMeaning = &meaning;
+        return field;
+    }
 
     constexpr std::size_t Size() const { return std::size_t{nWidth} * nCount; }
     constexpr std::uint16_t ElementOffset(std::size_t nElement) const {

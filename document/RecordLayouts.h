@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include "FieldMeanings.h"
 #include "RecordLayout.h"
 
 namespace ObjectLayout {
@@ -13,8 +14,8 @@ inline constexpr LayoutField kFields[] = {
     UInt16("index", 0),
     Text("name", 2, 20),
     Int16("id", 22),
-    Int32("object_type", 24),
-    Int32("sim_type", 28),
+    Int32("object_type", 24).Means(FieldMeanings::kObjectType),
+    Int32("sim_type", 28).Means(FieldMeanings::kSimType),
     Text("default_doctrine", 32, 20),
     Text("sound_file", 52, 20),
     Float("mast_height_x10", 72),
@@ -65,9 +66,9 @@ inline constexpr LayoutField kFields[] = {
     Int16("data49", 318, 6),
     Int16("sonar_profile", 330),
     Raw("reserved_332", 332, 2),
-    UInt16("target_caps", 334),
-    UInt16("missile_caps", 336),
-    UInt8("countermeasures", 338),
+    UInt16("target_caps", 334).Means(FieldMeanings::kTargetCaps),
+    UInt16("missile_caps", 336).Means(FieldMeanings::kMissileCaps),
+    UInt8("countermeasures", 338).Means(FieldMeanings::kCountermeasures),
     Raw("reserved_339", 339, 5),
 };
 inline constexpr RecordLayout kLayout{Database::Object, "object", "od", "object", 344, true,
@@ -79,8 +80,8 @@ using namespace Field;
 inline constexpr LayoutField kFields[] = {
     UInt16("index", 0),
     Text("name", 2, 42),
-    Int32("sensor_class", 44),
-    Int32("counter_detect_sensor", 48),
+    Int32("sensor_class", 44).Means(FieldMeanings::kSensorClass),
+    Int32("counter_detect_sensor", 48).Means(FieldMeanings::kSensorClass),
     UInt32("default_update_interval", 52),
     UInt32("detection_curve_ranges", 56, 4),
     Raw("reserved_72", 72, 4),
@@ -95,7 +96,7 @@ inline constexpr LayoutField kFields[] = {
     Int32("sonar_freq_min", 104),
     Int32("sonar_freq_max", 108),
     Int32("speed_degradation", 112),
-    UInt16("attributes", 116),
+    UInt16("attributes", 116).Means(FieldMeanings::kSensorAttributes),
     Raw("reserved_118", 118, 2),
     Int16("data17", 120),
     Int16("data17a", 122),
@@ -123,7 +124,7 @@ inline constexpr LayoutField kFields[] = {
     Int16("half_firing_cone", 6),
     Int16("pitch", 8),
     Int16("heading", 10),
-    UInt16("attributes", 12),
+    UInt16("attributes", 12).Means(FieldMeanings::kLauncherAttributes),
     Int16("clip_reload_time", 14),
     Int16("ammo_swap_time", 16),
     Int16("max_rounds_guidable", 18),
@@ -141,7 +142,7 @@ inline constexpr LayoutField kFields[] = {
     Int16("rows", 60),
     Int16("columns", 62),
     Int16("rounds", 64, 4),
-    Int16("ammo_types", 72, 4),
+    Int16("ammo_types", 72, 4).Means(FieldMeanings::kAmmunition),
     Text("sound_file", 80, 20),
     Text("name", 100, 20),
 };
@@ -152,13 +153,17 @@ inline constexpr RecordLayout kLayout{
 namespace AirstripLayout {
 using namespace Field;
 inline constexpr LayoutField kFields[] = {
-    UInt16("index", 0),          UInt16("attributes", 2),     Float("hangar_x", 4),
-    Float("hangar_y", 8),        Float("hangar_z", 12),       Float("runway_start_x", 16),
-    Float("runway_start_y", 20), Float("runway_start_z", 24), Float("runway_end_x", 28),
-    Float("runway_end_y", 32),   Float("runway_end_z", 36),   Float("taxi_start_x", 40),
-    Float("taxi_start_y", 44),   Float("taxi_start_z", 48),   Float("taxi_middle_x", 52),
-    Float("taxi_middle_y", 56),  Float("taxi_middle_z", 60),  Float("taxi_end_x", 64),
-    Float("taxi_end_y", 68),     Float("taxi_end_z", 72),     Text("name", 76, 20),
+    UInt16("index", 0),          UInt16("attributes", 2).Means(FieldMeanings::kAirstripAttributes),
+    Float("hangar_x", 4),        Float("hangar_y", 8),
+    Float("hangar_z", 12),       Float("runway_start_x", 16),
+    Float("runway_start_y", 20), Float("runway_start_z", 24),
+    Float("runway_end_x", 28),   Float("runway_end_y", 32),
+    Float("runway_end_z", 36),   Float("taxi_start_x", 40),
+    Float("taxi_start_y", 44),   Float("taxi_start_z", 48),
+    Float("taxi_middle_x", 52),  Float("taxi_middle_y", 56),
+    Float("taxi_middle_z", 60),  Float("taxi_end_x", 64),
+    Float("taxi_end_y", 68),     Float("taxi_end_z", 72),
+    Text("name", 76, 20),
 };
 inline constexpr RecordLayout kLayout{
     Database::Airstrip, "airstrip", "ad", "airstrip", 96, true, "name", kFields};

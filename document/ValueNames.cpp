@@ -113,11 +113,12 @@ std::string CValueNames::Format(const FieldColumn& column, const std::uint8_t* p
         return FormatColumn(column, pRecord);
     }
     const LayoutField& field = *column.pField;
-    return FormatValue(*pMeaning,
+    return FormatValue(field,
                        ReadInteger(field.kind, pRecord + field.ElementOffset(column.nElement)));
 }
 
-std::string CValueNames::FormatValue(const FieldMeaning& meaning, std::int64_t value) const {
+std::string CValueNames::FormatValue(const LayoutField& field, std::int64_t value) const {
+    const FieldMeaning& meaning = *field.pMeaning;
     switch (meaning.kind) {
         case EMeaning::Items:
         case EMeaning::Positions:
@@ -129,7 +130,7 @@ std::string CValueNames::FormatValue(const FieldMeaning& meaning, std::int64_t v
             break;
         case EMeaning::Bits: {
             std::string text;
-            std::uint64_t unnamed = static_cast<std::uint64_t>(value) & WidthMask(*meaning.pField);
+            std::uint64_t unnamed = static_cast<std::uint64_t>(value) & WidthMask(field);
             for (const NamedBit& bit : meaning.bits) {
                 const std::uint64_t mask = std::uint64_t{1} << bit.nBit;
                 if ((unnamed & mask) != 0) {
@@ -138,7 +139,7 @@ std::string CValueNames::FormatValue(const FieldMeaning& meaning, std::int64_t v
                 }
             }
             if (unnamed != 0) {
-                text += (text.empty() ? "" : ", ") + Hex(unnamed, 2 * meaning.pField->nWidth);
+                text += (text.empty() ? "" : ", ") + Hex(unnamed, 2 * field.nWidth);
             }
             return text;
         }

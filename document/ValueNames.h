@@ -46,7 +46,8 @@ public:
     std::vector<CValueItem> Items(const FieldColumn& column) const;
 
 private:
-    std::string FormatValue(const FieldMeaning& meaning, std::int64_t value) const;
+    // field has a meaning.
+    std::string FormatValue(const LayoutField& field, std::int64_t value) const;
     bool ParseWeaponEntity(std::string_view text, std::int64_t nMin, std::int64_t nMax,
                            std::int64_t& value, std::string& strReason) const;
 
