@@ -132,13 +132,12 @@ constexpr const FieldMeaning* MeaningOf(const LayoutField& field) {
     return field.pMeaning;
 }
 
-// The name of a bit of a flag word; a bit without one does not compile where used so.
-constexpr const char* BitName(const LayoutField& field, int nBit) {
-    if (const FieldMeaning* pMeaning = MeaningOf(field)) {
-        for (const NamedBit& bit : pMeaning->bits) {
-            if (bit.nBit == nBit) {
-                return bit.pszName;
-            }
+// The name of a bit of a flag word; a field or bit without one does not compile where
+// used so. No null test: a sanitizing build cannot compare an address at compile time.
+consteval const char* BitName(const LayoutField& field, int nBit) {
+    for (const NamedBit& bit : field.pMeaning->bits) {
+        if (bit.nBit == nBit) {
+            return bit.pszName;
         }
     }
     throw std::out_of_range("no such bit");

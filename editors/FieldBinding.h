@@ -100,8 +100,10 @@ struct FieldBinding {
 // A combo of the items the field's meaning lists; whether the chosen item's value or its
 // position is stored comes from there too.
 consteval FieldBinding Combo(FieldBinding binding) {
+    // No null test (a sanitizing build cannot compare an address at compile time); a field
+    // without a meaning does not compile here either.
     const FieldMeaning* pMeaning = MeaningOf(*binding.at.pField);
-    if (pMeaning == nullptr || pMeaning->items.empty()) {
+    if (pMeaning->items.empty()) {
         throw std::logic_error("the field has no items");
     }
     binding.kind =
