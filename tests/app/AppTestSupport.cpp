@@ -54,6 +54,12 @@ bool AppTest::StartApp(const QStringList& arguments) {
     return m_pApp->Start(QStringList{QStringLiteral("ventry")} + arguments);
 }
 
+void AppTest::StartOn(const std::map<Database, Bytes>& files) {
+    WriteSet(Cwd(), files);
+    CMainFrame::SetEditorFactory({});
+    ASSERT_TRUE(StartApp());
+}
+
 QAction* AppTest::Action(unsigned nID, bool bToolBar) const {
     for (QAction* action : Frame()->findChildren<QAction*>(QString::number(nID))) {
         QObject* parent = action->parent();
@@ -69,6 +75,16 @@ void AppTest::Command(unsigned nID) const {
     QAction* action = Action(nID);
     ASSERT_NE(action, nullptr) << nID;
     action->trigger();
+}
+
+QDialog& AppTest::Window(int nId) const {
+    auto* pWindow = Find<QDialog>(*Frame(), nId);
+    EXPECT_TRUE(pWindow && pWindow->isVisible()) << nId;
+    return *pWindow;
+}
+
+QAbstractItemView& AppTest::View(int nWindow, int nId) const {
+    return *Find<QAbstractItemView>(Window(nWindow), nId);
 }
 
 void LoadedSetTest::SetUp() {

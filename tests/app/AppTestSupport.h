@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QStringList>
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <string>
 
@@ -70,6 +71,8 @@ protected:
     }
 
     bool StartApp(const QStringList& arguments = {});
+    // The set in the current directory, opened by the program with its real editors.
+    void StartOn(const std::map<Database, Bytes>& files);
     CFrameWnd* Frame() const { return m_pApp ? m_pApp->GetMainWnd() : nullptr; }
     CVentryDoc* Doc() const {
         return Frame() ? dynamic_cast<CVentryDoc*>(Frame()->GetActiveDocument()) : nullptr;
@@ -79,6 +82,9 @@ protected:
     static constexpr bool kToolBar = true;
     // Runs the command of a menu item, as a click would.
     void Command(unsigned nID) const;
+    // A shown window of the frame by its template id, and an item view in it.
+    QDialog& Window(int nId) const;
+    QAbstractItemView& View(int nWindow, int nId) const;
 
     TempDir m_dir;
     CMessageLog m_messages;

@@ -27,12 +27,10 @@ protected:
                                 {{24, {3}}, {32, Text("patrol line")}, {92, {0x20, 0x4E}}}),
                      HandRecord(Database::Object, 3, "K\xF8ge",
                                 {{24, {2}}, {32, Text("Patrolling")}, {92, {0x64, 0}}})};
-        WriteSet(Cwd(), {{Database::Object, Concat(m_objects)},
-                         {Database::Sensor, HandRecord(Database::Sensor, 5, "K\xD8GE Radar",
-                                                       {{44, {8}}, {76, {0x2C, 0x01}}})},
-                         {Database::Entity, HandRecord(Database::Entity, 300, "Crew")}});
-        CMainFrame::SetEditorFactory({});
-        ASSERT_TRUE(StartApp());
+        StartOn({{Database::Object, Concat(m_objects)},
+                 {Database::Sensor, HandRecord(Database::Sensor, 5, "K\xD8GE Radar",
+                                               {{44, {8}}, {76, {0x2C, 0x01}}})},
+                 {Database::Entity, HandRecord(Database::Entity, 300, "Crew")}});
     }
     void OpenTable() const {
         Command(ID_EXTRAS_TABLE_VIEW);
@@ -41,11 +39,6 @@ protected:
         Table().setFocus();
     }
     static Bytes Text(const char* pszText) { return Bytes(pszText, pszText + strlen(pszText)); }
-    QDialog& Window(int nId) const {
-        auto* pWindow = Find<QDialog>(*Frame(), nId);
-        EXPECT_TRUE(pWindow && pWindow->isVisible()) << nId;
-        return *pWindow;
-    }
     QTableView& Table() const { return *Find<QTableView>(Window(IDD_TABLE_VIEW), IDC_TABLE); }
     int ColumnOf(const char* pszName) const {
         const QAbstractItemModel& cells = *Table().model();

@@ -20,19 +20,16 @@ Bytes Frigate(Bytes mass, Bytes slot) {
 class CompareTest : public AppTest {
 protected:
     void SetUp() override {
-        WriteSet(Cwd(), {{Database::Object, Concat({Frigate({0x2C, 0x01}, {0}),
-                                                    HandRecord(Database::Object, 2, "Corvette")})},
-                         {Database::Sensor, HandRecord(Database::Sensor, 5, "Radar")}});
         m_strFileToChoose =
             WriteSet(m_dir.Path() / "other",
                      {{Database::Object, Concat({Frigate({0x5E, 0x01}, {5}),
                                                  HandRecord(Database::Object, 2, "Corv"), m_tug})}},
                      'g');
-        CMainFrame::SetEditorFactory({});
-        ASSERT_TRUE(StartApp());
+        StartOn({{Database::Object, Concat({Frigate({0x2C, 0x01}, {0}),
+                                            HandRecord(Database::Object, 2, "Corvette")})},
+                 {Database::Sensor, HandRecord(Database::Sensor, 5, "Radar")}});
         Command(ID_EXTRAS_COMPARE);
-        m_pWindow = Find<QDialog>(*Frame(), IDD_COMPARE);
-        ASSERT_TRUE(m_pWindow && m_pWindow->isVisible());
+        m_pWindow = &Window(IDD_COMPARE);
         m_pList = Find<QAbstractItemView>(*m_pWindow, IDC_DIFFERENCES);
     }
     // The lines once the window has followed the last change.

@@ -25,28 +25,17 @@ protected:
         RecordField::SetText(radar.data(), 160, 20, "R5");
         Bytes entity = HandRecord(Database::Entity, 10, "Torpedo Load");
         RecordField::SetText(entity.data(), 36, 20, "Torpedo");
-        WriteSet(Cwd(),
-                 {{Database::Object,
-                   Concat({HandRecord(Database::Object, 1, "Frigate",
-                                      {{24, {2}}, {28, {1}}, {300, {5}}, {220, {3}}}),
-                           HandRecord(Database::Object, 2, "Torpedo", {{24, {8}}, {28, {2}}}),
-                           HandRecord(Database::Object, 3, "Oddity", {{24, {2}}, {28, {13}}})})},
-                  {Database::Sensor, Concat({radar, HandRecord(Database::Sensor, 6, "Nothing")})},
-                  {Database::Launcher,
-                   Concat({HandRecord(Database::Launcher, 3, "Frigate", {{72, {10}}}),
-                           HandRecord(Database::Launcher, 4, "Nobody")})},
-                  {Database::Entity, entity},
-                  {Database::Profile, HandRecord(Database::Profile, 1, "Frigate")}});
-        CMainFrame::SetEditorFactory({});
-        ASSERT_TRUE(StartApp());
-    }
-    QDialog& Window(int nId) const {
-        auto* window = Find<QDialog>(*Frame(), nId);
-        EXPECT_TRUE(window && window->isVisible()) << nId;
-        return *window;
-    }
-    QAbstractItemView& View(int nWindow, int nId) const {
-        return *Find<QAbstractItemView>(Window(nWindow), nId);
+        StartOn({{Database::Object,
+                  Concat({HandRecord(Database::Object, 1, "Frigate",
+                                     {{24, {2}}, {28, {1}}, {300, {5}}, {220, {3}}}),
+                          HandRecord(Database::Object, 2, "Torpedo", {{24, {8}}, {28, {2}}}),
+                          HandRecord(Database::Object, 3, "Oddity", {{24, {2}}, {28, {13}}})})},
+                 {Database::Sensor, Concat({radar, HandRecord(Database::Sensor, 6, "Nothing")})},
+                 {Database::Launcher,
+                  Concat({HandRecord(Database::Launcher, 3, "Frigate", {{72, {10}}}),
+                          HandRecord(Database::Launcher, 4, "Nobody")})},
+                 {Database::Entity, entity},
+                 {Database::Profile, HandRecord(Database::Profile, 1, "Frigate")}});
     }
     // The line of the editor's current record.
     std::string CurrentLine(int nEditor, int nList) const {

@@ -25,15 +25,13 @@ const char* const kSloop = "object.eod: 2: armor: 10 -> 30";
 class ScriptTest : public AppTest {
 protected:
     void SetUp() override {
-        WriteSet(Cwd(), {{Database::Object, Concat({Ship(1, "Frigate", 20), Ship(2, "Sloop", 10),
-                                                    Ship(3, "Tug", 40)})}});
         m_strArmour = Script("armour.lua",
                              "for index, ship in set.object:records() do\n"
                              "    if ship.armor < 30 then ship.armor = 30 end\n"
                              "end\n"
                              "print('armour raised')\n");
-        CMainFrame::SetEditorFactory({});
-        ASSERT_TRUE(StartApp());
+        StartOn({{Database::Object,
+                  Concat({Ship(1, "Frigate", 20), Ship(2, "Sloop", 10), Ship(3, "Tug", 40)})}});
     }
     std::string Script(const char* pszName, std::string_view text) const {
         WriteBytes(Cwd() / pszName, Bytes(text.begin(), text.end()));

@@ -19,32 +19,12 @@ constexpr unsigned kRedo = ID_EDIT_REDO;
 // The program with its real editors on a set in the current directory.
 class UndoTest : public AppTest {
 protected:
-    void Start(const std::map<Database, Bytes>& files) {
-        m_strSet = WriteSet(Cwd(), files);
-        CMainFrame::SetEditorFactory({});
-        ASSERT_TRUE(StartApp());
-    }
-    QDialog& Window(int nId) const {
-        auto* pWindow = Find<QDialog>(*Frame(), nId);
-        EXPECT_TRUE(pWindow && pWindow->isVisible()) << nId;
-        return *pWindow;
-    }
-    QAbstractItemView& View(int nWindow, int nId) const {
-        return *Find<QAbstractItemView>(Window(nWindow), nId);
-    }
     // The database files of the set as a save writes them into directory.
     std::map<Database, Bytes> SavedInto(const std::string& directory) const {
         const auto path = m_dir.Path() / directory;
         std::filesystem::create_directories(path);
         EXPECT_TRUE(Doc()->OnSaveDocument(SetFilePath(path, Database::Object)));
-        return FilesIn(path);
-    }
-    static std::map<Database, Bytes> FilesIn(const std::filesystem::path& directory) {
-        std::map<Database, Bytes> files;
-        for (const RecordShape& shape : kRecordShapes) {
-            files[shape.file] = ReadBytes(SetFilePath(directory, shape.file));
-        }
-        return files;
+        return ReadSet(path);
     }
     void UndoAll() const {
         while (Action(kUndo)->isEnabled()) {
@@ -64,8 +44,6 @@ protected:
         QAbstractItemModel& cells = *View(IDD_TABLE_VIEW, IDC_TABLE).model();
         cells.setData(cells.index(nRow, nColumn), value);
     }
-
-    std::string m_strSet;
 };
 
 // Six records per database, random bytes that every editor's start list shows.
@@ -99,7 +77,7 @@ class UndoEveryEditorTest : public UndoTest, public testing::WithParamInterface<
 // them all the files as they were before the undos.
 TEST_P(UndoEveryEditorTest, UndoingEveryStepGivesTheLoadedFilesAndRedoingGivesTheEditedOnes) {
     const std::map<Database, Bytes> loaded = RandomSet(static_cast<unsigned>(GetParam()) + 1);
-    Start(loaded);
+    StartOn(loaded);
     const unsigned kCommands[] = {ID_VIEW_OBJECTS,     ID_VIEW_SENSORS,   ID_VIEW_LAUNCHERS,
                                   ID_VIEW_AIRSTRIPS,   ID_VIEW_ENTITIES,  ID_VIEW_PROFILES,
                                   ID_VIEW_MASTS,       ID_VIEW_3DOBJECTS, ID_VIEW_SHIPCLASSES,
@@ -162,9 +140,9 @@ INSTANTIATE_TEST_SUITE_P(AllEditors, UndoEveryEditorTest,
 class UndoMenuTest : public UndoTest {
 protected:
     void SetUp() override {
-        Start({{Database::Object, Concat({HandRecord(Database::Object, 1, "Frigate", {{28, {1}}}),
-                                          HandRecord(Database::Object, 2, "R&D", {{28, {1}}})})},
-               {Database::Sensor, HandRecord(Database::Sensor, 4, "Radar", {{44, {8}}})}});
+        StartOn({{Database::Object, Concat({HandRecord(Database::Object, 1, "Frigate", {{28, {1}}}),
+                                            HandRecord(Database::Object, 2, "R&D", {{28, {1}}})})},
+                 {Database::Sensor, HandRecord(Database::Sensor, 4, "Radar", {{44, {8}}})}});
         Command(ID_VIEW_OBJECTS);
     }
     QLineEdit& Name() const { return *Find<QLineEdit>(Window(130), 1001); }
@@ -193,7 +171,7 @@ TEST_F(UndoMenuTest, TheEditMenuAndTheHistoryNameEveryStepAndTheModifiedMarkFoll
     Command(kUndo);
     EXPECT_EQ(Text(kRedo), "&Redo 1 cell in sensor\tCtrl+Y");
     EXPECT_TRUE(Action(kRedo)->isEnabled());
-    ASSERT_TRUE(Doc()->OnSaveDocument(m_strSet));
+    ASSERT_TRUE(Doc()->OnSaveDocument(Doc()->GetPathName()));
     EXPECT_FALSE(Doc()->IsModified());
     Command(kUndo);  // the set no longer is the saved one
     EXPECT_TRUE(Doc()->IsModified());

@@ -105,16 +105,6 @@ TEST(CsvTest, CellsThatNeedQuotesAreQuotedAndSpreadsheetFilesReadTheSame) {
     EXPECT_EQ(error, "line 2: text after a closing quote");
 }
 
-TEST(CsvTest, TabsSeparateTheCellsThatSpreadsheetsCopy) {
-    std::vector<std::vector<std::string>> rows;
-    std::string error;
-    ASSERT_TRUE(Csv::ForEachRow(
-        "1\t\"a\tb\"\t\r\n\"say \"\"hi\"\"\"\tx,y\n",
-        [&rows](const Csv::Row& row) { rows.push_back(row.cells); }, error, '\t'));
-    EXPECT_EQ(rows,
-              (std::vector<std::vector<std::string>>{{"1", "a\tb", ""}, {"say \"hi\"", "x,y"}}));
-}
-
 TEST(RecordFieldTest, TextsFollowTheTerminatorRules) {
     using RecordField::GetText, RecordField::SetText;
     std::uint8_t record[8];

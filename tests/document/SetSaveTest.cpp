@@ -25,12 +25,6 @@ using testing::HasSubstr;
 using testing::IsEmpty;
 using testing::MatchesRegex;
 
-constexpr Database kRecordFiles[] = {
-    Database::Object,    Database::Sensor,      Database::Launcher, Database::Airstrip,
-    Database::Entity,    Database::Profile,     Database::Mast,     Database::Object3D,
-    Database::ShipClass, Database::CountryName,
-};
-
 // Every file under a directory with its bytes; directories end in "/" and have none.
 using Tree = std::map<std::string, Bytes>;
 
@@ -47,8 +41,8 @@ Tree TreeOf(const fs::path& root) {
 // The record files of a tree, or of a set, by name.
 Tree RecordFilesIn(const Tree& tree) {
     Tree files;
-    for (const Database file : kRecordFiles) {
-        const std::string name = fs::path(SetFilePath("", file)).filename().string();
+    for (const RecordShape& shape : kRecordShapes) {
+        const std::string name = fs::path(SetFilePath("", shape.file)).filename().string();
         if (tree.contains(name)) {
             files[name] = tree.at(name);
         }
@@ -63,14 +57,6 @@ Tree RecordFilesIn(const std::map<Database, Bytes>& set) {
     return files;
 }
 
-std::map<Database, Bytes> OnDisk(const fs::path& directory) {
-    std::map<Database, Bytes> files;
-    for (const Database file : kRecordFiles) {
-        files[file] = ReadBytes(SetFilePath(directory, file));
-    }
-    return files;
-}
-
 std::vector<std::string> BackupsIn(const fs::path& set) {
     return fs::exists(set / "ventry-backup") ? FileNamesIn(set / "ventry-backup")
                                              : std::vector<std::string>{};
@@ -79,8 +65,9 @@ std::vector<std::string> BackupsIn(const fs::path& set) {
 // Two records in every database, in index order: files as a save writes them.
 std::map<Database, Bytes> FullSet(std::uint32_t seed) {
     std::map<Database, Bytes> files;
-    for (const Database file : kRecordFiles) {
-        files[file] = Concat({MakeRecord(file, 0, "a", seed), MakeRecord(file, 1, "b", seed + 1)});
+    for (const RecordShape& shape : kRecordShapes) {
+        files[shape.file] = Concat(
+            {MakeRecord(shape.file, 0, "a", seed), MakeRecord(shape.file, 1, "b", seed + 1)});
         seed += 2;
     }
     return files;
@@ -150,10 +137,10 @@ public:
             fs::create_directories(Dir() / "ventry-backup" / name);
             WriteBytes(Dir() / "ventry-backup" / name / "object.eod", Bytes{7});
         }
-        for (const Database file : kRecordFiles) {
-            if (file == Database::Object || param.changed == Changed::Every) {
-                Change(file);
-                m_expected[file] = Flipped(m_expected[file]);
+        for (const RecordShape& shape : kRecordShapes) {
+            if (shape.file == Database::Object || param.changed == Changed::Every) {
+                Change(shape.file);
+                m_expected[shape.file] = Flipped(m_expected[shape.file]);
             }
         }
         if (param.changed == Changed::ToldOnly) {
@@ -198,7 +185,7 @@ public:
     // The document's records on disk, nothing left over, and a new backup, in place of the
     // oldest, holding exactly the files that were replaced.
     void ExpectSaved() const {
-        EXPECT_EQ(OnDisk(Dir()), m_expected);
+        EXPECT_EQ(ReadSet(Dir()), m_expected);
         EXPECT_EQ(FileNamesIn(Dir()).size(), m_param.target == Target::NewSet ? 11u : 12u);
         EXPECT_THAT(m_messages.m_texts, IsEmpty());
         const std::vector<std::string> backups = BackupsIn(Dir());
@@ -357,8 +344,8 @@ INSTANTIATE_TEST_SUITE_P(Saves, EveryFailingStepTest, testing::ValuesIn(kFaultCa
 
 TEST_F(SetSaveTest, WhenTheOldFilesCannotBePutBackTheMessageSaysWhereTheyAre) {
     Load();
-    for (const Database file : kRecordFiles) {
-        Change(file);
+    for (const RecordShape& shape : kRecordShapes) {
+        Change(shape.file);
     }
     {
         // The third rename fails, and after it every way of putting a file back.
@@ -374,7 +361,7 @@ TEST_F(SetSaveTest, WhenTheOldFilesCannotBePutBackTheMessageSaysWhereTheyAre) {
     }
     ASSERT_EQ(Backups().size(), 1u);
     const fs::path backup = Backup(Backups()[0]);
-    EXPECT_EQ(OnDisk(backup), FullSet(1));
+    EXPECT_EQ(ReadSet(backup), FullSet(1));
     EXPECT_THAT(m_messages.m_texts,
                 ElementsAre(AllOf(HasSubstr(Path(Database::Launcher) + ": Input/output error"),
                                   HasSubstr("Not every old file could be put back"),
@@ -384,8 +371,8 @@ TEST_F(SetSaveTest, WhenTheOldFilesCannotBePutBackTheMessageSaysWhereTheyAre) {
     ASSERT_TRUE(m_doc.OnOpenDocument(Path(Database::Object)));
     EXPECT_THAT(m_messages.m_texts,
                 ElementsAre("The last save of this set was interrupted; it has been completed."));
-    for (const Database file : kRecordFiles) {
-        EXPECT_EQ(ReadBytes(Path(file)), Flipped(FullSet(1)[file]));
+    for (const RecordShape& shape : kRecordShapes) {
+        EXPECT_EQ(ReadBytes(Path(shape.file)), Flipped(FullSet(1)[shape.file]));
     }
     EXPECT_EQ(FileNamesIn(m_set.Path()).size(), 12u);
 }
@@ -419,7 +406,7 @@ TEST_F(SetSaveTest, ASaveReplacesOnlyTheFilesThatChanged) {
     files[Database::Mast] = mast;
     files[Database::Entity] = entity;
     files[Database::CountryName] = {};
-    EXPECT_EQ(OnDisk(m_set.Path()), files);
+    EXPECT_EQ(ReadSet(m_set.Path()), files);
 
     // Another program replaced one file and rewrote one in place.
     fs::remove_all(m_set.Path() / "ventry-backup");
@@ -429,7 +416,7 @@ TEST_F(SetSaveTest, ASaveReplacesOnlyTheFilesThatChanged) {
     ASSERT_TRUE(Save());
     ASSERT_EQ(Backups().size(), 1u);
     EXPECT_THAT(FileNamesIn(Backup(Backups()[0])), ElementsAre("airstrip.ead", "profile.eqd"));
-    EXPECT_EQ(OnDisk(m_set.Path()), files);
+    EXPECT_EQ(ReadSet(m_set.Path()), files);
 }
 
 }  // namespace

@@ -295,22 +295,49 @@ TEST_F(ControlBytesTest, EveryControlThatWritesBytesHasARowAndNoTwoRowsShareABit
 }
 
 // Texts that read in their own way: a widened 16-bit number keeps its low bits, an index is
-// signed, blanks around a number are dropped, "nan" is a quiet NaN.
+// signed, blanks around a number are dropped, "nan" is a quiet NaN, numbers at their limits
+// are taken, a text edit takes only what Latin-1 holds. A text out of its field's range is
+// refused with the field's name and stores nothing.
 TEST_F(ControlBytesTest, TypedTextsConvertAsTheFieldsDescribe) {
-    const std::tuple<Database, int, const char*, std::size_t, Bytes> texts[] = {
-        {Database::Object, 1107, "65537", 150, {1, 0}},
-        {Database::Entity, 1004, "-2", 0, {0xFE, 0xFF}},
-        {Database::Profile, 1017, " 4660 ", 32, {0x34, 0x12}},
-        {Database::Mast, 1166, "nan", 80, {0, 0, 0xC0, 0x7F}},
+    const std::tuple<Database, int, const char*, std::size_t, Bytes, const char*> texts[] = {
+        {Database::Object, 1107, "65537", 150, {1, 0}, nullptr},
+        {Database::Entity, 1004, "-2", 0, {0xFE, 0xFF}, nullptr},
+        {Database::Profile, 1017, " 4660 ", 32, {0x34, 0x12}, nullptr},
+        {Database::Mast, 1166, "nan", 80, {0, 0, 0xC0, 0x7F}, nullptr},
+        {Database::Object, 1067, "255", 134, {0xFF}, nullptr},
+        {Database::Sensor, 1122, "4294967295", 52, {0xFF, 0xFF, 0xFF, 0xFF}, nullptr},
+        {Database::Sensor, 1124, "-2147483648", 96, {0, 0, 0, 0x80}, nullptr},
+        {Database::Object, 1001, "\xC3\xA9t\xE2\x82\xAC\xC3\xA9", 2, {0xE9, 't', 0xE9, 0}, nullptr},
+        {Database::Object, 1067, "256", 0, {}, "\"ASW\" needs an integer between 0 and 255."},
+        {Database::Object, 1067, "-1", 0, {}, "\"ASW\" needs an integer between 0 and 255."},
+        {Database::Sensor,
+         1122,
+         "4294967296",
+         0,
+         {},
+         "\"Default Update Interval\" needs an integer between 0 and 4294967295."},
+        {Database::Sensor,
+         1124,
+         "1.5",
+         0,
+         {},
+         "\"MaxOperationAlt\" needs an integer between -2147483648 and 2147483647."},
+        {Database::Mast, 1166, "1e39", 0, {}, "\"Center X\" needs a number."},
+        {Database::Mast, 1166, "1,5", 0, {}, "\"Center X\" needs a number."},
     };
-    for (const auto& [db, nId, pszText, nOffset, bytes] : texts) {
-        SCOPED_TRACE(testing::Message() << "control " << nId);
+    for (const auto& [db, nId, pszText, nOffset, bytes, pszRefusal] : texts) {
+        SCOPED_TRACE(testing::Message() << "control " << nId << " " << pszText);
         Bytes expected = OpenOnRandomRecord(db);
         std::copy(bytes.begin(), bytes.end(),
                   expected.begin() + static_cast<std::ptrdiff_t>(nOffset));
-        Type(nId, pszText);
+        TypeInto(Edit(nId), QString::fromUtf8(pszText));
         Press(kApply);
         EXPECT_THAT(Differences(Stored(kKey), expected), IsEmpty());
+        if (pszRefusal != nullptr) {
+            EXPECT_THAT(m_messages.Texts(),
+                        testing::ElementsAre(std::string("The field ") + pszRefusal));
+            EXPECT_EQ(Dialog().focusWidget(), &Edit(nId));
+        }
     }
 }
 

@@ -3,7 +3,6 @@
 
 #include "EditorCases.h"
 #include "FilterDlg.h"
-#include "ProfileSlotDlg.h"
 #include "RecordField.h"
 #include "Resource.h"
 
@@ -24,55 +23,6 @@ TEST(FilterDlgTest, EnterGivesTheTypedTextInLatin1WithoutALengthLimit) {
     });
     dialog.DoModal();
     EXPECT_EQ(dialog.GetFilterText(), std::string(100, 'k') + " *?\xE9");
-}
-
-class ProfileSlotDlgTest : public testing::Test {
-protected:
-    ProfileSlotDlgTest() {
-        Bytes image = MakeRecord(Database::Profile, 42, "Slot Profile", 5);
-        AddRecord(m_doc, Database::Profile, 42, image);
-        m_before = image;
-    }
-    // Runs the dialog the way the Object editor does; script plays the user.
-    void Run(const std::function<void(QDialog&)>& script) {
-        CModalScript modal([&](QDialog& dialog) {
-            script(dialog);
-            EXPECT_FALSE(dialog.isVisible()) << "the dialog should have ended";
-            return dialog.result();
-        });
-        CProfileSlotDlg::EditProfile(nullptr, m_doc, 42);
-        EXPECT_EQ(modal.m_nRuns, 1);
-    }
-    Bytes Stored() { return RecordBytes(m_doc, Database::Profile, 42); }
-    static QLineEdit& Edit(QDialog& dialog, int nId) { return *Find<QLineEdit>(dialog, nId); }
-
-    CVentryDoc m_doc;
-    CMessageLog m_messages;
-    Bytes m_before;
-};
-
-TEST_F(ProfileSlotDlgTest, ApplyStoresInPlaceAndExitAsksAboutTheRest) {
-    Run([&](QDialog& dialog) {
-        EXPECT_EQ(Edit(dialog, IDC_INDEX).text(), "42");
-        EXPECT_EQ(Edit(dialog, 1029).text(), "Slot Profile");
-        TypeInto(Edit(dialog, 1029), "Edited");
-        TypeInto(Edit(dialog, 1005), "-1");
-        Click(dialog, IDC_APPLY);
-        TypeInto(Edit(dialog, 1017), "7");
-        Click(dialog, IDC_UNDO);  // Undo drops it
-        TypeInto(Edit(dialog, 1006), "2");
-        m_messages.Answer(IDYES);
-        Click(dialog, IDC_EXIT);
-    });
-    Bytes expected = m_before;
-    std::memcpy(expected.data() + 2, "Edited", 7);
-    expected[22] = expected[23] = 0xFF;
-    expected[24] = 2;
-    expected[25] = 0;
-    EXPECT_EQ(Stored(), expected);
-    EXPECT_THAT(m_messages.Texts(), ElementsAre("Do you wish to retain changes made to Edited ?"));
-    EXPECT_TRUE(m_doc.IsModified());
-    EXPECT_THAT(ChangedDatabases(m_doc), ElementsAre(Database::Profile));
 }
 
 // Apply and Exit answered Yes, in an editor and in the Profile Slot dialog the Object editor

@@ -270,10 +270,12 @@ TEST_F(EditorRulesTest, ThreeDObjectsAreNumberedByRowOrByKeyAndNewTakesTheCountP
     EXPECT_EQ(RecordField::GetText(Stored(4).data(), 0, 20), "Hull E");
 }
 
+// A stored name longer than one may type shows whole.
 TEST_F(EditorRulesTest, TheAbbreviationKeepsFourBytesAndWhatFollowsItsTerminator) {
     Use(Database::CountryName);
-    std::memcpy(AddNamed(1, "One") + 52, "WXYZ", 4);
+    std::memcpy(AddNamed(1, "Twenty-nine characters long..") + 52, "WXYZ", 4);
     Open();
+    EXPECT_EQ(Edit(1268).text(), "Twenty-nine characters long..");
     EXPECT_EQ(Edit(1269).text(), "WXYZ");
     Type(1269, "AB");
     Press(kApply);

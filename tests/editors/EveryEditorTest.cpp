@@ -12,9 +12,6 @@ using testing::ElementsAre;
 using testing::IsEmpty;
 using testing::StartsWith;
 
-constexpr const char* kNoResults =
-    "The Active Filter produced no Results !\nUsing Default Filter instead";
-
 // Float bits that a short decimal text would not give back.
 constexpr std::uint32_t kAwkwardFloats[] = {0x7FC01234u, 0x80000000u, 0x00000001u, 0xFF800000u,
                                             0x3DCCCCCDu};
@@ -153,19 +150,6 @@ TEST_P(EveryEditorTest, AnEmptyDatabaseStartsFromZerosAndNewStopsAfter65535) {
                             "to 65535 is taken."));
     EXPECT_EQ(RecordCount(m_doc, editor.file), 3u);
     EXPECT_EQ(NameIn(Stored(65535), editor.file), "Hidden");
-}
-
-TEST_P(EveryEditorTest, ASearchThatFindsNothingWarnsOnceAndListsEverything) {
-    if (GetParam().nSearchId == 0) {
-        GTEST_SKIP() << "no search";
-    }
-    AddNamed(1, "Alpha");
-    AddNamed(2, "Bravo");
-    Open();
-    Search("zzz");
-    EXPECT_THAT(m_messages.Texts(), ElementsAre(kNoResults));
-    EXPECT_EQ(m_messages.m_entries[0].nType, MB_OK | MB_ICONEXCLAMATION);
-    EXPECT_EQ(ListLines().size(), 2u);
 }
 
 TEST_P(EveryEditorTest, ExitAsksAboutEditsAndKeepsOrDropsThem) {

@@ -163,16 +163,23 @@ TEST_F(ObjectEditorTest, EscapeAndUndoDropPickedSlots) {
     EXPECT_EQ(Stored(1), before);
 }
 
+// The Profile Slot dialog stores in place on Apply, drops an edit on Undo and asks about the
+// rest on Exit.
 TEST_F(ObjectEditorTest, SonarProfileOpensTheProfileOrSaysWhyNot) {
     std::uint8_t* pObject = AddHull(1);
     ::AddNamed(m_doc, Database::Profile, 0, "Zero");
     ::AddNamed(m_doc, Database::Profile, 7, "Quiet hull");
     Open();
-    CModalScript script([](QDialog& profile) {
+    CModalScript script([this](QDialog& profile) {
         EXPECT_EQ(profile.objectName(), "157");
+        EXPECT_EQ(Find<QLineEdit>(profile, IDC_INDEX)->text(), "7");
         EXPECT_EQ(Find<QLineEdit>(profile, 1029)->text(), "Quiet hull");
         TypeInto(*Find<QLineEdit>(profile, 1005), "-7");
         Click(profile, IDC_APPLY);
+        TypeInto(*Find<QLineEdit>(profile, 1017), "7");
+        Click(profile, IDC_UNDO);
+        TypeInto(*Find<QLineEdit>(profile, 1006), "2");
+        m_messages.Answer(IDYES);
         Click(profile, IDC_EXIT);
         return profile.result();
     });
@@ -180,41 +187,21 @@ TEST_F(ObjectEditorTest, SonarProfileOpensTheProfileOrSaysWhyNot) {
     RecordField::Set<std::int16_t>(pObject, 330, -2);
     Press(kUndo);
     Press(kSonarProfile);
-    EXPECT_THAT(m_messages.Texts(), ElementsAre("This Object has no Sonar Profile !",
-                                                "Profile Index -2 not found in Profile Database"));
     EXPECT_EQ(script.m_nRuns, 0);
     RecordField::Set<std::int16_t>(pObject, 330, 7);
     const Bytes before = Stored(1);
     Press(kUndo);
     Press(kSonarProfile);
     EXPECT_EQ(script.m_nRuns, 1);
-    EXPECT_EQ(RecordField::Get<std::int16_t>(FindRecord(m_doc, Database::Profile, 7), 22), -7);
+    EXPECT_THAT(m_messages.Texts(),
+                ElementsAre("This Object has no Sonar Profile !",
+                            "Profile Index -2 not found in Profile Database",
+                            "Do you wish to retain changes made to Quiet hull ?"));
+    EXPECT_EQ(RecordBytes(m_doc, Database::Profile, 7),
+              HandRecord(Database::Profile, 7, "Quiet hull", {{22, {0xF9, 0xFF}}, {24, {2}}}));
     EXPECT_TRUE(m_doc.IsModified());
     EXPECT_THAT(ChangedDatabases(m_doc), ElementsAre(Database::Profile));
     EXPECT_EQ(Stored(1), before);
-}
-
-TEST_F(ObjectEditorTest, ObjectTypeItemsStoreTheirValuesAndOtherValuesAreKept) {
-    const std::int32_t values[] = {1, 2, 3, 4, 6, 7, 8, 9, 10, 11, 12};
-    const char* texts[] = {"Sub",         "Surf",    "Air",   "Helo",   "Stat (Land)", "Mine",
-                           "Weap (Torp)", "Missile", "Shell", "Bullet", "Downed Pilot"};
-    AddHull(1);
-    Open();
-    ASSERT_EQ(Combo(1105).count(), 11);
-    for (int nItem = 0; nItem < 11; ++nItem) {
-        EXPECT_EQ(Combo(1105).itemText(nItem), texts[nItem]);
-        Pick(Combo(1105), nItem);
-        Press(kApply);
-        EXPECT_EQ(RecordField::Get<std::int32_t>(Stored(1).data(), 24), values[nItem]);
-    }
-    // Values without an item show no selection and are kept.
-    for (const std::int32_t nValue : {5, 0, 13, -1}) {
-        RecordField::Set(FindRecord(m_doc, Database::Object, 1), 24, nValue);
-        Press(kUndo);
-        EXPECT_EQ(Combo(1105).currentIndex(), -1) << nValue;
-        Press(kApply);
-        EXPECT_EQ(RecordField::Get<std::int32_t>(Stored(1).data(), 24), nValue);
-    }
 }
 
 TEST_F(ObjectEditorTest, SimTypesAboveTwelveAreNeverListedButFoundBySearch) {

@@ -134,6 +134,14 @@ std::string WriteSet(const fs::path& directory, const std::map<Database, Bytes>&
     return SetFilePath(directory, Database::Object, letter);
 }
 
+std::map<Database, Bytes> ReadSet(const fs::path& directory, char letter) {
+    std::map<Database, Bytes> files;
+    for (const RecordShape& shape : kRecordShapes) {
+        files[shape.file] = ReadBytes(SetFilePath(directory, shape.file, letter));
+    }
+    return files;
+}
+
 std::string CommitNote(const std::vector<std::string>& lines, bool bComplete) {
     std::string text = "ventry-commit 1\n";
     for (const std::string& line : lines) {

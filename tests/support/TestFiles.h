@@ -71,6 +71,8 @@ std::string AircraftFilePath(const std::filesystem::path& directory, char letter
 // one empty, and the ship-based aircraft file. Returns the object file's path.
 std::string WriteSet(const std::filesystem::path& directory, const std::map<Database, Bytes>& files,
                      char letter = 'e', const Bytes& aircraft = {});
+// The ten record files of the set in directory as they are on disk.
+std::map<Database, Bytes> ReadSet(const std::filesystem::path& directory, char letter = 'e');
 
 // A save's commit note as the program writes it: the header, the lines and, when complete, the
 // end line with the FNV-1a 64 checksum of everything before it.

@@ -57,10 +57,10 @@ protected:
 TEST_F(GitTest, SetUpGitDiffsAndMergesDatabaseFilesFieldByField) {
     const fs::path attributes = m_dir.Path() / ".gitattributes";
     WriteBytes(attributes, {'*', '.', 't', 'x', 't', ' ', 't', 'e', 'x', 't'});
-    ASSERT_EQ(RunVentryDb({"git-setup", m_dir.Path().string()}).nExitCode, 0);
+    ASSERT_EQ(RunVentryDb("git-setup " + m_dir.Path().string()).nExitCode, 0);
     const Bytes setUp = ReadBytes(attributes);
     const Bytes config = ReadBytes(m_dir.Path() / ".git/config");
-    EXPECT_EQ(RunVentryDb({"git-setup"}, m_dir.Path()).nExitCode, 0);
+    EXPECT_EQ(RunVentryDb("git-setup", m_dir.Path()).nExitCode, 0);
     EXPECT_EQ(ReadBytes(attributes), setUp);
     EXPECT_EQ(ReadBytes(m_dir.Path() / ".git/config"), config);
     const std::string text(setUp.begin(), setUp.end());

@@ -1,8 +1,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "TestFiles.h"
 #include "ToolRun.h"
 
@@ -53,55 +51,45 @@ TEST_F(MergeTest, ConflictsStopTheMergeUnlessASideIsPreferred) {
     const std::string newFinding =
         "ventry-db: warning: object.eod: 1: sensor_slots_2: sensor 9 does not exist\n";
     struct Run {
-        std::string args;  // split at spaces
-        int nExitCode;
-        testing::Matcher<const std::string&> out;
-        testing::Matcher<const std::string&> err;
+        ExpectedRun run;
         Bytes sensors;  // of the set "out" after the run; none: there is no such set
     };
     const Run runs[] = {
-        {"merge " + sets + "out/object.eod",
-         1,
-         Eq(line),
-         HasSubstr("/out/object.eod: nothing written: the sides conflict;"),
+        {{"merge " + sets + "out/object.eod", 1, Eq(line),
+          HasSubstr("/out/object.eod: nothing written: the sides conflict;")},
          {}},
-        {"merge " + sets + "out/object.eod --json",
-         1,
-         Eq("{\"file\":\"sensor.esd\",\"database\":\"sensor\",\"index\":5,\"field\":\"sensor_"
-            "class\",\"base\":\"8\",\"ours\":\"9\",\"theirs\":\"7\"}\n"),
-         HasSubstr("nothing written"),
+        {{"merge " + sets + "out/object.eod --json", 1,
+          Eq("{\"file\":\"sensor.esd\",\"database\":\"sensor\",\"index\":5,\"field\":\"sensor_"
+             "class\",\"base\":\"8\",\"ours\":\"9\",\"theirs\":\"7\"}\n"),
+          HasSubstr("nothing written")},
          {}},
-        {"merge " + sets + "out/object.eod --prefer ours", 0, Eq(line),
-         Eq("ventry-db: warning: the conflicts listed take the values of ours\n" + newFinding),
+        {{"merge " + sets + "out/object.eod --prefer ours", 0, Eq(line),
+          Eq("ventry-db: warning: the conflicts listed take the values of ours\n" + newFinding)},
          Sensor(5, "Radar", 9)},
-        {"merge " + sets + "out/object.eod --prefer theirs", 0, Eq(line),
-         AllOf(HasSubstr("of theirs\n"), HasSubstr(newFinding)), Sensor(5, "Radar", 7)},
-        {"merge base/object.eod none/object.eod theirs/object.eod out/object.eod", 3, IsEmpty(),
-         HasSubstr("/none/object.eod: No such file or directory"), Sensor(5, "Radar", 7)},
-        {"merge " + sets + "out/object.eod --prefer mine", 2, IsEmpty(), HasSubstr("Usage"),
+        {{"merge " + sets + "out/object.eod --prefer theirs", 0, Eq(line),
+          AllOf(HasSubstr("of theirs\n"), HasSubstr(newFinding))},
          Sensor(5, "Radar", 7)},
-        {"merge-file a b c data/sensors.bin", 1, IsEmpty(),
-         HasSubstr("data/sensors.bin: not the file of a database"), Sensor(5, "Radar", 7)},
+        {{"merge base/object.eod none/object.eod theirs/object.eod out/object.eod", 3, IsEmpty(),
+          HasSubstr("/none/object.eod: No such file or directory")},
+         Sensor(5, "Radar", 7)},
+        {{"merge " + sets + "out/object.eod --prefer mine", 2, IsEmpty(), HasSubstr("Usage")},
+         Sensor(5, "Radar", 7)},
+        {{"merge-file a b c data/sensors.bin", 1, IsEmpty(),
+          HasSubstr("data/sensors.bin: not the file of a database")},
+         Sensor(5, "Radar", 7)},
         // The file as git hands it over: the name ends with the database's file name.
-        {"textconv x_profile.eqd", 0,
-         Eq("profile.eqd: 3: index: 3\nprofile.eqd: 3: name: Quiet\n"
-            "profile.eqd: 3: band_0_100: 10000\nprofile.eqd: 3: band_100_150: 0\n"
-            "profile.eqd: 3: band_150_500: 0\nprofile.eqd: 3: band_350_500: 0\n"
-            "profile.eqd: 3: band_500_1000: 0\nprofile.eqd: 3: band_1000_2000: 0\n"
-            "profile.eqd: 2 bytes after the last whole record\n"),
-         IsEmpty(), Sensor(5, "Radar", 7)},
+        {{"textconv x_profile.eqd", 0,
+          Eq("profile.eqd: 3: index: 3\nprofile.eqd: 3: name: Quiet\n"
+             "profile.eqd: 3: band_0_100: 10000\nprofile.eqd: 3: band_100_150: 0\n"
+             "profile.eqd: 3: band_150_500: 0\nprofile.eqd: 3: band_350_500: 0\n"
+             "profile.eqd: 3: band_500_1000: 0\nprofile.eqd: 3: band_1000_2000: 0\n"
+             "profile.eqd: 2 bytes after the last whole record\n"),
+          IsEmpty()},
+         Sensor(5, "Radar", 7)},
     };
     for (const Run& run : runs) {
-        SCOPED_TRACE(run.args);
-        std::vector<std::string> args;
-        std::istringstream words(run.args);
-        for (std::string word; words >> word;) {
-            args.push_back(word);
-        }
-        const ToolRun result = RunVentryDb(args, m_dir.Path());
-        EXPECT_EQ(result.nExitCode, run.nExitCode);
-        EXPECT_THAT(result.strOut, run.out);
-        EXPECT_THAT(result.strErr, run.err);
+        SCOPED_TRACE(run.run.line);
+        ExpectRuns({&run.run, 1}, m_dir.Path());
         if (run.sensors.empty()) {
             EXPECT_FALSE(fs::exists(Path("out")));
             continue;
@@ -113,22 +101,20 @@ TEST_F(MergeTest, ConflictsStopTheMergeUnlessASideIsPreferred) {
     // A clean merge into ours itself: theirs' sensor 9 removal and nothing else.
     WriteSet(Path("theirs"),
              {{Database::Object, Object({5, 0})}, {Database::Sensor, Sensor(5, "Radar", 8)}});
-    const ToolRun inPlace = RunVentryDb(
-        {"merge", "base/object.eod", "ours/object.eod", "theirs/object.eod", "ours/object.eod"},
-        m_dir.Path());
-    EXPECT_EQ(inPlace.nExitCode, 0);
-    EXPECT_EQ(inPlace.strOut, "");
-    EXPECT_EQ(inPlace.strErr, newFinding);
+    const std::string inPlace =
+        "merge base/object.eod ours/object.eod theirs/object.eod "
+        "ours/object.eod";
+    const ExpectedRun clean[] = {{inPlace, 0, IsEmpty(), Eq(newFinding)}};
+    ExpectRuns(clean, m_dir.Path());
     EXPECT_EQ(OnDisk("ours", Database::Sensor), Sensor(5, "Radar", 9));
     // A file that cannot be read would count as emptied: its records would go.
     fs::remove(SetFilePath(Path("theirs"), Database::Sensor));
     fs::create_directory(SetFilePath(Path("theirs"), Database::Sensor));
-    const ToolRun unreadable = RunVentryDb(
-        {"merge", "base/object.eod", "ours/object.eod", "theirs/object.eod", "ours/object.eod"},
-        m_dir.Path());
-    EXPECT_EQ(unreadable.nExitCode, 3);
-    EXPECT_THAT(unreadable.strErr, HasSubstr("/theirs/sensor.esd: Is a directory; sets are "
-                                             "merged only when every file could be read\n"));
+    const ExpectedRun unreadable[] = {
+        {inPlace, 3, IsEmpty(),
+         HasSubstr("/theirs/sensor.esd: Is a directory; sets are merged only when every file "
+                   "could be read\n")}};
+    ExpectRuns(unreadable, m_dir.Path());
     EXPECT_EQ(OnDisk("ours", Database::Sensor), Sensor(5, "Radar", 9));
 }
 

@@ -6,7 +6,9 @@
 
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <stdexcept>
+#include <vector>
 
 #include "TestFiles.h"
 
@@ -21,13 +23,15 @@ std::string ReadText(const std::string& path) {
 
 }  // namespace
 
-ToolRun RunVentryDb(const std::vector<std::string>& args,
-                    const std::filesystem::path& workingDirectory) {
+ToolRun RunVentryDb(const std::string& line, const std::filesystem::path& workingDirectory) {
     TempDir output;
     const std::string outPath = output.File("stdout");
     const std::string errPath = output.File("stderr");
     std::vector<std::string> argv{VENTRY_DB_PATH};
-    argv.insert(argv.end(), args.begin(), args.end());
+    std::istringstream words(line);
+    for (std::string word; words >> word;) {
+        argv.push_back(word);
+    }
     std::vector<char*> pointers;
     for (std::string& arg : argv) {
         pointers.push_back(arg.data());
@@ -53,4 +57,14 @@ ToolRun RunVentryDb(const std::vector<std::string>& args,
     int status = 0;
     ::waitpid(pid, &status, 0);
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadText(outPath), ReadText(errPath)};
+}
+
+void ExpectRuns(std::span<const ExpectedRun> runs, const std::filesystem::path& workingDirectory) {
+    for (const ExpectedRun& expected : runs) {
+        SCOPED_TRACE(expected.line);
+        const ToolRun run = RunVentryDb(expected.line, workingDirectory);
+        EXPECT_EQ(run.nExitCode, expected.nExitCode);
+        EXPECT_THAT(run.strOut, expected.out);
+        EXPECT_THAT(run.strErr, expected.err);
+    }
 }

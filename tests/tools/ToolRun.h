@@ -1,8 +1,10 @@
 #pragma once
 
+#include <gmock/gmock.h>
+
 #include <filesystem>
+#include <span>
 #include <string>
-#include <vector>
 
 struct ToolRun {
     int nExitCode = -1;
@@ -10,6 +12,15 @@ struct ToolRun {
     std::string strErr;
 };
 
-// Runs the built ventry-db with args, in workingDirectory when one is given.
-ToolRun RunVentryDb(const std::vector<std::string>& args,
-                    const std::filesystem::path& workingDirectory = {});
+// Runs the built ventry-db with the words of line as its arguments, in workingDirectory when
+// one is given.
+ToolRun RunVentryDb(const std::string& line, const std::filesystem::path& workingDirectory = {});
+
+// A run of ventry-db and what it prints and returns.
+struct ExpectedRun {
+    std::string line;
+    int nExitCode;
+    testing::Matcher<const std::string&> out;
+    testing::Matcher<const std::string&> err;
+};
+void ExpectRuns(std::span<const ExpectedRun> runs, const std::filesystem::path& workingDirectory);

@@ -1,8 +1,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "DocRecords.h"
 #include "RecordField.h"
 #include "ToolRun.h"
@@ -41,35 +39,19 @@ protected:
                                           HandRecord(Database::Sensor, 8, "New")});
         WriteSet(m_dir.Path() / "changed", files);
     }
-    ToolRun Run(const std::vector<std::string>& args) const {
-        return RunVentryDb(args, m_dir.Path());
-    }
+    ToolRun Run(const std::string& line) const { return RunVentryDb(line, m_dir.Path()); }
     fs::path Path(const std::string& name) const { return m_dir.Path() / name; }
-    // Every database file of the set in directory.
-    std::map<Database, Bytes> OnDisk(const std::string& directory, char letter = 'e') const {
-        std::map<Database, Bytes> files;
-        for (const RecordShape& shape : kRecordShapes) {
-            files[shape.file] = ReadBytes(SetFilePath(Path(directory), shape.file, letter));
-        }
-        return files;
-    }
 
     TempDir m_dir;
 };
 
 TEST_F(VentryDbTest, EveryCommandPrintsItsResultAndExitsWithItsStatus) {
-    struct Expected {
-        std::string args;  // split at spaces
-        int nExitCode;
-        testing::Matcher<const std::string&> out;
-        testing::Matcher<const std::string&> err;
-    };
-    std::vector<Expected> runs{
+    std::vector<ExpectedRun> runs{
         {"--help", 0,
          AllOf(HasSubstr("\n  demo "), HasSubstr("\n  generate "), HasSubstr("\n  copy "),
                HasSubstr("\n  check "), HasSubstr("\n  dump "), HasSubstr("\n  diff "),
                HasSubstr("\n  export "), HasSubstr("\n  import "), HasSubstr("\n  refs "),
-               HasSubstr("\n  find ")),
+               HasSubstr("\n  find "), HasSubstr("\n  run ")),
          IsEmpty()},
         {"check set/object.eod", 1,
          Eq("object.eod: 1: sensor_slots_2: sensor 77 does not exist\n"
@@ -102,6 +84,10 @@ TEST_F(VentryDbTest, EveryCommandPrintsItsResultAndExitsWithItsStatus) {
                HasSubstr("\"sound_file\":\"a\\\"\\\\b\",\"sound_file_tail\":\"\"")),
          IsEmpty()},
         {"dump set/object.eod mast --index 8", 1, IsEmpty(), HasSubstr("mast.emd: no record 8\n")},
+        {"dump set/object.eod sensor --index 5 --names", 0,
+         HasSubstr(
+             "sensor.esd: 5: sensor_class: Radar\nsensor.esd: 5: counter_detect_sensor: None\n"),
+         IsEmpty()},
         {"diff set/object.eod changed/object.eod", 1,
          Eq("sensor.esd: 5: name: Radar -> Radar II\nsensor.esd: 5: sensor_class: 8 -> 9\n"
             "sensor.esd: 6: removed\nsensor.esd: 8: added\n"),
@@ -116,18 +102,12 @@ TEST_F(VentryDbTest, EveryCommandPrintsItsResultAndExitsWithItsStatus) {
          Eq("refers to:\nsensor: 5: Radar (sensor_slots_1)\nsensor: 77: - (sensor_slots_2)\n"
             "referred to by:\nlauncher: 3: Frigate (name)\n"),
          IsEmpty()},
-        {"refs set/object.eod entity 10", 0,
-         Eq("refers to:\nobject: -: Go (type_name)\nreferred to by:\n"), IsEmpty()},
         {"refs set/object.eod sensor 5 --json", 0,
          Eq("{\"direction\":\"referred-to-by\",\"database\":\"object\",\"index\":1,\"name\":"
             "\"Frigate\",\"field\":\"sensor_slots_1\",\"resolved\":true}\n"),
          IsEmpty()},
-        // Texts in any letter case, Latin-1 ones too; numbers where they are equal.
-        {"find set/object.eod frigate", 0,
-         Eq("object: 1: Frigate (name)\nlauncher: 3: Frigate (name)\n"), IsEmpty()},
+        // A Latin-1 text in another letter case; a number in one field.
         {"find set/object.eod KL\xC3\x89", 0, Eq("mast: 7: Kl\xC3\xA9 (name)\n"), IsEmpty()},
-        {"find set/object.eod 5", 0,
-         Eq("object: 1: Frigate (sensor_slots_1)\nsensor: 5: Radar (index)\n"), IsEmpty()},
         {"find set/object.eod 8 --database sensor --field sensor_class", 0,
          Eq("sensor: 5: Radar (sensor_class)\n"), IsEmpty()},
         {"find set/object.eod 77 --json", 0,
@@ -135,14 +115,8 @@ TEST_F(VentryDbTest, EveryCommandPrintsItsResultAndExitsWithItsStatus) {
             "\"field\":\"sensor_slots_2\",\"value\":\"77\"}\n"),
          IsEmpty()},
         {"find set/object.eod nothing-here", 1, IsEmpty(), IsEmpty()},
-        {"find none/object.eod x", 3, IsEmpty(),
-         HasSubstr("/none/object.eod: No such file or directory\n")},
         {"find set/object.eod x --field bogus", 2, IsEmpty(),
          Eq("ventry-db: no field named bogus\n")},
-        {"dump set/object.eod sensor --index 5 --names", 0,
-         HasSubstr(
-             "sensor.esd: 5: sensor_class: Radar\nsensor.esd: 5: counter_detect_sensor: None\n"),
-         IsEmpty()},
         // None of these writes anything.
         {"copy nowhere/object.eod object.eod", 1, IsEmpty(),
          HasSubstr("/nowhere/object.eod: No such file or directory\n")},
@@ -152,38 +126,24 @@ TEST_F(VentryDbTest, EveryCommandPrintsItsResultAndExitsWithItsStatus) {
         {"demo demo", 0, IsEmpty(), IsEmpty()},
         {"check demo/object.eod", 0, IsEmpty(), IsEmpty()},
     };
-    for (const char* args :
-         {"", "frobnicate", "generate x 65537", "generate x -1", "generate x 5 --letter q",
-          "copy a", "demo a --bogus", "check", "dump a.eod objects", "dump a.eod --index 3",
-          "dump a.eod mast --index x", "refs a.eod mast -1", "find a.eod",
-          "find a.eod x --database ship"}) {
-        runs.push_back({args, 2, IsEmpty(), HasSubstr("Usage: ventry-db")});
+    for (const char* line : {"", "frobnicate", "generate x 65537", "generate x 5 --letter q",
+                             "dump a.eod mast --index x", "find a.eod x --database ship"}) {
+        runs.push_back({line, 2, IsEmpty(), HasSubstr("Usage: ventry-db")});
     }
-    for (const Expected& expected : runs) {
-        SCOPED_TRACE(expected.args);
-        std::vector<std::string> args;
-        std::istringstream words(expected.args);
-        for (std::string word; words >> word;) {
-            args.push_back(word);
-        }
-        const ToolRun run = Run(args);
-        EXPECT_EQ(run.nExitCode, expected.nExitCode);
-        EXPECT_THAT(run.strOut, expected.out);
-        EXPECT_THAT(run.strErr, expected.err);
-    }
+    ExpectRuns(runs, m_dir.Path());
     EXPECT_THAT(FileNamesIn(m_dir.Path()), ElementsAre("changed", "demo", "set"));
     EXPECT_EQ(FileNamesIn(Path("set")).size(), 11u);
 }
 
 // Every bad input is refused with its place, and the set that was there keeps its bytes.
 TEST_F(VentryDbTest, ImportRefusesBadCsvAndWritesNothing) {
-    ASSERT_EQ(Run({"export", "set/object.eod", "csv"}).nExitCode, 0);
-    ASSERT_EQ(Run({"import", "csv", "set/object.eod"}).nExitCode, 0);
+    ASSERT_EQ(Run("export set/object.eod csv").nExitCode, 0);
+    ASSERT_EQ(Run("import csv set/object.eod").nExitCode, 0);
     // The import over the set kept the files it replaced in a backup folder beside them.
     const fs::path backups = Path("set/ventry-backup");
     ASSERT_EQ(FileNamesIn(backups).size(), 1u);
     EXPECT_EQ(FileNamesIn(backups / FileNamesIn(backups)[0]).size(), 10u);
-    const std::map<Database, Bytes> before = OnDisk("set");
+    const std::map<Database, Bytes> before = ReadSet(Path("set"));
     struct Case {
         const char* pszFile;
         std::string from;  // empty: the file is removed
@@ -212,7 +172,7 @@ TEST_F(VentryDbTest, ImportRefusesBadCsvAndWritesNothing) {
             text.replace(text.find(c.from), c.from.size(), c.to);
             WriteBytes(path, Bytes(text.begin(), text.end()));
         }
-        const ToolRun run = Run({"import", "csv", "set/object.eod"});
+        const ToolRun run = Run("import csv set/object.eod");
         EXPECT_EQ(run.nExitCode, 1) << c.pszMessage;
         for (const char* pszMessage : {c.pszMessage, c.pszAlso}) {
             if (pszMessage != nullptr) {
@@ -220,7 +180,7 @@ TEST_F(VentryDbTest, ImportRefusesBadCsvAndWritesNothing) {
             }
         }
         EXPECT_THAT(run.strErr, HasSubstr("/set/object.eod: nothing written"));
-        EXPECT_EQ(OnDisk("set"), before);
+        EXPECT_EQ(ReadSet(Path("set")), before);
         WriteBytes(path, original);
     }
 }
@@ -233,8 +193,8 @@ TEST_F(VentryDbTest, CopyReproducesEveryFileUnderTheNewNamesAndWarnsAboutWhatItD
     }
     const Bytes aircraft{7, 8, 9};
     WriteSet(Path("src"), files, 'e', aircraft);
-    ASSERT_EQ(Run({"copy", "src/object.eod", "dst/object.god"}).nExitCode, 0);  // makes dst
-    EXPECT_EQ(OnDisk("dst", 'g'), files);
+    ASSERT_EQ(Run("copy src/object.eod dst/object.god").nExitCode, 0);  // makes dst
+    EXPECT_EQ(ReadSet(Path("dst"), 'g'), files);
     EXPECT_EQ(ReadBytes(AircraftFilePath(Path("dst"), 'g')), aircraft);
     EXPECT_EQ(FileNamesIn(Path("dst")).size(), 11u);
 
@@ -243,7 +203,7 @@ TEST_F(VentryDbTest, CopyReproducesEveryFileUnderTheNewNamesAndWarnsAboutWhatItD
                Concat({files[Database::Sensor], later}));
     fs::remove(SetFilePath(Path("src"), Database::Mast));
     fs::create_directory(SetFilePath(Path("src"), Database::Mast));
-    const ToolRun warned = Run({"copy", "src/object.eod", "dst/object.eod"});
+    const ToolRun warned = Run("copy src/object.eod dst/object.eod");
     EXPECT_EQ(warned.nExitCode, 0);
     for (const Database file : {Database::Sensor, Database::Mast}) {
         EXPECT_THAT(warned.strErr,
@@ -262,11 +222,11 @@ TEST_F(VentryDbTest, ACopyWhoseAircraftFileFailsLeavesEveryFileAsItWas) {
     fs::remove(aircraft);
     fs::create_directory(aircraft);
     WriteBytes(AircraftFilePath(Path("set")), Bytes{4, 2});
-    const std::map<Database, Bytes> before = OnDisk("set");
-    const ToolRun run = Run({"copy", "src/object.eod", "set/object.eod"});
+    const std::map<Database, Bytes> before = ReadSet(Path("set"));
+    const ToolRun run = Run("copy src/object.eod set/object.eod");
     EXPECT_EQ(run.nExitCode, 1);
     EXPECT_THAT(run.strErr, HasSubstr(aircraft + ": Is a directory\n"));
-    EXPECT_EQ(OnDisk("set"), before);
+    EXPECT_EQ(ReadSet(Path("set")), before);
     EXPECT_EQ(ReadBytes(AircraftFilePath(Path("set"))), Bytes({4, 2}));
     EXPECT_EQ(FileNamesIn(Path("set")).size(), 11u);
 }
@@ -280,7 +240,7 @@ TEST_F(VentryDbTest, ACommandThatFinishesAnInterruptedSaveSaysSoAndSucceeds) {
                     "replace " + NoteIdentity(mast + ".ventry-save") + " mast.emd"},
                    true);
     WriteBytes(Path("set/object.eod.ventry-commit"), Bytes(note.begin(), note.end()));
-    const ToolRun run = Run({"dump", "set/object.eod", "mast"});
+    const ToolRun run = Run("dump set/object.eod mast");
     EXPECT_EQ(run.nExitCode, 0);
     EXPECT_THAT(run.strOut, HasSubstr("mast.emd: 8: name: Saved\n"));
     EXPECT_EQ(run.strErr,
@@ -288,8 +248,8 @@ TEST_F(VentryDbTest, ACommandThatFinishesAnInterruptedSaveSaysSoAndSucceeds) {
 }
 
 TEST_F(VentryDbTest, GenerateFillsEveryIndexDeterministically) {
-    ASSERT_EQ(Run({"generate", "a", "65536", "--letter", "g"}).nExitCode, 0);
-    ASSERT_EQ(Run({"generate", "b", "65536", "--letter", "g"}).nExitCode, 0);
+    ASSERT_EQ(Run("generate a 65536 --letter g").nExitCode, 0);
+    ASSERT_EQ(Run("generate b 65536 --letter g").nExitCode, 0);
     for (const RecordShape& shape : kRecordShapes) {
         const Bytes bytes = ReadBytes(SetFilePath(Path("a"), shape.file, 'g'));
         ASSERT_EQ(bytes.size(), 65536 * shape.size);
@@ -309,7 +269,7 @@ TEST_F(VentryDbTest, GenerateFillsEveryIndexDeterministically) {
 
 // Every database of the demo set is filled.
 TEST_F(VentryDbTest, TheDemoSetIsComplete) {
-    ASSERT_EQ(Run({"demo", "demo"}).nExitCode, 0);
+    ASSERT_EQ(Run("demo demo").nExitCode, 0);
     EXPECT_EQ(fs::file_size(Path("demo/shipbasedaircraft.ehd")), 0u);
     for (const RecordShape& shape : kRecordShapes) {
         EXPECT_GT(fs::file_size(SetFilePath(Path("demo"), shape.file)), shape.size);
