@@ -106,58 +106,6 @@ TEST_F(RecordTableModelTest, CellsShowEveryKindOfFieldAsTheEditorsDo) {
                             "The field \"name\" holds characters that cannot be stored."));
 }
 
-// What each kind of field stores for a typed text; texts keep the bytes after their end.
-struct KindEdit {
-    FieldKind kind;
-    const char* pszText;
-    Bytes bytes;
-};
-const KindEdit kKindEdits[] = {
-    {FieldKind::UInt8, "254", {0xFE}},
-    {FieldKind::Int16, "-2", {0xFE, 0xFF}},
-    {FieldKind::UInt16, "65534", {0xFE, 0xFF}},
-    {FieldKind::Int32, "-2", {0xFE, 0xFF, 0xFF, 0xFF}},
-    {FieldKind::UInt32, "4294967294", {0xFE, 0xFF, 0xFF, 0xFF}},
-    {FieldKind::Float, "-2", {0x00, 0x00, 0x00, 0xC0}},
-    {FieldKind::Text, "Ab", {'A', 'b', 0}},
-};
-
-TEST_F(RecordTableModelTest, AnEditWritesOnlyItsFieldsBytesForEveryColumnOfEveryLayout) {
-    for (const RecordLayout* pLayout : kRecordLayouts) {
-        SCOPED_TRACE(pLayout->name);
-        std::uint8_t* pRecord = Add(pLayout->database, 1, PatternBytes(pLayout->nRecordSize, 11));
-        m_model.SetDatabase(pLayout->database);
-        const Bytes indexed(pRecord, pRecord + pLayout->nRecordSize);
-        for (const LayoutField& field : pLayout->fields) {
-            for (std::uint16_t nElement = 0;
-                 nElement < field.nCount && field.kind != FieldKind::Raw; ++nElement) {
-                const std::string column =
-                    field.nCount > 1 ? std::string(field.name) + "_" + std::to_string(nElement + 1)
-                                     : std::string(field.name);
-                if (pLayout->bIndexed && field.name == "index") {
-                    EXPECT_FALSE(Edit(0, column, "5"));
-                    continue;
-                }
-                const auto edit = std::find_if(
-                    std::begin(kKindEdits), std::end(kKindEdits),
-                    [&](const KindEdit& candidate) { return candidate.kind == field.kind; });
-                ASSERT_NE(edit, std::end(kKindEdits));
-                EXPECT_TRUE(Edit(0, column, edit->pszText)) << column;
-                Bytes expected = indexed;
-                std::copy(edit->bytes.begin(), edit->bytes.end(),
-                          expected.begin() + field.ElementOffset(nElement));
-                EXPECT_EQ(Bytes(pRecord, pRecord + pLayout->nRecordSize), expected) << column;
-                if (CValueNames::MeaningOf(m_model.Column(Column(column))) == nullptr) {
-                    EXPECT_EQ(Cell(0, column), edit->pszText) << column;
-                }
-                std::copy(indexed.begin(), indexed.end(), pRecord);
-            }
-        }
-    }
-    EXPECT_TRUE(m_doc.IsModified());
-    EXPECT_TRUE(m_messages.m_entries.empty());
-}
-
 TEST_F(RecordTableModelTest, SortsNumbersByValueAndFiltersTextsWhateverTheCase) {
     const std::pair<const char*, std::int16_t> objects[] = {
         {"Frigate", 30}, {"corvette", 5}, {"FRIGATE Two", 100}, {"Tender", 30}};

@@ -274,24 +274,6 @@ TEST_F(VentryDbTest, TheDemoSetIsComplete) {
     for (const RecordShape& shape : kRecordShapes) {
         EXPECT_GT(fs::file_size(SetFilePath(Path("demo"), shape.file)), shape.size);
     }
-    // Object 1, the submarine Narwhal: id 1001, Object Type 1, five sensors, one launcher and
-    // sonar profile 1.
-    const Bytes object = ReadBytes(Path("demo/object.eod"));
-    EXPECT_EQ(Bytes(object.begin(), object.begin() + 32),
-              Bytes({1, 0, 'N', 'a', 'r', 'w', 'h',  'a', 'l', 0, 0, 0, 0, 0, 0, 0,
-                     0, 0, 0,   0,   0,   0,   0xE9, 3,   1,   0, 0, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(Bytes(object.begin() + 300, object.begin() + 312),
-              Bytes({13, 0, 2, 0, 3, 0, 4, 0, 17, 0, 0, 0}));
-    EXPECT_EQ(RecordField::Get<std::uint32_t>(object.data(), 220), 1u);
-    EXPECT_EQ(RecordField::Get<std::uint32_t>(object.data(), 330), 1u);
-    // Launcher 1: six tubes, location (0, 30, -2), ammunition entities 1, 10 and 3.
-    const Bytes launcher = ReadBytes(Path("demo/launcher.eld"));
-    EXPECT_EQ(Bytes(launcher.begin(), launcher.begin() + 4), Bytes({1, 0, 6, 0}));
-    EXPECT_EQ(Bytes(launcher.begin() + 24, launcher.begin() + 36),
-              Bytes({0, 0, 0, 0, 0, 0, 0xF0, 0x41, 0, 0, 0, 0xC0}));
-    EXPECT_EQ(Bytes(launcher.begin() + 72, launcher.begin() + 80),
-              Bytes({1, 0, 10, 0, 3, 0, 0, 0}));
-    EXPECT_EQ(RecordField::GetText(launcher.data(), 100, 20), "Vesper Torpedo");
 }
 
 }  // namespace
