@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "Resource.h"
+#include "gui/PushButton.h"
 
 namespace {
 
@@ -27,13 +28,6 @@ constexpr FilterBox kSensorClassBoxes[] = {
     {1246, "Jammer"},
 };
 
-QPushButton* AddButton(int nId, const char* pszCaption, QWidget* pParent) {
-    auto* pButton = new QPushButton(QString::fromLatin1(pszCaption), pParent);
-    pButton->setObjectName(QString::number(nId));
-    pButton->setAutoDefault(false);
-    return pButton;
-}
-
 }  // namespace
 
 const BoxFilter kSimTypeFilter{"Filter", kSimTypeBoxes, 0, 4, IDC_FILTER, "Filter", false};
@@ -53,14 +47,15 @@ CBoxFilterPanel::CBoxFilterPanel(const BoxFilter& filter, int nSearchId,
         pGrid->addWidget(pBox, i / filter.nColumns, i % filter.nColumns);
         m_boxes.push_back(pBox);
     }
-    m_pFilter = AddButton(filter.nButtonId, filter.pszButtonCaption, this);
+    m_pFilter =
+        CreatePushButton(this, filter.nButtonId, QString::fromLatin1(filter.pszButtonCaption));
     if (filter.bButtonInGrid) {
         pGrid->addWidget(m_pFilter, nBoxes / filter.nColumns, nBoxes % filter.nColumns);
         return;
     }
     auto* pButtons = new QVBoxLayout;
     if (pszSearchCaption != nullptr) {
-        m_pSearch = AddButton(nSearchId, pszSearchCaption, this);
+        m_pSearch = CreatePushButton(this, nSearchId, QString::fromLatin1(pszSearchCaption));
         pButtons->addWidget(m_pSearch);
     }
     pButtons->addWidget(m_pFilter);

@@ -23,6 +23,7 @@
 #include "RecordListModel.h"
 #include "Resource.h"
 #include "gui/MessageBox.h"
+#include "gui/PushButton.h"
 
 namespace {
 
@@ -56,13 +57,6 @@ void CEditorDlg::OnInitDialog() {
     BuildControls();
     FillStartList();
     LoadRecord();
-}
-
-QPushButton* CEditorDlg::AddButton(int nId, const char* pszCaption) {
-    auto* pButton = new QPushButton(QString::fromLatin1(pszCaption), this);
-    pButton->setObjectName(QString::number(nId));
-    pButton->setAutoDefault(false);
-    return pButton;
 }
 
 void CEditorDlg::BuildControls() {
@@ -141,10 +135,10 @@ void CEditorDlg::BuildControls() {
         pButtons->addWidget(pButton, nRow, m_description.bButtonColumn ? 0 : nPlace % 2);
     };
 
-    auto* pExit = AddButton(IDC_EXIT, "Exit");
+    auto* pExit = CreatePushButton(this, IDC_EXIT, QStringLiteral("Exit"));
     pExit->setDefault(true);
-    m_pUndo = AddButton(IDC_UNDO, "Undo");
-    m_pApply = AddButton(IDC_APPLY, "Apply");
+    m_pUndo = CreatePushButton(this, IDC_UNDO, QStringLiteral("Undo"));
+    m_pApply = CreatePushButton(this, IDC_APPLY, QStringLiteral("Apply"));
     place(pExit, 0);
     place(m_pUndo, 1);
     place(m_pApply, 2);
@@ -152,7 +146,8 @@ void CEditorDlg::BuildControls() {
     connect(m_pUndo, &QPushButton::clicked, this, [this] { m_pRecordForm->Revert(); });
     connect(m_pApply, &QPushButton::clicked, this, [this] { OnApply(); });
     if (m_description.pszNewCaption != nullptr) {
-        auto* pNew = AddButton(m_description.nNewId, m_description.pszNewCaption);
+        auto* pNew = CreatePushButton(this, m_description.nNewId,
+                                      QString::fromLatin1(m_description.pszNewCaption));
         place(pNew, 3);
         connect(pNew, &QPushButton::clicked, this, [this] { OnNew(); });
     }
@@ -171,7 +166,8 @@ QWidget* CEditorDlg::CreateFilterPanel() {
     if (m_description.pszSearchCaption == nullptr) {
         return nullptr;
     }
-    QPushButton* pSearch = AddButton(IDC_SEARCH, m_description.pszSearchCaption);
+    QPushButton* pSearch =
+        CreatePushButton(this, IDC_SEARCH, QString::fromLatin1(m_description.pszSearchCaption));
     connect(pSearch, &QPushButton::clicked, this, [this] { OnSearch(); });
     if (!m_description.bSearchInGroup) {
         return pSearch;

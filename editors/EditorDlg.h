@@ -69,7 +69,6 @@ private:
         std::function<bool(std::uint16_t nKey, const std::uint8_t* pRecord, std::string_view line)>;
 
     void BuildControls();
-    QPushButton* AddButton(int nId, const char* pszCaption);
     QWidget* CreateFilterPanel();
 
     // Lines.

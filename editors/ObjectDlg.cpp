@@ -11,6 +11,7 @@
 #include "SlotList.h"
 #include "SlotPickerKind.h"
 #include "gui/MessageBox.h"
+#include "gui/PushButton.h"
 
 namespace {
 
@@ -41,9 +42,7 @@ CObjectDlg::CObjectDlg(QWidget* pParent, CVentryDoc& doc)
     : CEditorDlg(pParent, doc, kObjectEditor) {}
 
 QWidget* CObjectDlg::CreateRecordExtras() {
-    auto* pButton = new QPushButton(QStringLiteral("Sonar Profil"), this);
-    pButton->setObjectName(QString::number(IDC_SONAR_PROFILE));
-    pButton->setAutoDefault(false);
+    auto* pButton = CreatePushButton(this, IDC_SONAR_PROFILE, QStringLiteral("Sonar Profil"));
     connect(pButton, &QPushButton::clicked, this, [this] { OnSonarProfile(); });
     m_pForm->InsertBelowFields(ObjectFields::kSecondColumn, pButton);
     m_pSonarProfile = pButton;

@@ -10,17 +10,7 @@
 #include "Resource.h"
 #include "VentryDoc.h"
 #include "gui/MessageBox.h"
-
-namespace {
-
-QPushButton* AddButton(QWidget* pParent, int nId, const char* pszCaption) {
-    auto* pButton = new QPushButton(QString::fromLatin1(pszCaption), pParent);
-    pButton->setObjectName(QString::number(nId));
-    pButton->setAutoDefault(false);
-    return pButton;
-}
-
-}  // namespace
+#include "gui/PushButton.h"
 
 CProfileSlotDlg::CProfileSlotDlg(QWidget* pParent, CVentryDoc& doc, std::uint16_t nKey)
     : CDialog(IDD_PROFILE_SLOT, "Profile Slot", pParent, CloseBox::Without),
@@ -45,10 +35,10 @@ void CProfileSlotDlg::OnInitDialog() {
 
     auto* pButtons = new QHBoxLayout;
     pLayout->addLayout(pButtons);
-    auto* pExit = AddButton(this, IDC_EXIT, "Exit");
+    auto* pExit = CreatePushButton(this, IDC_EXIT, QStringLiteral("Exit"));
     pExit->setDefault(true);
-    auto* pUndo = AddButton(this, IDC_UNDO, "Undo");
-    auto* pApply = AddButton(this, IDC_APPLY, "Apply");
+    auto* pUndo = CreatePushButton(this, IDC_UNDO, QStringLiteral("Undo"));
+    auto* pApply = CreatePushButton(this, IDC_APPLY, QStringLiteral("Apply"));
     pButtons->addStretch(1);
     pButtons->addWidget(pExit);
     pButtons->addWidget(pUndo);

@@ -17,16 +17,9 @@
 #include "VentryDoc.h"
 #include "gui/MessageBox.h"
 #include "gui/PathString.h"
+#include "gui/PushButton.h"
 
 namespace {
-
-QPushButton* AddButton(QDialog& dialog, QHBoxLayout& row, int nId, const QString& caption) {
-    auto* pButton = new QPushButton(caption, &dialog);
-    pButton->setObjectName(QString::number(nId));
-    pButton->setAutoDefault(false);
-    row.addWidget(pButton);
-    return pButton;
-}
 
 // Message texts are single-byte; a path character outside Latin-1 shows as "?".
 std::string PathLines(const std::vector<std::string>& paths) {
@@ -102,10 +95,10 @@ void CCompareDlg::OnInitDialog() {
     pButtons->addWidget(m_pChangedOnly);
     connect(m_pChangedOnly, &QCheckBox::toggled, this, [this] { Refill(); });
     pButtons->addStretch(1);
-    m_pTakeOther = AddButton(*this, *pButtons, IDC_TAKE_OTHER, QStringLiteral("&Take Other"));
+    m_pTakeOther = AddPushButton(*pButtons, this, IDC_TAKE_OTHER, QStringLiteral("&Take Other"));
     connect(m_pTakeOther, &QPushButton::clicked, this, [this] { OnTakeOther(); });
-    connect(AddButton(*this, *pButtons, IDC_CLOSE, QStringLiteral("Close")), &QPushButton::clicked,
-            this, [this] { hide(); });
+    connect(AddPushButton(*pButtons, this, IDC_CLOSE, QStringLiteral("Close")),
+            &QPushButton::clicked, this, [this] { hide(); });
 }
 
 bool CCompareDlg::ChooseOtherSet() {

@@ -80,8 +80,12 @@ CCellEdit CFindReplaceDlg::Replace() const {
         }
         const auto write = [&](std::uint8_t* pImage, std::string& strReason) {
             if (text.size() > field.nWidth) {
-                strReason = "\"" + Latin1ToUtf8(text) + "\" holds more than " +
-                            std::to_string(field.nWidth) + " characters.";
+                // Appended, not added: GCC 12 warns falsely of overlap for "..." + string&&.
+                strReason.assign(1, '"')
+                    .append(Latin1ToUtf8(text))
+                    .append("\" holds more than ")
+                    .append(std::to_string(field.nWidth))
+                    .append(" characters.");
                 return false;
             }
             RecordField::SetText(pImage, field.nOffset, field.nWidth, text);

@@ -21,6 +21,7 @@
 #include "gui/FileDialog.h"
 #include "gui/MessageBox.h"
 #include "gui/PathString.h"
+#include "gui/PushButton.h"
 #include "gui/WaitCursor.h"
 
 namespace {
@@ -35,30 +36,13 @@ QString Decoded(const std::string& bytes) {
 
 // False, with the reason told, when the file cannot be read.
 bool ReadScript(const std::string& path, std::string& text) {
-    CFile file;
-    CFileException error(path, 0);
-    if (!file.Open(path, CFile::modeRead, &error)) {
-        AfxShowMessageBox(error.Describe());
-        return false;
-    }
     try {
-        char buffer[16384];
-        for (std::size_t nRead; (nRead = file.Read(buffer, sizeof buffer)) > 0;) {
-            text.append(buffer, nRead);
-        }
+        CFile::ReadAll(path, text);
     } catch (const CFileException& e) {
         AfxShowMessageBox(e.Describe());
         return false;
     }
     return true;
-}
-
-QPushButton* AddButton(QDialog& dialog, QHBoxLayout& row, int nId, const QString& caption) {
-    auto* pButton = new QPushButton(caption, &dialog);
-    pButton->setObjectName(QString::number(nId));
-    pButton->setAutoDefault(false);
-    row.addWidget(pButton);
-    return pButton;
 }
 
 }  // namespace
@@ -113,9 +97,9 @@ void CScriptDlg::OnInitDialog() {
     auto* pButtons = new QHBoxLayout;
     pLayout->addLayout(pButtons);
     pButtons->addStretch(1);
-    m_pApply = AddButton(*this, *pButtons, IDC_SCRIPT_APPLY, QStringLiteral("&Apply"));
+    m_pApply = AddPushButton(*pButtons, this, IDC_SCRIPT_APPLY, QStringLiteral("&Apply"));
     connect(m_pApply, &QPushButton::clicked, this, [this] { OnApply(); });
-    connect(AddButton(*this, *pButtons, IDC_SCRIPT_DISCARD, QStringLiteral("&Discard")),
+    connect(AddPushButton(*pButtons, this, IDC_SCRIPT_DISCARD, QStringLiteral("&Discard")),
             &QPushButton::clicked, this, [this] { Discard(); });
 }
 

@@ -10,18 +10,7 @@
 
 #include "Resource.h"
 #include "VentryDoc.h"
-
-namespace {
-
-QPushButton* AddButton(QDialog& dialog, QHBoxLayout& row, int nId, const QString& caption) {
-    auto* pButton = new QPushButton(caption, &dialog);
-    pButton->setObjectName(QString::number(nId));
-    pButton->setAutoDefault(false);
-    row.addWidget(pButton);
-    return pButton;
-}
-
-}  // namespace
+#include "gui/PushButton.h"
 
 CSetCheckDlg::CSetCheckDlg(CVentryDoc& doc, QWidget* pParent)
     : CDialog(IDD_SET_CHECK, "Set Check", pParent, CloseBox::With),
@@ -41,10 +30,10 @@ void CSetCheckDlg::OnInitDialog() {
     auto* pButtons = new QHBoxLayout;
     pLayout->addLayout(pButtons);
     pButtons->addStretch(1);
-    connect(AddButton(*this, *pButtons, IDC_CHECK_AGAIN, QStringLiteral("Check Again")),
+    connect(AddPushButton(*pButtons, this, IDC_CHECK_AGAIN, QStringLiteral("Check Again")),
             &QPushButton::clicked, this, [this] { Check(); });
-    connect(AddButton(*this, *pButtons, IDC_CLOSE, QStringLiteral("Close")), &QPushButton::clicked,
-            this, [this] { hide(); });
+    connect(AddPushButton(*pButtons, this, IDC_CLOSE, QStringLiteral("Close")),
+            &QPushButton::clicked, this, [this] { hide(); });
 }
 
 void CSetCheckDlg::Check() {

@@ -31,19 +31,7 @@ const RecordLayout* LayoutOfName(const std::string& path, std::string* pFileName
 
 bool Read(const std::string& path, std::vector<std::uint8_t>& bytes) {
     try {
-        CFile file;
-        CFileException error(path, 0);
-        CFileStatus status;
-        if (!file.Open(path, CFile::modeRead, &error)) {
-            throw error;
-        }
-        if (!file.GetStatus(status)) {
-            throw CFileException(path, errno);
-        }
-        bytes.resize(status.m_size);
-        if (file.Read(bytes.data(), bytes.size()) != bytes.size()) {
-            throw CFileException(path, ENODATA);
-        }
+        CFile::ReadAll(path, bytes);
     } catch (const CFileException& e) {
         AfxMessageBox(e.Describe());
         return false;

@@ -34,17 +34,8 @@ CLI::App* CRunCommand::Define(CLI::App& app) {
 }
 
 bool CRunCommand::ReadScript(std::string& text) const {
-    CFile file;
-    CFileException error(m_strScript, 0);
-    if (!file.Open(m_strScript, CFile::modeRead, &error)) {
-        AfxMessageBox(error.Describe());
-        return false;
-    }
     try {
-        char buffer[16384];
-        for (std::size_t nRead; (nRead = file.Read(buffer, sizeof buffer)) > 0;) {
-            text.append(buffer, nRead);
-        }
+        CFile::ReadAll(m_strScript, text);
     } catch (const CFileException& e) {
         AfxMessageBox(e.Describe());
         return false;

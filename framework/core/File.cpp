@@ -300,6 +300,36 @@ bool CFile::GetStatus(CFileStatus& status) const {
     return true;
 }
 
+namespace {
+
+template <class Container>
+void ReadWhole(const std::string& fileName, Container& content, std::uint64_t nMaxSize) {
+    CFile file;
+    CFileException error(fileName, 0);
+    CFileStatus status;
+    if (!file.Open(fileName, CFile::modeRead, &error)) {
+        throw error;
+    }
+    if (!file.GetStatus(status)) {
+        throw CFileException(fileName, errno);
+    }
+    if (status.m_size > nMaxSize) {
+        throw CFileException(fileName, EFBIG);
+    }
+    content.resize(static_cast<std::size_t>(status.m_size));
+    content.resize(file.Read(content.data(), content.size()));
+}
+
+}  // namespace
+
+void CFile::ReadAll(const std::string& fileName, std::string& content, std::uint64_t nMaxSize) {
+    ReadWhole(fileName, content, nMaxSize);
+}
+
+void CFile::ReadAll(const std::string& fileName, std::vector<std::uint8_t>& content) {
+    ReadWhole(fileName, content, UINT64_MAX);
+}
+
 bool CFile::GetStatus(const std::string& fileName, CFileStatus& status) {
     struct stat st {};
     if (::stat(fileName.c_str(), &st) != 0) {

@@ -92,6 +92,10 @@ public:
 
     // False when the file does not exist or its status cannot be read.
     static bool GetStatus(const std::string& fileName, CFileStatus& status);
+    // The whole of a regular file; throws CFileException, EFBIG when it is longer than nMaxSize.
+    static void ReadAll(const std::string& fileName, std::string& content,
+                        std::uint64_t nMaxSize = UINT64_MAX);
+    static void ReadAll(const std::string& fileName, std::vector<std::uint8_t>& content);
 
     // The file system operations of a save. All throw CFileException naming the path they
     // create or change.

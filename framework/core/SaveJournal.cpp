@@ -153,20 +153,8 @@ bool CSaveJournal::Remove() {
 }
 
 CSaveJournal::CNote CSaveJournal::Read(const std::string& path) {
-    CFile file;
-    CFileException error(path, 0);
-    CFileStatus status;
-    if (!file.Open(path, CFile::modeRead, &error)) {
-        throw error;
-    }
-    if (!file.GetStatus(status)) {
-        throw CFileException(path, errno);
-    }
-    if (status.m_size > kMaxNoteBytes) {
-        throw NotANote(path);
-    }
-    std::string text(static_cast<std::size_t>(status.m_size), '\0');
-    text.resize(file.Read(text.data(), text.size()));
+    std::string text;
+    CFile::ReadAll(path, text, kMaxNoteBytes);
 
     CNote note;
     // Only whole lines count: a line without its end may have been cut off.
