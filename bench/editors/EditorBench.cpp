@@ -140,13 +140,5 @@ BENCHMARK(BM_SearchMatchingSome)
 }  // namespace
 
 int main(int argc, char** argv) {
-    UseOffscreenUnlessChosen();
-    QApplication app(argc, argv);
-    ReportUnexpectedMessages();
-    benchmark::Initialize(&argc, argv);
-    CMaximalProfiles profiles;
-    g_pProfiles = &profiles;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunOnScreen(argc, argv, g_pProfiles);
 }

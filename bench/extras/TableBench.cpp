@@ -124,9 +124,6 @@ constexpr TableBenchmark kBenchmarks[] = {
 }  // namespace
 
 int main(int argc, char** argv) {
-    UseOffscreenUnlessChosen();
-    QApplication app(argc, argv);
-    ReportUnexpectedMessages();
     for (const TableBenchmark& entry : kBenchmarks) {
         benchmark::RegisterBenchmark(entry.pszName, entry.pfnRun, entry.pszArgument)
             ->Unit(benchmark::kMillisecond)
@@ -134,10 +131,5 @@ int main(int argc, char** argv) {
             ->Repetitions(5)
             ->DisplayAggregatesOnly();
     }
-    benchmark::Initialize(&argc, argv);
-    CMaximalTable table;
-    g_pTable = &table;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunOnScreen(argc, argv, g_pTable);
 }

@@ -102,13 +102,5 @@ BENCHMARK(BM_ThousandAppliesMemory)->Unit(benchmark::kMillisecond)->Iterations(1
 }  // namespace
 
 int main(int argc, char** argv) {
-    UseOffscreenUnlessChosen();
-    QApplication app(argc, argv);
-    ReportUnexpectedMessages();
-    benchmark::Initialize(&argc, argv);
-    CMaximalSetOnScreen set;
-    g_pSet = &set;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunOnScreen(argc, argv, g_pSet);
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
 #include <QByteArray>
 #include <QtGlobal>
 #include <cstdio>
@@ -20,4 +23,19 @@ inline void ReportUnexpectedMessages() {
         std::fprintf(stderr, "unexpected message: %s\n", text.c_str());
         return static_cast<int>(IDOK);
     });
+}
+
+// The main of a bench on screen: the set each benchmark uses is made once, after the
+// application, and pSet points to it while they run.
+template <class TSet>
+int RunOnScreen(int argc, char** argv, TSet*& pSet) {
+    UseOffscreenUnlessChosen();
+    QApplication app(argc, argv);
+    ReportUnexpectedMessages();
+    benchmark::Initialize(&argc, argv);
+    TSet set;
+    pSet = &set;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
 }
