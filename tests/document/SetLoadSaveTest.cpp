@@ -193,6 +193,45 @@ TEST_F(SetLoadSaveTest, ObjectFilesOfUnknownNamesOrUnreadableAreRefusedAndNothin
               std::string::npos);
 }
 
+// What listeners are promised: a whole new set at each load, each step once with its title,
+// nothing for a change that changes nothing or after they left.
+TEST_F(SetLoadSaveTest, ListenersHearOfEveryLoadAndOfEveryStepOnce) {
+    std::vector<std::string> heard;  // the step's title, "*" for a whole new set
+    const int nListener = m_doc.AddChangeListener([&](const CVentryDoc::CChangeNotice& notice) {
+        for (const RecordShape& shape : kRecordShapes) {
+            EXPECT_TRUE(notice.pChange != nullptr || notice.Touches(shape.file));
+        }
+        heard.push_back(notice.pChange == nullptr ? "*" : notice.pChange->Title());
+    });
+    ASSERT_TRUE(Load({{Database::Mast, MakeRecord(Database::Mast, 3, "Mast")}}));
+    ASSERT_FALSE(heard.empty());
+    EXPECT_EQ(heard.back(), "*");
+    EXPECT_FALSE(m_doc.IsModified());
+
+    heard.clear();
+    Bytes after = MakeRecord(Database::Mast, 3, "Taller mast");
+    CSetChange change("Apply to mast 3");
+    change.Change(Database::Mast, 3, RecordBytes(m_doc, Database::Mast, 3), after);
+    change.Add(Database::Entity, 8, MakeRecord(Database::Entity, 8, "Crew"));
+    ASSERT_TRUE(m_doc.ApplyChange(change));
+    EXPECT_THAT(heard, testing::ElementsAre("Apply to mast 3"));
+    EXPECT_TRUE(m_doc.IsModified());
+    EXPECT_EQ(RecordBytes(m_doc, Database::Mast, 3), after);
+    EXPECT_THAT(ChangedDatabases(m_doc), testing::ElementsAre(Database::Entity, Database::Mast));
+
+    // A change that changes nothing is no step.
+    CSetChange nothing("nothing");
+    nothing.Change(Database::Mast, 3, after, after);
+    EXPECT_FALSE(m_doc.ApplyChange(nothing));
+    EXPECT_EQ(heard.size(), 1u);
+
+    m_doc.RemoveChangeListener(nListener);
+    m_doc.Undo();
+    EXPECT_EQ(heard.size(), 1u);
+    EXPECT_EQ(RecordBytes(m_doc, Database::Mast, 3), MakeRecord(Database::Mast, 3, "Mast"));
+    EXPECT_EQ(FindRecord(m_doc, Database::Entity, 8), nullptr);
+}
+
 class SetCsvTest : public testing::Test {
 protected:
     // The set's files as they are after export, import and save.
