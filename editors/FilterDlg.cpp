@@ -4,7 +4,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "core/AppServices.h"
@@ -30,20 +29,9 @@ void CFilterDlg::OnInitDialog() {
     pHintLayout->addWidget(new QLabel(QStringLiteral("Hit Ok to remove Filter"), pHints));
     pGrid->addWidget(pHints, 1, 0, 1, 2);
 
-    auto* pOk = new QPushButton(QStringLiteral("OK"), this);
-    pOk->setObjectName(QString::number(IDOK));
-    pOk->setDefault(true);
-    auto* pCancel = new QPushButton(QStringLiteral("Abbrechen"), this);
-    pCancel->setObjectName(QString::number(IDCANCEL));
-    pCancel->setAutoDefault(false);
-    auto* pButtons = new QVBoxLayout;
-    pButtons->addWidget(pOk);
-    pButtons->addWidget(pCancel);
-    pButtons->addStretch(1);
-    pGrid->addLayout(pButtons, 0, 2, 2, 1);
-
-    connect(pOk, &QPushButton::clicked, this, [this] { OnOK(); });
-    connect(pCancel, &QPushButton::clicked, this, [this] { OnCancel(); });
+    pGrid->addLayout(
+        CreateOkCancel(Qt::Vertical, QStringLiteral("OK"), QStringLiteral("Abbrechen")), 0, 2, 2,
+        1);
 }
 
 void CFilterDlg::DoDataExchange(CDataExchange& dx) {

@@ -3,7 +3,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cstdio>
@@ -14,9 +13,6 @@
 #include "core/AppServices.h"
 
 namespace {
-
-constexpr int kOkId = 1;
-constexpr int kCancelId = 2;
 
 QString Latin1Line(const char* pszText, int nLength) {
     return QString::fromLatin1(pszText, std::clamp(nLength, 0, 79));
@@ -120,19 +116,8 @@ void CSlotPickerDlg::BuildLayout() {
         std::max(m_pSlotList->height(), nRowHeight * 15 + 2 * nFrame));
     pMain->addWidget(m_pDatabaseList);
 
-    auto* pButtons = new QVBoxLayout;
-    auto* pOk = new QPushButton(QStringLiteral("OK"), this);
-    pOk->setObjectName(QString::number(kOkId));
-    pOk->setDefault(true);
-    auto* pCancel = new QPushButton(QStringLiteral("Abbrechen"), this);
-    pCancel->setObjectName(QString::number(kCancelId));
-    pCancel->setAutoDefault(false);
-    pButtons->addWidget(pOk);
-    pButtons->addWidget(pCancel);
-    pButtons->addStretch(1);
-    pMain->addLayout(pButtons);
-    connect(pOk, &QPushButton::clicked, this, [this] { OnOK(); });
-    connect(pCancel, &QPushButton::clicked, this, [this] { OnCancel(); });
+    pMain->addLayout(
+        CreateOkCancel(Qt::Vertical, QStringLiteral("OK"), QStringLiteral("Abbrechen")));
 }
 
 // Shows which record the slot holds: the first line that starts with the slot's "%04d:".

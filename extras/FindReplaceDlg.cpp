@@ -1,7 +1,6 @@
 #include "FindReplaceDlg.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -50,17 +49,8 @@ void CFindReplaceDlg::OnInitDialog() {
     pScope->setObjectName(QString::number(IDC_REPLACE_SCOPE));
     pLayout->addWidget(pScope);
 
-    auto* pButtons = new QDialogButtonBox(this);
-    QPushButton* pOk =
-        pButtons->addButton(QStringLiteral("Replace &All"), QDialogButtonBox::AcceptRole);
-    pOk->setObjectName(QString::number(IDOK));
-    pOk->setDefault(true);
-    QPushButton* pCancel =
-        pButtons->addButton(QStringLiteral("Close"), QDialogButtonBox::RejectRole);
-    pCancel->setObjectName(QString::number(IDCANCEL));
-    pLayout->addWidget(pButtons);
-    connect(pOk, &QPushButton::clicked, this, [this] { OnOK(); });
-    connect(pCancel, &QPushButton::clicked, this, [this] { OnCancel(); });
+    pLayout->addLayout(
+        CreateOkCancel(Qt::Horizontal, QStringLiteral("Replace &All"), QStringLiteral("Close")));
 }
 
 CCellEdit CFindReplaceDlg::Replace() const {

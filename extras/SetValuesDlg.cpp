@@ -1,6 +1,5 @@
 #include "SetValuesDlg.h"
 
-#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -59,16 +58,8 @@ void CSetValuesDlg::OnInitDialog() {
     m_pCount->setWordWrap(true);
     pLayout->addWidget(m_pCount);
 
-    auto* pButtons = new QDialogButtonBox(this);
-    QPushButton* pOk = pButtons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    pOk->setObjectName(QString::number(IDOK));
-    pOk->setDefault(true);
-    QPushButton* pCancel =
-        pButtons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
-    pCancel->setObjectName(QString::number(IDCANCEL));
-    pLayout->addWidget(pButtons);
-    connect(pOk, &QPushButton::clicked, this, [this] { OnOK(); });
-    connect(pCancel, &QPushButton::clicked, this, [this] { OnCancel(); });
+    pLayout->addLayout(
+        CreateOkCancel(Qt::Horizontal, QStringLiteral("OK"), QStringLiteral("Abbrechen")));
     connect(m_pExpression, &QLineEdit::textChanged, this, [this] { ShowCount(); });
     ShowCount();
 }

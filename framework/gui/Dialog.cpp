@@ -1,6 +1,7 @@
 #include "Dialog.h"
 
 #include "ModalRun.h"
+#include "PushButton.h"
 #include "core/AppServices.h"
 
 CDialog::CDialog(int nTemplateId, const char* pszCaption, QWidget* pParent, CloseBox closeBox)
@@ -40,4 +41,22 @@ void CDialog::OnOK() {
 
 void CDialog::OnCancel() {
     done(IDCANCEL);
+}
+
+QBoxLayout* CDialog::CreateOkCancel(Qt::Orientation orientation, const QString& okCaption,
+                                    const QString& cancelCaption) {
+    const bool bColumn = orientation == Qt::Vertical;
+    auto* pButtons = new QBoxLayout(bColumn ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);
+    if (!bColumn) {
+        pButtons->addStretch(1);
+    }
+    QPushButton* pOk = AddPushButton(*pButtons, this, IDOK, okCaption);
+    pOk->setDefault(true);
+    QPushButton* pCancel = AddPushButton(*pButtons, this, IDCANCEL, cancelCaption);
+    if (bColumn) {
+        pButtons->addStretch(1);
+    }
+    connect(pOk, &QPushButton::clicked, this, [this] { OnOK(); });
+    connect(pCancel, &QPushButton::clicked, this, [this] { OnCancel(); });
+    return pButtons;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QBoxLayout>
 #include <QDialog>
 
 #include "DataExchange.h"
@@ -28,6 +29,10 @@ protected:
     virtual void DoDataExchange(CDataExchange&) {}
     virtual void OnOK();
     virtual void OnCancel();
+    // The OK and Cancel buttons (IDOK, the default, and IDCANCEL) calling OnOK and OnCancel: a
+    // column at the top of a layout of their own, or a row at its right.
+    QBoxLayout* CreateOkCancel(Qt::Orientation orientation, const QString& okCaption,
+                               const QString& cancelCaption);
 
 private:
     bool m_bCreated = false;
