@@ -63,6 +63,24 @@ protected:
     CVentryDoc m_doc;
 };
 
+// The object file's rename was done, the sensor file's not: the load finishes the save, says
+// so once, and the next load says nothing.
+TEST_F(SetRecoveryTest, ACompleteNoteIsCarriedOutAndTheUserIsToldOnce) {
+    fs::rename(Path(Database::Object) + ".ventry-save", Path(Database::Object));
+    WriteNote(true);
+    ASSERT_TRUE(Load());
+    EXPECT_THAT(m_messages.m_texts, ElementsAre(kCompleted));
+    std::map<Database, Bytes> expected = m_new;
+    expected[Database::Mast] = m_old.at(Database::Mast);
+    EXPECT_EQ(OnDisk(), expected);
+    EXPECT_EQ(RecordBytes(m_doc, Database::Sensor, 2), m_new.at(Database::Sensor));
+    EXPECT_EQ(FileNamesIn(m_set.Path()).size(), 11u);  // no temporary, link or note
+
+    m_messages.m_texts.clear();
+    ASSERT_TRUE(Load());
+    EXPECT_THAT(m_messages.m_texts, IsEmpty());
+}
+
 // Another set saved over it finishes that save first, so nothing it left stays behind.
 TEST_F(SetRecoveryTest, ASaveOverTheSetCarriesOutItsNoteFirst) {
     WriteNote(true);

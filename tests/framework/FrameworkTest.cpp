@@ -38,7 +38,7 @@ TEST(ArchiveTest, OddSizedWritesAndReadsCrossTheBufferIntact) {
     EXPECT_EQ(back, data);
 }
 
-TEST(NumberTextTest, FloatsShowTheShortestTextThatReadsBackAndIntegersKeepTheirRange) {
+TEST(NumberTextTest, FloatsShowTheShortestTextThatReadsBack) {
     const std::pair<float, const char*> floats[] = {
         {0.1f, "0.1"}, {-2.5f, "-2.5"}, {1e-45f, "1e-45"},        {3.4028235e38f, "3.4028235e+38"},
         {-0.0f, "-0"}, {100.0f, "100"}, {16777217.0f, "16777216"}};
@@ -54,13 +54,6 @@ TEST(NumberTextTest, FloatsShowTheShortestTextThatReadsBackAndIntegersKeepTheirR
     }
     EXPECT_TRUE(NumberText::ToFloat(" +7.5\t", parsed));
     EXPECT_EQ(parsed, 7.5f);
-    long long value = 0;
-    EXPECT_TRUE(NumberText::ToInteger(" +7 ", -128, 127, value));
-    EXPECT_EQ(value, 7);
-    EXPECT_TRUE(NumberText::ToInteger("-128", -128, 127, value));
-    EXPECT_FALSE(NumberText::ToInteger("128", -128, 127, value));
-    EXPECT_FALSE(NumberText::ToInteger("-129", -128, 127, value));
-    EXPECT_EQ(NumberText::IntegerProblem(0, 255), "needs an integer between 0 and 255.");
 }
 
 // A document whose load always fails half-way, after it was emptied.

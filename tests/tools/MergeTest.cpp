@@ -33,9 +33,6 @@ protected:
                   {Database::Sensor, Concat({Sensor(5, "Radar", 9), Sensor(9, "Sonar", 1)})}});
         WriteSet(Path("theirs"),
                  {{Database::Object, Object({5, 0})}, {Database::Sensor, Sensor(5, "Radar", 7)}});
-        WriteBytes(
-            Path("x_profile.eqd"),
-            Concat({HandRecord(Database::Profile, 3, "Quiet", {{22, {0x10, 0x27}}}), Bytes{1, 2}}));
     }
     fs::path Path(const std::string& name) const { return m_dir.Path() / name; }
     Bytes OnDisk(const std::string& directory, Database database) const {
@@ -76,15 +73,6 @@ TEST_F(MergeTest, ConflictsStopTheMergeUnlessASideIsPreferred) {
          Sensor(5, "Radar", 7)},
         {{"merge-file a b c data/sensors.bin", 1, IsEmpty(),
           HasSubstr("data/sensors.bin: not the file of a database")},
-         Sensor(5, "Radar", 7)},
-        // The file as git hands it over: the name ends with the database's file name.
-        {{"textconv x_profile.eqd", 0,
-          Eq("profile.eqd: 3: index: 3\nprofile.eqd: 3: name: Quiet\n"
-             "profile.eqd: 3: band_0_100: 10000\nprofile.eqd: 3: band_100_150: 0\n"
-             "profile.eqd: 3: band_150_500: 0\nprofile.eqd: 3: band_350_500: 0\n"
-             "profile.eqd: 3: band_500_1000: 0\nprofile.eqd: 3: band_1000_2000: 0\n"
-             "profile.eqd: 2 bytes after the last whole record\n"),
-          IsEmpty()},
          Sensor(5, "Radar", 7)},
     };
     for (const Run& run : runs) {
