@@ -5,14 +5,10 @@
 # Environment: VENTRY_FUZZ_BUILD (build directory, default build-fuzz).
 set -euo pipefail
 
-root=$(cd "$(dirname "$0")/../.." && pwd)
-build=${VENTRY_FUZZ_BUILD:-$root/build-fuzz}
+. "$(dirname "$0")/build.sh"
 seconds=${1:-300}
 
-CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DVENTRY_FUZZ=ON -DVENTRY_SANITIZE=ON -DVENTRY_BENCH=OFF \
-    -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link >/dev/null
-ninja -C "$build" -j2 ventry_fuzz_script >/dev/null
+build_fuzzers ventry_fuzz_script
 
 work=$(mktemp -d "${TMPDIR:-/dev/shm}/ventry-fuzz-script-XXXXXX")
 trap 'rm -rf "$work"' EXIT
