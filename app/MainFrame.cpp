@@ -305,17 +305,6 @@ void CMainFrame::UpdateHistoryCommand(CCmdUI& cmdUI) const {
     cmdUI.Enable(bCan);
 }
 
-bool CMainFrame::SettleEditors(const CSetChange& step) {
-    CVentryDoc* doc = GetDocument();
-    for (const RecordLayout* layout : kRecordLayouts) {
-        auto* editor = dynamic_cast<CEditorDlg*>(doc->Editor(layout->database).get());
-        if (editor && !editor->SettleEditsBefore(step)) {
-            return false;
-        }
-    }
-    return true;
-}
-
 void CMainFrame::OnUndoRedo(bool bUndo) {
     CVentryDoc* doc = GetDocument();
     if (!doc) {
@@ -323,7 +312,7 @@ void CMainFrame::OnUndoRedo(bool bUndo) {
     }
     const CSetHistory& history = doc->History();
     if (!(bUndo ? history.CanUndo() : history.CanRedo()) ||
-        !SettleEditors(history.Step(history.Position() - (bUndo ? 1 : 0)))) {
+        !SettleEditorsBefore(*doc, history.Step(history.Position() - (bUndo ? 1 : 0)))) {
         return;
     }
     // An edit the user chose to retain is now the newest step, and the one Undo takes back.
@@ -345,7 +334,7 @@ void CMainFrame::MoveHistoryTo(std::size_t nPosition) {
     const std::size_t nFrom = std::min(nPosition, history.Position());
     const std::size_t nTo = std::max(nPosition, history.Position());
     for (std::size_t nStep = nFrom; nStep < nTo && nStep < history.Count(); ++nStep) {
-        if (!SettleEditors(history.Step(nStep))) {
+        if (!SettleEditorsBefore(*doc, history.Step(nStep))) {
             return;
         }
     }
@@ -405,8 +394,7 @@ void CMainFrame::OnRecentScript(std::size_t nIndex) {
 }
 
 bool CMainFrame::RunScript(const std::string& path) {
-    const auto settleEdits = [this](const CSetChange& change) { return SettleEditors(change); };
-    if (!m_pExtras->RunScript(path, settleEdits)) {
+    if (!m_pExtras->RunScript(path)) {
         return false;
     }
     if (CVentryApp* app = VentryApp()) {

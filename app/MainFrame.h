@@ -57,9 +57,6 @@ private:
     bool NoteActivation(QObject* pWindow);
     void OnWhereUsed();
     void UpdateHistoryCommand(CCmdUI& cmdUI) const;
-    // Asks every editor with edits of a record that step changes whether to retain them;
-    // false when the user stays on a record.
-    bool SettleEditors(const CSetChange& step);
     void OnUndoRedo(bool bUndo);
     // Undoes or redoes steps until nPosition of the history is in effect.
     void MoveHistoryTo(std::size_t nPosition);

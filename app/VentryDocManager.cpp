@@ -6,6 +6,7 @@
 #include "Resource.h"
 #include "SetFileNames.h"
 #include "StringTable.h"
+#include "core/File.h"
 #include "gui/MessageBox.h"
 #include "gui/PathString.h"
 
@@ -30,7 +31,7 @@ bool CVentryDocManager::DoPromptFileName(std::string& fileName, bool bOpenFileDi
     if (!CDocManager::DoPromptFileName(fileName, bOpenFileDialog)) {
         return false;
     }
-    const std::string name = SetFileNames::FileNameOf(fileName);
+    const std::string name = CFile::FileNameOf(fileName);
     if (QString::fromStdString(name.substr(0, name.find('.')))
             .compare(QStringLiteral("object"), Qt::CaseInsensitive) == 0) {
         return true;

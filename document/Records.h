@@ -107,6 +107,10 @@ public:
 namespace ObjectField {
 constexpr std::size_t kObjectType = ObjectLayout::kLayout.Field("object_type").nOffset;
 constexpr std::size_t kSimType = ObjectLayout::kLayout.Field("sim_type").nOffset;
+// Mines, torpedoes, missiles, shells and bullets: what a launcher's ammunition entities name.
+constexpr bool IsWeaponType(std::int32_t nObjectType) {
+    return nObjectType >= 7 && nObjectType <= 11;
+}
 }  // namespace ObjectField
 
 namespace EntityField {

@@ -94,13 +94,7 @@ std::vector<CReference> CReferenceIndex::To(Database database, std::uint16_t nKe
 }
 
 std::string CReferenceIndex::FieldName(const CReference& reference) {
-    const LayoutField& field = LayoutOf(reference.From()).Field(reference.pLink->field);
-    std::string name(field.name);
-    if (field.nCount > 1) {
-        name += '_';
-        name += std::to_string(reference.nElement + 1);
-    }
-    return name;
+    return ColumnName(LayoutOf(reference.From()).Field(reference.pLink->field), reference.nElement);
 }
 
 std::string CReferenceIndex::Target(const CReference& reference) const {

@@ -25,14 +25,6 @@ bool CSetChange::Touches(Database database) const {
         m_records, [database](const CRecordChange& record) { return record.database == database; });
 }
 
-std::size_t CSetChange::ByteCount() const {
-    std::size_t nBytes = 0;
-    for (const CRecordChange& record : m_records) {
-        nBytes += record.before.size() + record.after.size();
-    }
-    return nBytes;
-}
-
 CSetChange CSetChange::Inverse() const {
     CSetChange inverse(m_strTitle);
     inverse.m_records.reserve(m_records.size());

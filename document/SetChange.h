@@ -42,8 +42,6 @@ public:
     bool IsEmpty() const { return m_records.empty(); }
     const std::vector<CRecordChange>& Records() const { return m_records; }
     bool Touches(Database database) const;
-    // The bytes the change keeps, for weighing a history of steps.
-    std::size_t ByteCount() const;
 
     // The change that takes this one back, under the same title.
     CSetChange Inverse() const;

@@ -8,6 +8,7 @@
 #include "ReferenceIndex.h"
 #include "SetFileNames.h"
 #include "VentryDoc.h"
+#include "core/File.h"
 
 namespace {
 
@@ -128,7 +129,7 @@ std::vector<CFinding> CheckSet(const CVentryDoc& doc) {
 }
 
 std::string FormatFinding(const CVentryDoc& doc, const CFinding& finding) {
-    const std::string file = SetFileNames::FileNameOf(doc.FileName(finding.database));
+    const std::string file = CFile::FileNameOf(doc.FileName(finding.database));
     return file + ": " + (finding.nIndex < 0 ? std::string("-") : std::to_string(finding.nIndex)) +
            ": " + (finding.strField.empty() ? std::string("-") : finding.strField) + ": " +
            finding.strMessage;

@@ -36,11 +36,6 @@ std::string DirectoryOf(const std::string& path) {
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
-std::string FileNameOf(const std::string& path) {
-    const std::size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 std::string LanguagePartOf(const std::string& fileName) {
     // The extension is as long as the part before the first "." less two: for object.eod,
     // the last four characters.

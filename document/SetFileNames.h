@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "RecordLayout.h"
+#include "core/File.h"
 
 // The files of a database set: directory + base name + "." + language letter + suffix, the
 // base names and suffixes of the databases being their layouts'.
@@ -11,16 +12,13 @@ namespace SetFileNames {
 
 // The directory part of a path, ending in "/"; empty for a bare file name.
 std::string DirectoryOf(const std::string& path);
-// The file name without its directory.
-std::string FileNameOf(const std::string& path);
-
 // ".e", ".g" or ".f" for an object file name whose extension is .eod, .god or .fod in any
 // case; empty for any other name.
 std::string LanguagePartOf(const std::string& fileName);
 
 // The object file name is one the set's names can be derived from.
 inline bool HasKnownObjectExtension(const std::string& path) {
-    return !LanguagePartOf(FileNameOf(path)).empty();
+    return !LanguagePartOf(CFile::FileNameOf(path)).empty();
 }
 
 std::string BuildName(const std::string& directory, Database database,

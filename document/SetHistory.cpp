@@ -22,11 +22,3 @@ void CSetHistory::Clear() {
     m_nPosition = 0;
     m_nCleanPosition = 0;
 }
-
-std::size_t CSetHistory::ByteCount() const {
-    std::size_t nBytes = 0;
-    for (const CSetChange& step : m_steps) {
-        nBytes += step.ByteCount();
-    }
-    return nBytes;
-}

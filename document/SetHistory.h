@@ -33,8 +33,6 @@ public:
     bool IsClean() const { return m_nCleanPosition == m_nPosition; }
 
     void Clear();
-    // The record bytes all steps keep.
-    std::size_t ByteCount() const;
 
 private:
     std::vector<CSetChange> m_steps;

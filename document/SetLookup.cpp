@@ -32,7 +32,7 @@ CSetLookup::CSetLookup(const CVentryDoc& doc)
         }
         const auto nObjectType =
             RecordField::Get<std::int32_t>(objects.Find(*nObject), ObjectField::kObjectType);
-        if (nObjectType >= 7 && nObjectType <= 11) {
+        if (ObjectField::IsWeaponType(nObjectType)) {
             m_weaponEntities[IndexOf(EntityLayout::kLayout, nKey, pEntity)] = true;
         }
     });

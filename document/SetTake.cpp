@@ -10,6 +10,7 @@
 #include "RecordField.h"
 #include "SetFileNames.h"
 #include "VentryDoc.h"
+#include "core/File.h"
 
 namespace {
 
@@ -142,7 +143,7 @@ CTakeResult TakeDifferences(const CVentryDoc& doc, const CVentryDoc& other,
     taker.Finish(result);
     if (!result.change.IsEmpty()) {
         result.change.SetTitle("take " + taker.Taken() + " from " +
-                               SetFileNames::FileNameOf(other.m_strObjectFile));
+                               CFile::FileNameOf(other.m_strObjectFile));
     }
     return result;
 }

@@ -11,6 +11,7 @@
 #include "RecordFile.h"
 #include "SetFileNames.h"
 #include "core/AppServices.h"
+#include "core/File.h"
 #include "core/SaveTransaction.h"
 
 IMPLEMENT_DYNCREATE(CVentryDoc)
@@ -66,7 +67,7 @@ CVentryDoc::~CVentryDoc() = default;
 
 bool CVentryDoc::DeriveFileNames(const std::string& objectFilePath) {
     const std::string languagePart =
-        SetFileNames::LanguagePartOf(SetFileNames::FileNameOf(objectFilePath));
+        SetFileNames::LanguagePartOf(CFile::FileNameOf(objectFilePath));
     if (languagePart.empty()) {
         return false;
     }
@@ -215,7 +216,7 @@ void CVentryDoc::EnterWeaponEntity(CEntityInfo& entity) {
     }
     const auto objectType =
         RecordField::Get<std::int32_t>(object->second->m_data.data(), ObjectField::kObjectType);
-    if (objectType >= 7 && objectType <= 11) {
+    if (ObjectField::IsWeaponType(objectType)) {
         m_mapWeaponEntities.insert_or_assign(entity.GetIndex(), &entity);
     }
 }
@@ -224,10 +225,8 @@ bool CVentryDoc::ApplyChange(CSetChange change) {
     if (change.IsEmpty()) {
         return false;
     }
-    PutInPlace(change);
     m_history.Push(std::move(change));
-    CDocument::SetModifiedFlag(!m_history.IsClean());
-    TellListeners({&m_history.Step(m_history.Position() - 1)});
+    Enact(m_history.Step(m_history.Position() - 1));
     return true;
 }
 
@@ -235,20 +234,20 @@ void CVentryDoc::Undo() {
     if (!m_history.CanUndo()) {
         return;
     }
-    const CSetChange inverse = m_history.StepBack().Inverse();
-    PutInPlace(inverse);
-    CDocument::SetModifiedFlag(!m_history.IsClean());
-    TellListeners({&inverse});
+    Enact(m_history.StepBack().Inverse());
 }
 
 void CVentryDoc::Redo() {
     if (!m_history.CanRedo()) {
         return;
     }
-    const CSetChange& step = m_history.StepForward();
-    PutInPlace(step);
+    Enact(m_history.StepForward());
+}
+
+void CVentryDoc::Enact(const CSetChange& change) {
+    PutInPlace(change);
     CDocument::SetModifiedFlag(!m_history.IsClean());
-    TellListeners({&step});
+    TellListeners({&change});
 }
 
 void CVentryDoc::PutInPlace(const CSetChange& change) {

@@ -180,6 +180,8 @@ private:
     void TellListeners(const CChangeNotice& notice);
     // Writes the change's bytes into the records and notes which files the next save writes.
     void PutInPlace(const CSetChange& change);
+    // Puts change in place, marks the set as the history says and tells the listeners.
+    void Enact(const CSetChange& change);
 
     // Hands the records of one database's file to sink; false when the file gave none.
     using CDatabaseReader = std::function<bool(Database database, std::size_t recordSize,

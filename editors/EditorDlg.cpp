@@ -22,6 +22,7 @@
 #include "RecordLine.h"
 #include "RecordListModel.h"
 #include "Resource.h"
+#include "TextSearch.h"
 #include "gui/MessageBox.h"
 #include "gui/PushButton.h"
 
@@ -110,7 +111,7 @@ void CEditorDlg::BuildControls() {
         // A line whose text changes, other than in letter case, moves to the end of the list.
         const CRecordListModel::CLine line = m_pLines->LineAt(m_nCurrent);
         const std::string text = LineText(line.nNumber, line.pRecord);
-        if (!RecordLine::EqualNoCase(m_pLines->TextAt(m_nCurrent), text)) {
+        if (!TextFold::EqualNoCase(m_pLines->TextAt(m_nCurrent), text)) {
             m_pLines->Remove(m_nCurrent);
             m_pLines->Append(line, text);
             m_nCurrent = m_pLines->Count() - 1;
@@ -226,14 +227,11 @@ bool CEditorDlg::FillList(const LineFilter& keep, bool bNumberRows) {
     lines.Reserve(m_records.Count());
     int nRow = 0;
     m_records.ForEach([&](std::uint16_t nKey, std::uint8_t* pRecord) {
-        int nNumber = LineNumber(nKey, pRecord);
-        std::string_view text(line, FormatLine(nNumber, pRecord, line));
+        // A row number is that of the line if it is kept.
+        const int nNumber = bNumberRows ? nRow : LineNumber(nKey, pRecord);
+        const std::string_view text(line, FormatLine(nNumber, pRecord, line));
         if (!keep(nKey, pRecord, text)) {
             return;
-        }
-        if (bNumberRows) {
-            nNumber = nRow;
-            text = std::string_view(line, FormatLine(nNumber, pRecord, line));
         }
         lines.Add({nKey, pRecord, nNumber}, text);
         ++nRow;
@@ -270,13 +268,13 @@ bool CEditorDlg::FillListWithBoxes() {
 
 bool CEditorDlg::FillListWithText(const std::string& strFilter) {
     std::string strLower = strFilter;
-    RecordLine::MakeLower(strLower);
+    TextFold::MakeLower(strLower);
     char folded[RecordLine::kMaxLength];
     const bool bListed = FillList([&](std::uint16_t, const std::uint8_t*, std::string_view line) {
         if (strLower.empty()) {
             return true;
         }
-        std::transform(line.begin(), line.end(), folded, RecordLine::ToLower);
+        std::transform(line.begin(), line.end(), folded, TextFold::Lower);
         return std::string_view(folded, line.size()).find(strLower) != std::string_view::npos;
     });
     if (m_pBoxes != nullptr && !m_description.bSearchKeepsBoxes) {
@@ -613,4 +611,11 @@ bool CEditorDlg::ShowRecord(std::uint16_t nKey) {
 void CEditorDlg::OnListDoubleClick(int nRow) {
     m_nCurrent = nRow;
     LoadRecord();
+}
+
+bool SettleEditorsBefore(CVentryDoc& doc, const CSetChange& step) {
+    return std::ranges::all_of(kRecordLayouts, [&](const RecordLayout* layout) {
+        auto* pEditor = dynamic_cast<CEditorDlg*>(doc.Editor(layout->database).get());
+        return pEditor == nullptr || pEditor->SettleEditsBefore(step);
+    });
 }

@@ -128,3 +128,7 @@ private:
     QPushButton* m_pApply = nullptr;
     QPushButton* m_pUndo = nullptr;
 };
+
+// Before step changes the set: every editor with unapplied edits of a record it touches keeps
+// or drops them as the user answers; false when the user stays on a record.
+bool SettleEditorsBefore(CVentryDoc& doc, const CSetChange& step);

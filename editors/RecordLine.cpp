@@ -4,8 +4,6 @@
 #include <charconv>
 #include <cstdio>
 
-#include "TextSearch.h"
-
 namespace RecordLine {
 
 namespace {
@@ -39,18 +37,6 @@ std::size_t Format(int nIndex, std::string_view name, char* pBuffer) {
 std::string Format(int nIndex, std::string_view name) {
     char buffer[kMaxLength];
     return std::string(buffer, Format(nIndex, name, buffer));
-}
-
-char ToLower(char c) {
-    return TextFold::Lower(c);
-}
-
-void MakeLower(std::string& text) {
-    TextFold::MakeLower(text);
-}
-
-bool EqualNoCase(std::string_view a, std::string_view b) {
-    return TextFold::EqualNoCase(a, b);
 }
 
 }  // namespace RecordLine

@@ -4,8 +4,7 @@
 #include <string>
 #include <string_view>
 
-// The "%03d: %s" line of a record list and the letter-case folding that searches and
-// renames use. Texts are single bytes; letters fold as in Latin-1.
+// The "%03d: %s" line of a record list. Texts are single bytes.
 namespace RecordLine {
 
 // Five digits, ": ", the widest name field and a sensor's " (display name)".
@@ -14,8 +13,5 @@ constexpr std::size_t kMaxLength = 80;
 std::string Format(int nIndex, std::string_view name);
 // Writes the line into buffer (kMaxLength bytes) and returns its length.
 std::size_t Format(int nIndex, std::string_view name, char* pBuffer);
-char ToLower(char c);
-void MakeLower(std::string& text);
-bool EqualNoCase(std::string_view a, std::string_view b);
 
 }  // namespace RecordLine

@@ -50,15 +50,6 @@ void ReportLoadProblems(const CVentryDoc& other) {
     }
 }
 
-// Editors with unapplied edits of a record the change touches keep or drop them first, as
-// before an Undo; false when the user stays on a record.
-bool SettleEditors(CVentryDoc& doc, const CSetChange& change) {
-    return std::ranges::all_of(kRecordLayouts, [&](const RecordLayout* layout) {
-        auto* editor = dynamic_cast<CEditorDlg*>(doc.Editor(layout->database).get());
-        return editor == nullptr || editor->SettleEditsBefore(change);
-    });
-}
-
 }  // namespace
 
 CCompareDlg::CCompareDlg(CVentryDoc& doc, QWidget* pParent)
@@ -160,7 +151,7 @@ void CCompareDlg::OnTakeOther() {
     for (const QModelIndex& index : selected) {
         chosen.push_back(m_pModel->Rows()[static_cast<std::size_t>(index.row())]);
     }
-    if (!SettleEditors(m_doc, TakeDifferences(m_doc, *m_pOther, chosen).change)) {
+    if (!SettleEditorsBefore(m_doc, TakeDifferences(m_doc, *m_pOther, chosen).change)) {
         return;
     }
     // An edit the user kept is a step of its own by now; the values are taken on top of it.

@@ -3,6 +3,7 @@
 #include "RecordLayouts.h"
 #include "SetFileNames.h"
 #include "VentryDoc.h"
+#include "core/File.h"
 
 void CDifferenceListModel::SetRows(const CVentryDoc& doc, std::vector<CSetDifference> rows) {
     beginResetModel();
@@ -10,7 +11,7 @@ void CDifferenceListModel::SetRows(const CVentryDoc& doc, std::vector<CSetDiffer
         // A set that was never saved has no file names yet.
         const std::string& path = doc.FileName(layout->database);
         m_files[static_cast<std::size_t>(layout->database)] =
-            path.empty() ? std::string(layout->name) : SetFileNames::FileNameOf(path);
+            path.empty() ? std::string(layout->name) : CFile::FileNameOf(path);
     }
     m_rows = std::move(rows);
     endResetModel();

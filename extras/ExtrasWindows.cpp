@@ -73,10 +73,9 @@ void CExtrasWindows::ShowCompare() {
     }
 }
 
-bool CExtrasWindows::RunScript(const std::string& path,
-                               const std::function<bool(const CSetChange& change)>& settleEdits) {
+bool CExtrasWindows::RunScript(const std::string& path) {
     if (m_pScript == nullptr) {
-        m_pScript = new CScriptDlg(m_doc, settleEdits, &m_frame);
+        m_pScript = new CScriptDlg(m_doc, &m_frame);
     }
     if (!m_pScript->Run(path)) {
         return false;

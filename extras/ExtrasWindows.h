@@ -35,11 +35,9 @@ public:
     void ShowHistory(const std::function<void(std::size_t nPosition)>& moveTo);
     // Asks for the set to compare with first; a second choice replaces the first.
     void ShowCompare();
-    // Runs the script at path and shows what it would change; settleEdits lets the editors keep
-    // or drop their unapplied edits before the change is applied. False when the file cannot be
+    // Runs the script at path and shows what it would change; false when the file cannot be
     // read.
-    bool RunScript(const std::string& path,
-                   const std::function<bool(const CSetChange& change)>& settleEdits);
+    bool RunScript(const std::string& path);
     void ShowFindInSet();
 
 private:

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "FieldText.h"
 #include "RecordField.h"
 #include "RecordTableModel.h"
 #include "Resource.h"
@@ -68,17 +69,11 @@ CCellEdit CFindReplaceDlg::Replace() const {
             continue;
         }
         const auto write = [&](std::uint8_t* pImage, std::string& strReason) {
-            if (text.size() > field.nWidth) {
-                // Appended, not added: GCC 12 warns falsely of overlap for "..." + string&&.
-                strReason.assign(1, '"')
-                    .append(Latin1ToUtf8(text))
-                    .append("\" holds more than ")
-                    .append(std::to_string(field.nWidth))
-                    .append(" characters.");
-                return false;
-            }
-            RecordField::SetText(pImage, field.nOffset, field.nWidth, text);
-            return true;
+            const std::string shown = Latin1ToUtf8(text);
+            const bool bParsed =
+                ParseColumn(m_model.Column(cell.nColumn), shown, pImage, strReason);
+            strReason = "\"" + shown + "\" " + strReason;
+            return bParsed;
         };
         if (!edit.Write(cell.nKey, m_model.Column(cell.nColumn), write)) {
             break;

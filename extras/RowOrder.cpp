@@ -7,6 +7,7 @@
 
 #include "FieldKindVisit.h"
 #include "RecordLine.h"
+#include "TextSearch.h"
 
 namespace {
 
@@ -53,7 +54,7 @@ void SortTexts(std::vector<std::uint32_t>& positions, const std::vector<CTableRo
     for (const std::uint32_t i : positions) {
         unsigned char* pText = &texts[i * nWidth];
         const auto* pAt = reinterpret_cast<const char*>(rows[i].pRecord + field.nOffset);
-        std::transform(pAt, pAt + strnlen(pAt, field.nWidth), pText, RecordLine::ToLower);
+        std::transform(pAt, pAt + strnlen(pAt, field.nWidth), pText, TextFold::Lower);
         keys.push_back({BigEndian(pText), BigEndian(pText + 8), i});
     }
     const auto less = [&](const TextKey& a, const TextKey& b) {
@@ -94,7 +95,7 @@ bool FoldFilterText(std::string_view utf8, std::string& folded) {
     if (!Utf8ToLatin1(utf8, folded)) {
         return false;
     }
-    RecordLine::MakeLower(folded);
+    TextFold::MakeLower(folded);
     return true;
 }
 
@@ -117,7 +118,7 @@ std::vector<std::uint32_t> FilterRows(const std::vector<CTableRow>& rows,
                 const auto* pAt = reinterpret_cast<const char*>(rows[i].pRecord + pText->nOffset);
                 const std::size_t nLength =
                     strnlen(pAt, std::min<std::size_t>(pText->nWidth, sizeof buffer));
-                std::transform(pAt, pAt + nLength, buffer, RecordLine::ToLower);
+                std::transform(pAt, pAt + nLength, buffer, TextFold::Lower);
                 return std::string_view(buffer, nLength).find(folded) != std::string_view::npos;
             });
         if (bKeep) {

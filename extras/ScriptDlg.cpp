@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "DifferenceListModel.h"
+#include "EditorDlg.h"
 #include "Resource.h"
 #include "ScriptRun.h"
 #include "SetDiff.h"
@@ -47,10 +48,9 @@ bool ReadScript(const std::string& path, std::string& text) {
 
 }  // namespace
 
-CScriptDlg::CScriptDlg(CVentryDoc& doc, CSettleEdits settleEdits, QWidget* pParent)
+CScriptDlg::CScriptDlg(CVentryDoc& doc, QWidget* pParent)
     : CDialog(IDD_SCRIPT, "Script", pParent, CloseBox::With),
       m_doc(doc),
-      m_settleEdits(std::move(settleEdits)),
       m_nListener(
           doc.AddChangeListener([this](const CVentryDoc::CChangeNotice&) { m_bStale = true; })) {}
 
@@ -153,7 +153,7 @@ void CScriptDlg::RunText() {
 }
 
 void CScriptDlg::OnApply() {
-    if (m_change.IsEmpty() || !m_settleEdits(m_change)) {
+    if (m_change.IsEmpty() || !SettleEditorsBefore(m_doc, m_change)) {
         return;
     }
     // The change holds the records' bytes as they were when the script ran; applied to other

@@ -20,11 +20,7 @@ class QPushButton;
 // change is applied; another one is shown instead.
 class CScriptDlg final : public CDialog {
 public:
-    // Lets editors with unapplied edits of records the change touches keep or drop them;
-    // false when one stays on its record.
-    using CSettleEdits = std::function<bool(const CSetChange& change)>;
-
-    CScriptDlg(CVentryDoc& doc, CSettleEdits settleEdits, QWidget* pParent);
+    CScriptDlg(CVentryDoc& doc, QWidget* pParent);
     ~CScriptDlg() override;
 
     // Asks for a Lua file, starting at path when one is given; false when the user cancels.
@@ -44,7 +40,6 @@ private:
     void Discard();
 
     CVentryDoc& m_doc;
-    CSettleEdits m_settleEdits;
     int m_nListener;
     bool m_bStale = false;  // the set changed since the script ran
     std::string m_strName;  // the script's file name

@@ -9,6 +9,7 @@
 #include "SetFileNames.h"
 #include "ToolServices.h"
 #include "VentryDoc.h"
+#include "core/File.h"
 
 namespace fs = std::filesystem;
 
@@ -55,7 +56,7 @@ bool PrepareDirectory(const std::string& directory) {
 }
 
 std::string FileOf(const CVentryDoc& doc, Database database) {
-    return SetFileNames::FileNameOf(doc.FileName(database));
+    return CFile::FileNameOf(doc.FileName(database));
 }
 
 std::vector<std::string> DatabaseNames() {

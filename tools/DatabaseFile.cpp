@@ -12,7 +12,7 @@
 namespace DatabaseFile {
 
 const RecordLayout* LayoutOfName(const std::string& path, std::string* pFileName) {
-    const std::string name = SetFileNames::FileNameOf(path);
+    const std::string name = CFile::FileNameOf(path);
     std::string lower = name;
     std::ranges::transform(lower, lower.begin(), [](unsigned char c) { return std::tolower(c); });
     for (const RecordLayout* layout : kRecordLayouts) {

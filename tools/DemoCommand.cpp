@@ -18,6 +18,6 @@ int CDemoCommand::Run() {
     }
     CToolDoc doc;
     FillDemoSet(doc);
-    return CSetWriter::Write(doc, CSetWriter::ObjectFilePath(m_strDirectory, 'e')) ? kExitSuccess
-                                                                                   : kExitFailure;
+    return doc.OnSaveDocument(CSetWriter::ObjectFilePath(m_strDirectory, 'e')) ? kExitSuccess
+                                                                               : kExitFailure;
 }

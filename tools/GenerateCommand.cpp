@@ -24,7 +24,7 @@ int CGenerateCommand::Run() {
     }
     CToolDoc doc;
     CSyntheticSetBuilder(doc, static_cast<std::size_t>(m_nCount)).Build();
-    return CSetWriter::Write(doc, CSetWriter::ObjectFilePath(m_strDirectory, m_strLetter.front()))
+    return doc.OnSaveDocument(CSetWriter::ObjectFilePath(m_strDirectory, m_strLetter.front()))
                ? kExitSuccess
                : kExitFailure;
 }

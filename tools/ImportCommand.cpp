@@ -6,7 +6,6 @@
 #include "CommandSupport.h"
 #include "SetCsv.h"
 #include "SetFileNames.h"
-#include "SetWriter.h"
 #include "ToolDoc.h"
 #include "core/AppServices.h"
 
@@ -38,5 +37,5 @@ int CImportCommand::Run() {
     if (!CommandSupport::PrepareDirectory(SetFileNames::DirectoryOf(objectFile))) {
         return kExitFailure;
     }
-    return CSetWriter::Write(doc, objectFile) ? kExitSuccess : kExitFailure;
+    return doc.OnSaveDocument(objectFile) ? kExitSuccess : kExitFailure;
 }

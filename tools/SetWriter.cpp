@@ -3,7 +3,6 @@
 #include <filesystem>
 
 #include "SetFileNames.h"
-#include "ToolDoc.h"
 
 std::string CSetWriter::ObjectFilePath(const std::string& directory, char letter) {
     const std::string languagePart{'.', letter};
@@ -12,8 +11,4 @@ std::string CSetWriter::ObjectFilePath(const std::string& directory, char letter
         absolute += '/';
     }
     return SetFileNames::BuildName(absolute, Database::Object, languagePart);
-}
-
-bool CSetWriter::Write(CToolDoc& doc, const std::string& objectFile) {
-    return doc.OnSaveDocument(objectFile);
 }

@@ -51,14 +51,8 @@ bool CDocument::OnNewDocument() {
 
 bool CDocument::OnOpenDocument(const std::string& pathName) {
     // A save stopped half-way is finished or undone first, so no mix of old and new is read.
-    const CSaveRecovery::CResult recovery = CSaveRecovery::Recover(pathName);
-    if (recovery.outcome == CSaveRecovery::EOutcome::Refused) {
-        AfxMessageBox("Failed to open the document.\n" + recovery.strMessage,
-                      MB_OK | MB_ICONEXCLAMATION);
+    if (!RecoverInterruptedSave(pathName, "open")) {
         return false;
-    }
-    if (recovery.outcome == CSaveRecovery::EOutcome::Completed) {
-        AfxMessageBox(CSaveRecovery::kCompletedMessage, MB_OK | MB_ICONINFORMATION);
     }
     CFileException error("", 0);
     std::unique_ptr<CFile> file = GetFile(pathName, CFile::modeRead, &error);
@@ -92,6 +86,20 @@ bool CDocument::OnOpenDocument(const std::string& pathName) {
     return true;
 }
 
+bool CDocument::RecoverInterruptedSave(const std::string& pathName, const char* pszVerb) {
+    const CSaveRecovery::CResult recovery = CSaveRecovery::Recover(pathName);
+    if (recovery.outcome == CSaveRecovery::EOutcome::Refused) {
+        AfxMessageBox(
+            std::string("Failed to ") + pszVerb + " the document.\n" + recovery.strMessage,
+            MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
+    if (recovery.outcome == CSaveRecovery::EOutcome::Completed) {
+        AfxMessageBox(CSaveRecovery::kCompletedMessage, MB_OK | MB_ICONINFORMATION);
+    }
+    return true;
+}
+
 void CDocument::AbandonFailedLoad() {
     DeleteContents();
     // Saving what is left would write an empty set over the files that failed to load.
@@ -102,14 +110,8 @@ void CDocument::AbandonFailedLoad() {
 bool CDocument::OnSaveDocument(const std::string& pathName) {
     // A note left by an earlier save of the target set is acted on first: this save's own note
     // would hide it.
-    const CSaveRecovery::CResult recovery = CSaveRecovery::Recover(pathName);
-    if (recovery.outcome == CSaveRecovery::EOutcome::Refused) {
-        AfxMessageBox("Failed to save the document.\n" + recovery.strMessage,
-                      MB_OK | MB_ICONEXCLAMATION);
+    if (!RecoverInterruptedSave(pathName, "save")) {
         return false;
-    }
-    if (recovery.outcome == CSaveRecovery::EOutcome::Completed) {
-        AfxMessageBox(CSaveRecovery::kCompletedMessage, MB_OK | MB_ICONINFORMATION);
     }
     const std::size_t slash = pathName.find_last_of('/');
     const std::string directory = slash == std::string::npos ? "" : pathName.substr(0, slash + 1);

@@ -64,6 +64,9 @@ protected:
 private:
     // Empties the document after a load failed half-way and forgets its path.
     void AbandonFailedLoad();
+    // Finishes or undoes a save of the set at pathName that was cut short, telling the user;
+    // false, with the reason told, when it cannot be acted on and nothing may be read or written.
+    bool RecoverInterruptedSave(const std::string& pathName, const char* pszVerb);
 
     std::string m_strPathName;
     std::string m_strTitle;

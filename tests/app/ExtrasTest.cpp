@@ -9,7 +9,6 @@
 #include "MainFrame.h"
 #include "RecordField.h"
 #include "Resource.h"
-#include "SetWriter.h"
 #include "ToolDoc.h"
 
 namespace {
@@ -159,7 +158,7 @@ TEST_F(ExtrasTest, TheTableFollowsTheEditorsAndOpensItsRecords) {
 TEST_F(AppTest, EditorCommandsShowAndHideTheRealEditorsOnTheDemoSet) {
     CToolDoc demo;
     FillDemoSet(demo);
-    ASSERT_TRUE(CSetWriter::Write(demo, SetFilePath(Cwd(), Database::Object)));
+    ASSERT_TRUE(demo.OnSaveDocument(SetFilePath(Cwd(), Database::Object)));
     CMainFrame::SetEditorFactory({});
     ASSERT_TRUE(StartApp());
     struct EditorCommand {
