@@ -11,6 +11,7 @@
 #include "EditorDlg.h"
 #include "EditorFactory.h"
 #include "ExtrasWindows.h"
+#include "LoadProblems.h"
 #include "MainFrameResource.h"
 #include "Resource.h"
 #include "ScriptDlg.h"
@@ -59,15 +60,6 @@ CVentryApp* VentryApp() {
 CMainFrame::CEditorFactory& EditorFactory() {
     static CMainFrame::CEditorFactory factory = CreateEditor;
     return factory;
-}
-
-// Message texts are single-byte; a path character outside Latin-1 shows as "?".
-std::string MessageLines(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines) {
-        text += AfxPathToQString(line).toLatin1().toStdString() + '\n';
-    }
-    return text;
 }
 
 }  // namespace
@@ -349,24 +341,11 @@ void CMainFrame::MoveHistoryTo(std::size_t nPosition) {
 }
 
 void CMainFrame::ReportLoadProblems() const {
-    const CVentryDoc* doc = GetDocument();
-    if (!doc) {
-        return;
-    }
-    std::string text;
-    if (!doc->FilesWithDuplicateIndices().empty()) {
-        text +=
-            "These files hold several records with the same index. Only the last of each was "
-            "loaded; the others will not be saved:\n" +
-            MessageLines(doc->FilesWithDuplicateIndices());
-    }
-    if (!doc->UnreadableFiles().empty()) {
-        text += (text.empty() ? "" : "\n") +
-                std::string("These files could not be read; their databases are empty:\n") +
-                MessageLines(doc->UnreadableFiles());
-    }
-    if (!text.empty()) {
-        AfxShowMessageBox(text, MB_OK | MB_ICONEXCLAMATION);
+    if (const CVentryDoc* doc = GetDocument()) {
+        ::ReportLoadProblems(*doc,
+                             "These files hold several records with the same index. Only the "
+                             "last of each was loaded; the others will not be saved:",
+                             "These files could not be read; their databases are empty:");
     }
 }
 

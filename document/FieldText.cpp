@@ -13,16 +13,6 @@ namespace {
 using RecordField::Get;
 using RecordField::Set;
 
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && text.back() == ' ') {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
 std::string Hex(const std::uint8_t* pBytes, std::size_t nCount) {
     static constexpr char kDigits[] = "0123456789ABCDEF";
     std::string hex;
@@ -83,7 +73,7 @@ bool ParseNumber(std::string_view text, std::uint8_t* pAt, std::string& strReaso
 }
 
 bool ParseFloat(std::string_view text, std::uint8_t* pAt, std::string& strReason) {
-    text = Trimmed(text);
+    text = NumberText::Trimmed(text);
     std::uint32_t bits = 0;
     if (text.size() == 10 && (text.starts_with("0x") || text.starts_with("0X"))) {
         const auto [end, error] = std::from_chars(text.data() + 2, text.data() + 10, bits, 16);
@@ -119,7 +109,7 @@ bool ParseText(const LayoutField& field, std::string_view text, std::uint8_t* pR
 bool ParseTail(const LayoutField& field, std::string_view text, std::uint8_t* pRecord,
                std::string& strReason) {
     std::vector<std::uint8_t> bytes;
-    if (!FromHex(Trimmed(text), bytes) || bytes.size() > field.nWidth) {
+    if (!FromHex(NumberText::Trimmed(text), bytes) || bytes.size() > field.nWidth) {
         strReason = "needs at most " + std::to_string(field.nWidth) + " hexadecimal bytes.";
         return false;
     }
@@ -134,7 +124,7 @@ bool ParseTail(const LayoutField& field, std::string_view text, std::uint8_t* pR
 bool ParseRaw(const LayoutField& field, std::string_view text, std::uint8_t* pRecord,
               std::string& strReason) {
     std::vector<std::uint8_t> bytes;
-    text = Trimmed(text);
+    text = NumberText::Trimmed(text);
     if (text.empty()) {
         bytes.assign(field.nWidth, 0);
     } else if (!FromHex(text, bytes) || bytes.size() != field.nWidth) {

@@ -11,13 +11,6 @@
 
 namespace {
 
-std::string_view Trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    return first == std::string_view::npos
-               ? std::string_view()
-               : text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 std::uint64_t WidthMask(const LayoutField& field) {
     return field.nWidth >= 8 ? ~std::uint64_t{0} : (std::uint64_t{1} << (8 * field.nWidth)) - 1;
 }
@@ -67,7 +60,7 @@ bool ParseBitList(const LayoutField& field, std::span<const NamedBit> names, std
     std::uint64_t bits = 0;
     for (std::size_t nFrom = 0; nFrom <= text.size();) {
         const std::size_t nComma = std::min(text.find(',', nFrom), text.size());
-        const std::string_view part = Trimmed(text.substr(nFrom, nComma - nFrom));
+        const std::string_view part = NumberText::Trimmed(text.substr(nFrom, nComma - nFrom));
         nFrom = nComma + 1;
         const auto named = std::ranges::find_if(names, [part](const NamedBit& bit) {
             return TextFold::EqualNoCase(part, bit.pszName);
@@ -184,7 +177,7 @@ bool CValueNames::ParseValue(const FieldColumn& column, std::string_view text, s
     if (pMeaning != nullptr && pMeaning->kind == EMeaning::WeaponEntity) {
         return ParseWeaponEntity(text, nMin, nMax, value, strReason);
     }
-    const std::string_view name = Trimmed(text);
+    const std::string_view name = NumberText::Trimmed(text);
     if (pMeaning != nullptr) {
         for (const NamedValue& item : pMeaning->items) {
             if (TextFold::EqualNoCase(name, item.pszName)) {
@@ -216,12 +209,12 @@ bool CValueNames::ParseBits(const FieldColumn& column, std::string_view text, st
 bool CValueNames::ParseWeaponEntity(std::string_view text, std::int64_t nMin, std::int64_t nMax,
                                     std::int64_t& value, std::string& strReason) const {
     long long number = 0;
-    if (Trimmed(text).empty() || NumberText::ToInteger(text, nMin, nMax, number)) {
+    if (NumberText::Trimmed(text).empty() || NumberText::ToInteger(text, nMin, nMax, number)) {
         value = number;
         return true;
     }
     std::string latin1;
-    Utf8ToLatin1(Trimmed(text), latin1);
+    Utf8ToLatin1(NumberText::Trimmed(text), latin1);
     // A name as written wins over names that differ in letter case only.
     std::vector<std::uint16_t> exact;
     std::vector<std::uint16_t> folded;

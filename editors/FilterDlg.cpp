@@ -6,11 +6,12 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "Resource.h"
 #include "core/AppServices.h"
 #include "gui/DataExchangeLatin1.h"
 
 CFilterDlg::CFilterDlg(QWidget* pParent)
-    : CDialog(kTemplateId, "Filter Dialog", pParent, CloseBox::With) {}
+    : CDialog(IDD_FILTER, "Filter Dialog", pParent, CloseBox::With) {}
 
 void CFilterDlg::OnInitDialog() {
     auto* pGrid = new QGridLayout(this);

@@ -10,7 +10,6 @@ class QLineEdit;
 // an empty text removes the filter.
 class CFilterDlg final : public CDialog {
 public:
-    static constexpr int kTemplateId = 159;
     static constexpr int kEditId = 1183;
 
     explicit CFilterDlg(QWidget* pParent);

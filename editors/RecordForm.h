@@ -28,7 +28,6 @@ public:
 
     // The record under nKey becomes the one the form shows; none blanks the form.
     void Show(std::optional<std::uint16_t> nKey);
-    std::optional<std::uint16_t> Key() const { return m_nKey; }
     // The stored record; null when the form shows none.
     std::uint8_t* Record() const;
     // Shows the stored record again, dropping what the controls hold.

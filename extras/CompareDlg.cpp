@@ -11,6 +11,7 @@
 
 #include "DifferenceListModel.h"
 #include "EditorDlg.h"
+#include "LoadProblems.h"
 #include "RecordLayouts.h"
 #include "Resource.h"
 #include "SetTake.h"
@@ -19,38 +20,7 @@
 #include "gui/PathString.h"
 #include "gui/PushButton.h"
 
-namespace {
-
-// Message texts are single-byte; a path character outside Latin-1 shows as "?".
-std::string PathLines(const std::vector<std::string>& paths) {
-    std::string text;
-    for (const std::string& path : paths) {
-        text += AfxPathToQString(path).toLatin1().toStdString() + '\n';
-    }
-    return text;
-}
-
-void ReportLoadProblems(const CVentryDoc& other) {
-    std::string text;
-    if (!other.FilesWithDuplicateIndices().empty()) {
-        text +=
-            "These files of the set to compare with hold several records with the same "
-            "index; only the last of each counts:\n" +
-            PathLines(other.FilesWithDuplicateIndices());
-    }
-    if (!other.UnreadableFiles().empty()) {
-        text += (text.empty() ? "" : "\n") +
-                std::string(
-                    "These files of the set to compare with could not be read; their "
-                    "databases count as empty:\n") +
-                PathLines(other.UnreadableFiles());
-    }
-    if (!text.empty()) {
-        AfxShowMessageBox(text, MB_OK | MB_ICONEXCLAMATION);
-    }
-}
-
-}  // namespace
+namespace {}  // namespace
 
 CCompareDlg::CCompareDlg(CVentryDoc& doc, QWidget* pParent)
     : CDialog(IDD_COMPARE, "Compare", pParent, CloseBox::With),
@@ -103,7 +73,11 @@ bool CCompareDlg::ChooseOtherSet() {
     if (!pOther->OnOpenDocument(path)) {
         return false;
     }
-    ReportLoadProblems(*pOther);
+    ReportLoadProblems(*pOther,
+                       "These files of the set to compare with hold several records with the "
+                       "same index; only the last of each counts:",
+                       "These files of the set to compare with could not be read; their "
+                       "databases count as empty:");
     m_pOther = std::move(pOther);
     Refill();
     return true;

@@ -69,11 +69,12 @@ CCellEdit CSetValuesDlg::Evaluate() const {
 }
 
 void CSetValuesDlg::ShowCount() {
+    m_evaluated.reset();
     if (m_pExpression->text().isEmpty() && m_model.Column(m_nColumn).pField->IsNumber()) {
         m_pCount->setText(QStringLiteral("Type a value or an operation."));
         return;
     }
-    const CCellEdit edit = Evaluate();
+    const CCellEdit& edit = m_evaluated.emplace(Evaluate());
     m_pCount->setText(edit.Failed() ? QString::fromStdString(edit.Problem())
                                     : QStringLiteral("%1 of %2 will change")
                                           .arg(edit.ChangedCount())
@@ -81,7 +82,8 @@ void CSetValuesDlg::ShowCount() {
 }
 
 void CSetValuesDlg::OnOK() {
-    const CCellEdit edit = Evaluate();
+    // The dialog is modal: what the count was made from is still the set.
+    const CCellEdit& edit = m_evaluated ? *m_evaluated : m_evaluated.emplace(Evaluate());
     if (edit.Failed()) {
         AfxShowMessageBox(edit.Problem());
         m_pExpression->setFocus();

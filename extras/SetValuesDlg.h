@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "CellEdit.h"
@@ -33,4 +34,5 @@ private:
     std::vector<std::uint16_t> m_keys;  // the rows' records, top to bottom
     QLineEdit* m_pExpression = nullptr;
     QLabel* m_pCount = nullptr;
+    std::optional<CCellEdit> m_evaluated;  // of the expression as it reads now
 };

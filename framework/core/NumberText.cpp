@@ -7,6 +7,16 @@ namespace NumberText {
 
 namespace {
 
+// from_chars takes a minus but no plus.
+std::string_view WithoutPlus(std::string_view text) {
+    if (text.size() > 1 && text.front() == '+' && text[1] != '-') {
+        text.remove_prefix(1);
+    }
+    return text;
+}
+
+}  // namespace
+
 std::string_view Trimmed(std::string_view text) {
     const auto blank = [](char c) {
         return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
@@ -19,16 +29,6 @@ std::string_view Trimmed(std::string_view text) {
     }
     return text;
 }
-
-// from_chars takes a minus but no plus.
-std::string_view WithoutPlus(std::string_view text) {
-    if (text.size() > 1 && text.front() == '+' && text[1] != '-') {
-        text.remove_prefix(1);
-    }
-    return text;
-}
-
-}  // namespace
 
 std::string FromFloat(float value) {
     char buffer[32];

@@ -9,6 +9,9 @@
 
 namespace NumberText {
 
+// text without the blanks around it.
+std::string_view Trimmed(std::string_view text);
+
 std::string FromFloat(float value);
 bool ToFloat(std::string_view text, float& value);
 // Any finite number, with a fraction or an exponent or neither.

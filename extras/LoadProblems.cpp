@@ -1,0 +1,35 @@
+#include "LoadProblems.h"
+
+#include <string>
+#include <vector>
+
+#include "VentryDoc.h"
+#include "gui/MessageBox.h"
+#include "gui/PathString.h"
+
+namespace {
+
+// Message texts are single-byte; a path character outside Latin-1 shows as "?".
+std::string PathLines(const char* pszHeading, const std::vector<std::string>& paths) {
+    std::string text = std::string(pszHeading) + '\n';
+    for (const std::string& path : paths) {
+        text += AfxPathToQString(path).toLatin1().toStdString() + '\n';
+    }
+    return text;
+}
+
+}  // namespace
+
+void ReportLoadProblems(const CVentryDoc& doc, const char* pszDuplicatesHeading,
+                        const char* pszUnreadableHeading) {
+    std::string text;
+    if (!doc.FilesWithDuplicateIndices().empty()) {
+        text += PathLines(pszDuplicatesHeading, doc.FilesWithDuplicateIndices());
+    }
+    if (!doc.UnreadableFiles().empty()) {
+        text += (text.empty() ? "" : "\n") + PathLines(pszUnreadableHeading, doc.UnreadableFiles());
+    }
+    if (!text.empty()) {
+        AfxShowMessageBox(text, MB_OK | MB_ICONEXCLAMATION);
+    }
+}
