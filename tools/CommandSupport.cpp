@@ -78,4 +78,12 @@ void PrintLine(std::string_view text) {
     std::fputc('\n', stdout);
 }
 
+void WriteOut(std::string& out, bool bAll) {
+    constexpr std::size_t kPieceSize = 1 << 20;
+    if (bAll || out.size() >= kPieceSize) {
+        std::fwrite(out.data(), 1, out.size(), stdout);
+        out.clear();
+    }
+}
+
 }  // namespace CommandSupport

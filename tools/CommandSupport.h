@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "FieldText.h"
 #include "RecordLayout.h"
 
 class CToolServices;
@@ -39,5 +40,28 @@ std::string NameOf(const CVentryDoc& doc, Database database, std::uint16_t nKey)
 
 // Writes text and a line end to standard output.
 void PrintLine(std::string_view text);
+
+// Output gathered in out goes to standard output in large pieces, a maximal set giving
+// millions of lines: once it has grown large, or whatever there is when bAll.
+void WriteOut(std::string& out, bool bAll = false);
+
+// The lines "file: key: column: value" of a record, the values as format gives them; empty
+// tails and reserved bytes say nothing to a reader and are left out.
+template <class TFormat>
+void AppendFieldLines(std::string& out, const std::string& file, std::size_t nKey,
+                      const std::vector<FieldColumn>& columns, const std::uint8_t* pRecord,
+                      const TFormat& format) {
+    const std::string prefix = file + ": " + std::to_string(nKey) + ": ";
+    for (const FieldColumn& column : columns) {
+        const std::string value = format(column, pRecord);
+        if (column.IsValue() || !value.empty()) {
+            out += prefix;
+            out += column.name;
+            out += ": ";
+            out += value;
+            out += '\n';
+        }
+    }
+}
 
 }  // namespace CommandSupport

@@ -1,7 +1,6 @@
 #include "DumpCommand.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <nlohmann/json.hpp>
 #include <vector>
 
@@ -14,14 +13,6 @@
 #include "VentryDoc.h"
 
 namespace {
-
-// Output is gathered and written in large pieces: a maximal set dumps to gigabytes.
-constexpr std::size_t kFlushSize = 1 << 20;
-
-void Flush(std::string& out) {
-    std::fwrite(out.data(), 1, out.size(), stdout);
-    out.clear();
-}
 
 // Most values are plain ASCII, which JSON takes as it is; the library escapes the rest.
 void AppendJsonString(std::string& out, const std::string& value) {
@@ -106,22 +97,9 @@ void CDumpCommand::DumpDatabase(const CVentryDoc& doc, const RecordLayout& layou
             }
             out += "}}\n";
         } else {
-            const std::string prefix = file + ": " + std::to_string(nKey) + ": ";
-            for (const FieldColumn& column : columns) {
-                const std::string value = format(column, pRecord);
-                // Empty tails and reserved bytes say nothing to a reader.
-                if (column.IsValue() || !value.empty()) {
-                    out += prefix;
-                    out += column.name;
-                    out += ": ";
-                    out += value;
-                    out += '\n';
-                }
-            }
+            CommandSupport::AppendFieldLines(out, file, nKey, columns, pRecord, format);
         }
-        if (out.size() >= kFlushSize) {
-            Flush(out);
-        }
+        CommandSupport::WriteOut(out);
     });
-    Flush(out);
+    CommandSupport::WriteOut(out, true);
 }

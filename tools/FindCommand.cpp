@@ -1,7 +1,6 @@
 #include "FindCommand.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <nlohmann/json.hpp>
 
 #include "ArgumentList.h"
@@ -12,8 +11,6 @@
 #include "VentryDoc.h"
 
 namespace {
-
-constexpr std::size_t kFlushSize = 1 << 20;
 
 // Whether a database that query searches has a value column or a field by the name.
 bool NamesAField(const CFindQuery& query) {
@@ -77,11 +74,8 @@ int CFindCommand::Run() {
         }
         out += '\n';
         // A query such as 0 matches millions of fields.
-        if (out.size() >= kFlushSize) {
-            std::fwrite(out.data(), 1, out.size(), stdout);
-            out.clear();
-        }
+        CommandSupport::WriteOut(out);
     }
-    std::fwrite(out.data(), 1, out.size(), stdout);
+    CommandSupport::WriteOut(out, true);
     return matches.empty() ? kExitFailure : kExitSuccess;
 }

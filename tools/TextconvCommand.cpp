@@ -1,26 +1,14 @@
 #include "TextconvCommand.h"
 
-#include <cstdio>
 #include <vector>
 
 #include "ArgumentList.h"
+#include "CommandSupport.h"
 #include "DatabaseFile.h"
 #include "FieldText.h"
-#include "RecordField.h"
 #include "RecordLayouts.h"
+#include "SetLookup.h"
 #include "core/AppServices.h"
-
-namespace {
-
-// A maximal file gives millions of lines: they go out in large pieces.
-constexpr std::size_t kFlushSize = 1 << 20;
-
-void Flush(std::string& out) {
-    std::fwrite(out.data(), 1, out.size(), stdout);
-    out.clear();
-}
-
-}  // namespace
 
 CLI::App* CTextconvCommand::Define(CLI::App& app) {
     return CArgumentList(app, "textconv",
@@ -47,23 +35,14 @@ int CTextconvCommand::Run() {
     for (std::size_t i = 0; i < nRecords; ++i) {
         const std::uint8_t* pRecord = bytes.data() + i * nSize;
         // The 3D object file has no index field: a record's key is its position.
-        const std::size_t nKey = layout->bIndexed ? RecordField::Get<std::uint16_t>(
-                                                        pRecord, layout->Field("index").nOffset)
-                                                  : i;
-        const std::string prefix = file + ": " + std::to_string(nKey) + ": ";
-        for (const FieldColumn& column : columns) {
-            const std::string value = FormatColumn(column, pRecord);
-            if (column.IsValue() || !value.empty()) {
-                out += prefix + column.name + ": " + value + '\n';
-            }
-        }
-        if (out.size() >= kFlushSize) {
-            Flush(out);
-        }
+        CommandSupport::AppendFieldLines(
+            out, file, CSetLookup::IndexOf(*layout, static_cast<std::uint16_t>(i), pRecord),
+            columns, pRecord, FormatColumn);
+        CommandSupport::WriteOut(out);
     }
     if (const std::size_t nTrailing = bytes.size() % nSize) {
         out += file + ": " + std::to_string(nTrailing) + " bytes after the last whole record\n";
     }
-    Flush(out);
+    CommandSupport::WriteOut(out, true);
     return kExitSuccess;
 }
