@@ -4,6 +4,7 @@
 // shorter than its field ends with a zero byte, one that fills the field has none, and
 // storing leaves the bytes after the terminator as they were.
 
+#include <algorithm>
 #include <bit>
 #include <cstddef>
 #include <cstdint>
@@ -11,6 +12,7 @@
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <vector>
 
 namespace RecordField {
 
@@ -47,6 +49,26 @@ inline void SetText(std::uint8_t* record, std::size_t offset, std::size_t width,
     if (length < width) {
         record[offset + length] = 0;
     }
+}
+
+// Writes into out's field the text of textSide with the bytes after the terminator of
+// tailSide, each where it lies, zeros between. False when the text covers tail bytes that are
+// not zero: they are lost.
+inline bool JoinText(std::uint8_t* out, const std::uint8_t* textSide, const std::uint8_t* tailSide,
+                     std::size_t offset, std::size_t width) {
+    const std::size_t nText = GetTextView(textSide, offset, width).size();
+    const std::size_t nTailText = GetTextView(tailSide, offset, width).size();
+    const std::size_t nFirst = std::min(width, std::max(nText, nTailText) + 1);
+    bool bWhole = true;
+    for (std::size_t i = nTailText + 1; i < nFirst; ++i) {
+        bWhole = bWhole && tailSide[offset + i] == 0;
+    }
+    // Through a copy: out may be one of the sides.
+    std::vector<std::uint8_t> joined(width, 0);
+    std::memcpy(joined.data(), textSide + offset, nText);
+    std::memcpy(joined.data() + nFirst, tailSide + offset + nFirst, width - nFirst);
+    std::memcpy(out + offset, joined.data(), width);
+    return bWhole;
 }
 
 }  // namespace RecordField

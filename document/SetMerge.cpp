@@ -74,7 +74,6 @@ private:
     void MergeBytes(const FieldColumn& column);
     // A text and its tail: both come from one side where they can.
     void MergeText(const FieldColumn& text, const FieldColumn& tail);
-    bool JoinText(const LayoutField& field, const std::uint8_t* pText, const std::uint8_t* pTail);
     void Conflict(const FieldColumn& column);
 
     const RecordLayout& m_layout;
@@ -164,8 +163,9 @@ void CRecordMerge::MergeText(const FieldColumn& text, const FieldColumn& tail) {
     }
     // One side's text with the other's bytes after it, when they fit together.
     const bool bTextOfOurs = (textSides & kOurs) != 0;
-    if (JoinText(*text.pField, bTextOfOurs ? m_pOurs : m_pTheirs,
-                 bTextOfOurs ? m_pTheirs : m_pOurs)) {
+    if (RecordField::JoinText(m_merged.data(), bTextOfOurs ? m_pOurs : m_pTheirs,
+                              bTextOfOurs ? m_pTheirs : m_pOurs, text.pField->nOffset,
+                              text.pField->nWidth)) {
         return;
     }
     if (!bTextReported) {
@@ -175,26 +175,6 @@ void CRecordMerge::MergeText(const FieldColumn& text, const FieldColumn& tail) {
         Conflict(tail);
     }
     Take(Preferred() == kOurs ? m_pOurs : m_pTheirs, nOffset, nSize);
-}
-
-bool CRecordMerge::JoinText(const LayoutField& field, const std::uint8_t* pText,
-                            const std::uint8_t* pTail) {
-    const std::size_t nOffset = field.nOffset;
-    const std::size_t nWidth = field.nWidth;
-    const std::size_t nText = RecordField::GetTextView(pText, nOffset, nWidth).size();
-    const std::size_t nTailText = RecordField::GetTextView(pTail, nOffset, nWidth).size();
-    // The tail keeps its place at the end of the field; what a longer text covers of it must
-    // be zeros.
-    const std::size_t nFirst = std::min<std::size_t>(nWidth, std::max(nText, nTailText) + 1);
-    for (std::size_t i = nTailText + 1; i < nFirst; ++i) {
-        if (pTail[nOffset + i] != 0) {
-            return false;
-        }
-    }
-    std::fill_n(m_merged.begin() + static_cast<std::ptrdiff_t>(nOffset), nWidth, 0);
-    Take(pText, nOffset, nText);
-    Take(pTail, nOffset + nFirst, nWidth - nFirst);
-    return true;
 }
 
 void CRecordMerge::Conflict(const FieldColumn& column) {

@@ -14,24 +14,6 @@
 
 namespace {
 
-std::size_t TextLength(const std::uint8_t* pRecord, const LayoutField& field) {
-    return RecordField::GetTextView(pRecord, field.nOffset, field.nWidth).size();
-}
-
-// The text of pText with the bytes that follow the terminator in pTail, each where it lies;
-// what the text covers of the tail is lost.
-void JoinText(std::uint8_t* pRecord, const LayoutField& field, const std::uint8_t* pText,
-              const std::uint8_t* pTail) {
-    const std::size_t nText = TextLength(pText, field);
-    const std::size_t nTailFrom = std::max(nText, TextLength(pTail, field)) + 1;
-    std::vector<std::uint8_t> joined(field.nWidth, 0);
-    std::copy_n(pText + field.nOffset, nText, joined.begin());
-    for (std::size_t i = nTailFrom; i < field.nWidth; ++i) {
-        joined[i] = pTail[field.nOffset + i];
-    }
-    std::ranges::copy(joined, pRecord + field.nOffset);
-}
-
 void TakeColumn(const FieldColumn& column, std::uint8_t* pRecord, const std::uint8_t* pOther) {
     const LayoutField& field = *column.pField;
     if (field.kind != FieldKind::Text) {
@@ -39,12 +21,10 @@ void TakeColumn(const FieldColumn& column, std::uint8_t* pRecord, const std::uin
         std::memcpy(pRecord + nAt, pOther + nAt, field.nWidth);
         return;
     }
-    // JoinText reads both sides before it writes.
-    if (column.bTail) {
-        JoinText(pRecord, field, pRecord, pOther);
-    } else {
-        JoinText(pRecord, field, pOther, pRecord);
-    }
+    // What the text covers of the tail is lost.
+    const std::uint8_t* pText = column.bTail ? pRecord : pOther;
+    const std::uint8_t* pTail = column.bTail ? pOther : pRecord;
+    RecordField::JoinText(pRecord, pText, pTail, field.nOffset, field.nWidth);
 }
 
 std::string Counted(std::size_t nCount, const char* pszThing) {
