@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QFileInfo>
 #include <QSplitter>
 #include <QToolBar>
 #include <algorithm>
@@ -20,7 +19,6 @@
 #include "VentryView.h"
 #include "gui/CmdUI.h"
 #include "gui/MessageBox.h"
-#include "gui/PathString.h"
 
 IMPLEMENT_DYNCREATE(CMainFrame)
 
@@ -120,9 +118,9 @@ bool CMainFrame::OnCommand(unsigned nID) {
             m_pExtras->ShowFindInSet();
             return true;
         default:
-            if (const CVentryApp* app = VentryApp();
-                app && app->GetRecentScripts().IsCommand(nID)) {
-                OnRecentScript(nID - ID_EXTRAS_SCRIPT1);
+            if (CVentryApp* app = VentryApp(); app && app->GetRecentScripts().IsCommand(nID)) {
+                app->OpenRecent(app->GetRecentScripts(), nID - ID_EXTRAS_SCRIPT1,
+                                [this](const std::string& path) { return RunScript(path); });
                 return true;
             }
             return CFrameWnd::OnCommand(nID);
@@ -360,24 +358,12 @@ void CMainFrame::OnRunScript() {
     }
 }
 
-void CMainFrame::OnRecentScript(std::size_t nIndex) {
-    CVentryApp* app = VentryApp();
-    if (nIndex >= app->GetRecentScripts().GetSize()) {
-        return;
-    }
-    const std::string path = app->GetRecentScripts()[nIndex];
-    // An entry whose file has gone is dropped; one that could not be read this time stays.
-    if (!RunScript(path) && !QFileInfo::exists(AfxPathToQString(path))) {
-        app->RemoveRecentScript(nIndex);
-    }
-}
-
 bool CMainFrame::RunScript(const std::string& path) {
     if (!m_pExtras->RunScript(path)) {
         return false;
     }
     if (CVentryApp* app = VentryApp()) {
-        app->AddToRecentScripts(path);
+        app->AddToRecentList(app->GetRecentScripts(), path);
     }
     return true;
 }

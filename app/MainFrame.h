@@ -62,7 +62,6 @@ private:
     void MoveHistoryTo(std::size_t nPosition);
     void ReportLoadProblems() const;
     void OnRunScript();
-    void OnRecentScript(std::size_t nIndex);
     // Runs the script at path and notes it among the recent scripts; false when the file
     // cannot be read.
     bool RunScript(const std::string& path);

@@ -16,23 +16,8 @@
 
 CVentryApp::CVentryApp()
     : CWinApp(QString::fromStdString(LoadResourceString(AFX_IDS_APP_TITLE)), QStringLiteral("1.0")),
-      m_recentScripts(10, QStringLiteral("Recent Scripts"), QStringLiteral("Script%1"),
-                      ID_EXTRAS_SCRIPT1) {}
-
-void CVentryApp::AddToRecentScripts(const std::string& path) {
-    m_recentScripts.Add(path);
-    WriteRecentList(m_recentScripts);
-}
-
-void CVentryApp::RemoveRecentScript(std::size_t nIndex) {
-    m_recentScripts.Remove(nIndex);
-    WriteRecentList(m_recentScripts);
-}
-
-const CRecentFileList* CVentryApp::GetRecentList(unsigned nFirstID) const {
-    return nFirstID == m_recentScripts.GetFirstID() ? &m_recentScripts
-                                                    : CWinApp::GetRecentList(nFirstID);
-}
+      m_recentScripts(AddRecentList(10, QStringLiteral("Recent Scripts"),
+                                    QStringLiteral("Script%1"), ID_EXTRAS_SCRIPT1)) {}
 
 bool CVentryApp::OnCommand(unsigned nID) {
     if (nID == ID_APP_ABOUT) {
@@ -42,21 +27,12 @@ bool CVentryApp::OnCommand(unsigned nID) {
     return CWinApp::OnCommand(nID);
 }
 
-bool CVentryApp::OnUpdateCommand(CCmdUI& cmdUI) {
-    if (m_recentScripts.IsCommand(cmdUI.m_nID)) {
-        m_recentScripts.UpdateMenu(cmdUI);
-        return true;
-    }
-    return CWinApp::OnUpdateCommand(cmdUI);
-}
-
 bool CVentryApp::InitInstance() {
     // The icons live in this static library, so their registration has to be asked for.
     Q_INIT_RESOURCE(ventry);
 
     SetRegistryKey(QString::fromStdString(LoadResourceString(IDS_REGISTRY_KEY)));
     LoadStdProfileSettings(4);
-    ReadRecentList(m_recentScripts);
     m_nLanguageID = GetProfileInt(QStringLiteral("Settings"), QStringLiteral("LanguageID"), 0);
     WriteProfileInt(QStringLiteral("Settings"), QStringLiteral("LanguageID"), m_nLanguageID);
     m_nBackupCount = std::max(0, GetProfileInt(QStringLiteral("Settings"),

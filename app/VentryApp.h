@@ -13,13 +13,10 @@ public:
     CVentryApp();
 
     // The scripts run last, newest first, offered again in the Extras menu.
+    CRecentFileList& GetRecentScripts() { return m_recentScripts; }
     const CRecentFileList& GetRecentScripts() const { return m_recentScripts; }
-    void AddToRecentScripts(const std::string& path);
-    void RemoveRecentScript(std::size_t nIndex);
-    const CRecentFileList* GetRecentList(unsigned nFirstID) const override;
 
     bool OnCommand(unsigned nID) override;
-    bool OnUpdateCommand(CCmdUI& cmdUI) override;
     int GetBackupCount() const override { return m_nBackupCount; }
 
     int m_nLanguageID = 0;  // "LanguageID" in "Settings": kept, used by nothing else
@@ -32,5 +29,5 @@ protected:
 private:
     void OnAppAbout();
 
-    CRecentFileList m_recentScripts;
+    CRecentFileList& m_recentScripts;  // kept by the application with its recent files
 };

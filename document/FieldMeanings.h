@@ -127,11 +127,6 @@ inline constexpr FieldMeaning kAirstripAttributes{
 
 }  // namespace FieldMeanings
 
-// The meaning of a field; null when its numbers are only numbers.
-constexpr const FieldMeaning* MeaningOf(const LayoutField& field) {
-    return field.pMeaning;
-}
-
 // The name of a bit of a flag word; a field or bit without one does not compile where
 // used so. No null test: a sanitizing build cannot compare an address at compile time.
 consteval const char* BitName(const LayoutField& field, int nBit) {

@@ -97,7 +97,7 @@ CValueNames::CValueNames(const CVentryDoc& doc) {
 }
 
 const FieldMeaning* CValueNames::MeaningOf(const FieldColumn& column) {
-    return column.bTail ? nullptr : ::MeaningOf(*column.pField);
+    return column.pField->pMeaning;  // only whole numbers have one: never a text's tail
 }
 
 std::string CValueNames::Format(const FieldColumn& column, const std::uint8_t* pRecord) const {

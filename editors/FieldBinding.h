@@ -102,7 +102,7 @@ struct FieldBinding {
 consteval FieldBinding Combo(FieldBinding binding) {
     // No null test (a sanitizing build cannot compare an address at compile time); a field
     // without a meaning does not compile here either.
-    const FieldMeaning* pMeaning = MeaningOf(*binding.at.pField);
+    const FieldMeaning* pMeaning = binding.at.pField->pMeaning;
     if (pMeaning->items.empty()) {
         throw std::logic_error("the field has no items");
     }

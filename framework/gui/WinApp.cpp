@@ -117,8 +117,10 @@ bool CWinApp::OnCommand(unsigned nID) {
             }
             return true;
         default:
-            if (IsRecentFileCommand(nID)) {
-                OnOpenRecentFile(nID - ID_FILE_MRU_FILE1);
+            if (m_pRecentFileList && m_pRecentFileList->IsCommand(nID)) {
+                OpenRecent(
+                    *m_pRecentFileList, nID - ID_FILE_MRU_FILE1,
+                    [this](const std::string& path) { return OpenDocumentFile(path) != nullptr; });
                 return true;
             }
             return false;
@@ -126,10 +128,11 @@ bool CWinApp::OnCommand(unsigned nID) {
 }
 
 bool CWinApp::OnUpdateCommand(CCmdUI& cmdUI) {
-    if (!IsRecentFileCommand(cmdUI.m_nID)) {
+    CRecentFileList* list = RecentListOf(cmdUI.m_nID);
+    if (list == nullptr) {
         return false;
     }
-    m_pRecentFileList->UpdateMenu(cmdUI);
+    list->UpdateMenu(cmdUI);
     return true;
 }
 
@@ -151,17 +154,40 @@ bool CWinApp::DoPromptFileName(std::string& fileName, bool bOpenFileDialog) {
 }
 
 void CWinApp::AddToRecentFileList(const std::string& pathName) {
-    if (!m_pRecentFileList) {
-        return;
+    if (m_pRecentFileList) {
+        AddToRecentList(*m_pRecentFileList, pathName);
     }
-    m_pRecentFileList->Add(pathName);
-    WriteRecentList(*m_pRecentFileList);
 }
 
 const CRecentFileList* CWinApp::GetRecentList(unsigned nFirstID) const {
-    return m_pRecentFileList && m_pRecentFileList->GetFirstID() == nFirstID
-               ? m_pRecentFileList.get()
-               : nullptr;
+    const CRecentFileList* list = RecentListOf(nFirstID);
+    return list != nullptr && list->GetFirstID() == nFirstID ? list : nullptr;
+}
+
+CRecentFileList* CWinApp::RecentListOf(unsigned nID) const {
+    for (const std::unique_ptr<CRecentFileList>& list : m_recentLists) {
+        if (list->IsCommand(nID)) {
+            return list.get();
+        }
+    }
+    return nullptr;
+}
+
+void CWinApp::AddToRecentList(CRecentFileList& list, const std::string& path) {
+    list.Add(path);
+    WriteRecentList(list);
+}
+
+void CWinApp::OpenRecent(CRecentFileList& list, std::size_t nIndex,
+                         const std::function<bool(const std::string& path)>& open) {
+    if (nIndex >= list.GetSize()) {
+        return;
+    }
+    const std::string path = list[nIndex];
+    if (!open(path) && !QFileInfo::exists(AfxPathToQString(path))) {
+        list.Remove(nIndex);
+        WriteRecentList(list);
+    }
 }
 
 void CWinApp::SetRegistryKey(const QString& strRegistryKey) {
@@ -170,13 +196,17 @@ void CWinApp::SetRegistryKey(const QString& strRegistryKey) {
 }
 
 void CWinApp::LoadStdProfileSettings(std::size_t nMaxMRU) {
-    m_pRecentFileList = std::make_unique<CRecentFileList>(
-        nMaxMRU, QStringLiteral("Recent File List"), QStringLiteral("File%1"), ID_FILE_MRU_FILE1);
-    ReadRecentList(*m_pRecentFileList);
+    m_pRecentFileList = &AddRecentList(nMaxMRU, QStringLiteral("Recent File List"),
+                                       QStringLiteral("File%1"), ID_FILE_MRU_FILE1);
+    for (const std::unique_ptr<CRecentFileList>& list : m_recentLists) {
+        list->ReadList(Profile());
+    }
 }
 
-void CWinApp::ReadRecentList(CRecentFileList& list) {
-    list.ReadList(Profile());
+CRecentFileList& CWinApp::AddRecentList(std::size_t nMaxSize, const QString& strSection,
+                                        const QString& strEntryFormat, unsigned nFirstID) {
+    return *m_recentLists.emplace_back(
+        std::make_unique<CRecentFileList>(nMaxSize, strSection, strEntryFormat, nFirstID));
 }
 
 void CWinApp::WriteRecentList(const CRecentFileList& list) {
@@ -237,20 +267,4 @@ QSettings& CWinApp::Profile() {
                                         m_strRegistryKey, QCoreApplication::applicationName());
     }
     return *m_pSettings;
-}
-
-bool CWinApp::IsRecentFileCommand(unsigned nID) const {
-    return m_pRecentFileList && m_pRecentFileList->IsCommand(nID);
-}
-
-void CWinApp::OnOpenRecentFile(std::size_t nIndex) {
-    if (nIndex >= m_pRecentFileList->GetSize()) {
-        return;
-    }
-    const std::string pathName = (*m_pRecentFileList)[nIndex];
-    // An entry whose file has gone is dropped; one the user only chose not to open stays.
-    if (!OpenDocumentFile(pathName) && !QFileInfo::exists(AfxPathToQString(pathName))) {
-        m_pRecentFileList->Remove(nIndex);
-        WriteRecentList(*m_pRecentFileList);
-    }
 }

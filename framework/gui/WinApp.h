@@ -2,8 +2,10 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "CmdTarget.h"
 #include "CommandLineInfo.h"
@@ -35,9 +37,15 @@ public:
     CDocument* OpenDocumentFile(const std::string& fileName);
     bool SaveAllModified();
     void CloseAllDocuments();
-    const CRecentFileList* GetRecentFileList() const { return m_pRecentFileList.get(); }
+    const CRecentFileList* GetRecentFileList() const { return m_pRecentFileList; }
     // The list of recent files whose menu items start at nFirstID; null when there is none.
-    virtual const CRecentFileList* GetRecentList(unsigned nFirstID) const;
+    const CRecentFileList* GetRecentList(unsigned nFirstID) const;
+    // Puts path first in list and keeps the list in the settings.
+    void AddToRecentList(CRecentFileList& list, const std::string& path);
+    // Opens entry nIndex of list with open; an entry whose file has gone is dropped, one that
+    // open only failed on this time stays.
+    void OpenRecent(CRecentFileList& list, std::size_t nIndex,
+                    const std::function<bool(const std::string& path)>& open);
 
     int GetProfileInt(const QString& strSection, const QString& strEntry, int nDefault);
     void WriteProfileInt(const QString& strSection, const QString& strEntry, int nValue);
@@ -55,9 +63,10 @@ protected:
     // The settings live under this organisation and the application's name.
     void SetRegistryKey(const QString& strRegistryKey);
     void LoadStdProfileSettings(std::size_t nMaxMRU);
-    // Another list of recent files, kept in the settings as the File menu's is.
-    void ReadRecentList(CRecentFileList& list);
-    void WriteRecentList(const CRecentFileList& list);
+    // Another list of recent files, kept in the settings and shown in the menus as the File
+    // menu's is, and read with it by LoadStdProfileSettings.
+    CRecentFileList& AddRecentList(std::size_t nMaxSize, const QString& strSection,
+                                   const QString& strEntryFormat, unsigned nFirstID);
     void SetDocManager(std::unique_ptr<CDocManager> pDocManager);
     void AddDocTemplate(std::unique_ptr<CSingleDocTemplate> pTemplate);
     void ParseCommandLine(CCommandLineInfo& cmdInfo) const;
@@ -66,14 +75,17 @@ protected:
 
 private:
     QSettings& Profile();
-    bool IsRecentFileCommand(unsigned nID) const;
-    void OnOpenRecentFile(std::size_t nIndex);
+    void WriteRecentList(const CRecentFileList& list);
+    // The list that has the menu item of command nID; null when none has.
+    CRecentFileList* RecentListOf(unsigned nID) const;
 
     QString m_strRegistryKey;
     QStringList m_arguments;
     int m_nExitCode = 1;
     std::unique_ptr<QSettings> m_pSettings;
-    std::unique_ptr<CRecentFileList> m_pRecentFileList;
+    // Before the document manager, whose documents' last notices may still update menus.
+    std::vector<std::unique_ptr<CRecentFileList>> m_recentLists;
+    CRecentFileList* m_pRecentFileList = nullptr;  // the File menu's, one of them
     std::unique_ptr<CDocManager> m_pDocManager;
     CAppServices* m_pPreviousServices = nullptr;
 };
