@@ -45,10 +45,8 @@ protected:
     static Bytes ToBytes(const std::string& text) { return Bytes(text.begin(), text.end()); }
     bool Load() { return m_doc.OnOpenDocument(Path(Database::Object)); }
     std::map<Database, Bytes> OnDisk() const {
-        std::map<Database, Bytes> files;
-        for (const auto& [file, bytes] : m_old) {
-            files[file] = ReadBytes(Path(file));
-        }
+        std::map<Database, Bytes> files = ReadSet(m_set.Path());
+        std::erase_if(files, [this](const auto& file) { return !m_old.contains(file.first); });
         return files;
     }
 

@@ -48,11 +48,9 @@ struct Shown {
 const Shown kShown[] = {
     {Database::Object, "object_type", 24, {5, 0, 0, 0}, "5"},
     {Database::Object, "sim_type", 28, {13, 0, 0, 0}, "13"},
-    {Database::Object, "target_caps", 334, {0x05, 0x01}, "Sub, Air, 0x0100"},
     {Database::Object, "countermeasures", 338, {0xE1}, "Chaff, CIWS, 0xC0"},
     {Database::Object, "countermeasures", 338, {0x00}, ""},
     {Database::Sensor, "counter_detect_sensor", 48, {12, 0, 0, 0}, "12"},
-    {Database::Launcher, "attributes", 12, {0x06, 0x80}, "Bit 2(ASROC)?, Requires FCR, BIT 16"},
     {Database::Launcher, "ammo_types_1", 72, {10, 0}, "Torpedo Load"},
     {Database::Launcher, "ammo_types_2", 74, {0, 0}, ""},
     {Database::Launcher, "ammo_types_3", 76, {11, 0}, "11"},

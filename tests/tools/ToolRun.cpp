@@ -24,10 +24,15 @@ std::string ReadText(const std::string& path) {
 }  // namespace
 
 ToolRun RunVentryDb(const std::string& line, const std::filesystem::path& workingDirectory) {
+    return RunProgram(VENTRY_DB_PATH, line, workingDirectory);
+}
+
+ToolRun RunProgram(const std::string& program, const std::string& line,
+                   const std::filesystem::path& workingDirectory) {
     TempDir output;
     const std::string outPath = output.File("stdout");
     const std::string errPath = output.File("stderr");
-    std::vector<std::string> argv{VENTRY_DB_PATH};
+    std::vector<std::string> argv{program};
     std::istringstream words(line);
     for (std::string word; words >> word;) {
         argv.push_back(word);
@@ -49,7 +54,7 @@ ToolRun RunVentryDb(const std::string& line, const std::filesystem::path& workin
     }
     pid_t pid = 0;
     const int spawned =
-        posix_spawn(&pid, argv[0].c_str(), &actions, nullptr, pointers.data(), environ);
+        posix_spawnp(&pid, argv[0].c_str(), &actions, nullptr, pointers.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     if (spawned != 0) {
         throw std::runtime_error("cannot start " + argv[0]);

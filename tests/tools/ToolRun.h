@@ -15,6 +15,9 @@ struct ToolRun {
 // Runs the built ventry-db with the words of line as its arguments, in workingDirectory when
 // one is given.
 ToolRun RunVentryDb(const std::string& line, const std::filesystem::path& workingDirectory = {});
+// The same for program, found on the PATH.
+ToolRun RunProgram(const std::string& program, const std::string& line,
+                   const std::filesystem::path& workingDirectory);
 
 // A run of ventry-db and what it prints and returns.
 struct ExpectedRun {
