@@ -27,7 +27,10 @@ void ReportLoadProblems(const CVentryDoc& doc, const char* pszDuplicatesHeading,
         text += PathLines(pszDuplicatesHeading, doc.FilesWithDuplicateIndices());
     }
     if (!doc.UnreadableFiles().empty()) {
-        text += (text.empty() ? "" : "\n") + PathLines(pszUnreadableHeading, doc.UnreadableFiles());
+        if (!text.empty()) {
+            text += '\n';
+        }
+        text += PathLines(pszUnreadableHeading, doc.UnreadableFiles());
     }
     if (!text.empty()) {
         AfxShowMessageBox(text, MB_OK | MB_ICONEXCLAMATION);
