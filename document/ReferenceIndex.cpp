@@ -8,6 +8,7 @@
 #include <tuple>
 
 #include "FieldText.h"
+#include "ParallelFor.h"
 #include "RecordField.h"
 #include "RecordLayouts.h"
 #include "VentryDoc.h"
@@ -21,34 +22,18 @@ auto FromOrder(const CReference& reference) {
 }  // namespace
 
 CReferenceIndex::CReferenceIndex(const CVentryDoc& doc) : m_doc(doc), m_lookup(doc) {
-    // Walked by referring database and key, each record's links in their order, so that the
-    // references come out in the order From needs.
-    for (const RecordLayout* layout : kRecordLayouts) {
-        doc.Records(layout->database).ForEach([&](std::uint16_t nKey, const std::uint8_t* pRecord) {
-            for (const RecordLink& link : kRecordLinks) {
-                if (link.from != layout->database) {
-                    continue;
-                }
-                const LayoutField& field = layout->Field(link.field);
-                for (std::uint16_t nElement = 0; nElement < field.nCount; ++nElement) {
-                    CReference reference{&link, nKey, nElement, 0, false};
-                    if (link.bByName) {
-                        const std::optional<std::uint16_t> nObject = m_lookup.ObjectNamed(
-                            RecordField::GetTextView(pRecord, field.nOffset, field.nWidth));
-                        reference.bResolved = nObject.has_value();
-                        reference.nToIndex = nObject.value_or(0);
-                    } else {
-                        reference.nToIndex =
-                            RecordField::Get<std::uint16_t>(pRecord, field.ElementOffset(nElement));
-                        if (reference.nToIndex == 0) {
-                            continue;
-                        }
-                        reference.bResolved = m_lookup.HasIndex(link.to, reference.nToIndex);
-                    }
-                    m_references.push_back(reference);
-                }
-            }
-        });
+    // Each database's references on a thread of their own, joined in the order of the
+    // databases: the order From needs.
+    std::array<std::vector<CReference>, kDatabaseCount> fromEach;
+    ParallelFor(kDatabaseCount,
+                [&](std::size_t i) { CollectReferences(*kRecordLayouts[i], fromEach[i]); });
+    std::size_t nCount = 0;
+    for (const std::vector<CReference>& references : fromEach) {
+        nCount += references.size();
+    }
+    m_references.reserve(nCount);
+    for (const std::vector<CReference>& references : fromEach) {
+        m_references.insert(m_references.end(), references.begin(), references.end());
     }
     // A counting sort by target keeps the referring order among the references to a record.
     const auto slotOf = [](const CReference& r) {
@@ -63,6 +48,42 @@ CReferenceIndex::CReferenceIndex(const CVentryDoc& doc) : m_doc(doc), m_lookup(d
     for (std::uint32_t i = 0; i < m_references.size(); ++i) {
         if (m_references[i].bResolved) {
             m_byTarget[firstOfSlot[slotOf(m_references[i])]++] = i;
+        }
+    }
+}
+
+// Each record's links in their order, by key.
+void CReferenceIndex::CollectReferences(const RecordLayout& layout,
+                                        std::vector<CReference>& references) const {
+    m_doc.Records(layout.database).ForEach([&](std::uint16_t nKey, const std::uint8_t* pRecord) {
+        AppendReferences(m_lookup, layout, nKey, pRecord, references);
+    });
+}
+
+void CReferenceIndex::AppendReferences(const CSetLookup& lookup, const RecordLayout& layout,
+                                       std::uint16_t nKey, const std::uint8_t* pRecord,
+                                       std::vector<CReference>& references) {
+    for (const RecordLink& link : kRecordLinks) {
+        if (link.from != layout.database) {
+            continue;
+        }
+        const LayoutField& field = layout.Field(link.field);
+        for (std::uint16_t nElement = 0; nElement < field.nCount; ++nElement) {
+            CReference reference{&link, nKey, nElement, 0, false};
+            if (link.bByName) {
+                const std::optional<std::uint16_t> nObject = lookup.ObjectNamed(
+                    RecordField::GetTextView(pRecord, field.nOffset, field.nWidth));
+                reference.bResolved = nObject.has_value();
+                reference.nToIndex = nObject.value_or(0);
+            } else {
+                reference.nToIndex =
+                    RecordField::Get<std::uint16_t>(pRecord, field.ElementOffset(nElement));
+                if (reference.nToIndex == 0) {
+                    continue;
+                }
+                reference.bResolved = lookup.HasIndex(link.to, reference.nToIndex);
+            }
+            references.push_back(reference);
         }
     }
 }
@@ -98,11 +119,14 @@ std::string CReferenceIndex::FieldName(const CReference& reference) {
 }
 
 std::string CReferenceIndex::Target(const CReference& reference) const {
-    const std::uint8_t* pRecord = m_doc.Records(reference.From()).Find(reference.nFromKey);
+    return Target(reference, m_doc.Records(reference.From()).Find(reference.nFromKey));
+}
+
+std::string CReferenceIndex::Target(const CReference& reference, const std::uint8_t* pFrom) {
     const LayoutField& field = LayoutOf(reference.From()).Field(reference.pLink->field);
     if (reference.pLink->bByName) {
-        return Latin1ToUtf8(RecordField::GetText(pRecord, field.nOffset, field.nWidth));
+        return Latin1ToUtf8(RecordField::GetText(pFrom, field.nOffset, field.nWidth));
     }
     return std::to_string(
-        RecordField::Get<std::int16_t>(pRecord, field.ElementOffset(reference.nElement)));
+        RecordField::Get<std::int16_t>(pFrom, field.ElementOffset(reference.nElement)));
 }

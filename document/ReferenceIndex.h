@@ -43,8 +43,16 @@ public:
     static std::string FieldName(const CReference& reference);
     // What the reference holds as a person reads it: the index (signed) or the name.
     std::string Target(const CReference& reference) const;
+    // The same, read from the bytes of the referring record.
+    static std::string Target(const CReference& reference, const std::uint8_t* pFrom);
+    // Appends the references of one record, in the order of its links and their elements.
+    static void AppendReferences(const CSetLookup& lookup, const RecordLayout& layout,
+                                 std::uint16_t nKey, const std::uint8_t* pRecord,
+                                 std::vector<CReference>& references);
 
 private:
+    void CollectReferences(const RecordLayout& layout, std::vector<CReference>& references) const;
+
     const CVentryDoc& m_doc;
     CSetLookup m_lookup;
     std::vector<CReference> m_references;   // by referring database and key

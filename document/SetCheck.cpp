@@ -1,12 +1,18 @@
 #include "SetCheck.h"
 
 #include <algorithm>
+#include <array>
+#include <iterator>
 #include <tuple>
+#include <unordered_set>
 
 #include "FieldText.h"
+#include "ParallelFor.h"
 #include "RecordField.h"
 #include "ReferenceIndex.h"
+#include "SetChange.h"
 #include "SetFileNames.h"
+#include "SetLookup.h"
 #include "VentryDoc.h"
 #include "core/File.h"
 
@@ -21,7 +27,7 @@ std::string Position(std::size_t nPosition) {
 
 void CheckFile(const CVentryDoc& doc, Database database, std::vector<CFinding>& findings) {
     const std::string prefix = doc.FileName(database) + ": ";
-    for (const std::string& problem : doc.UnreadableFiles()) {
+    for (const std::string& problem : doc.LoadFindings().unreadableFiles) {
         if (problem.starts_with(prefix)) {
             findings.push_back({database,
                                 -1,
@@ -30,7 +36,7 @@ void CheckFile(const CVentryDoc& doc, Database database, std::vector<CFinding>& 
                                 "cannot be read: " + problem.substr(prefix.size())});
         }
     }
-    if (const std::size_t nTrailing = doc.TrailingBytes(database)) {
+    if (const std::size_t nTrailing = doc.LoadFindings().TrailingBytes(database)) {
         findings.push_back({database,
                             -1,
                             {},
@@ -38,7 +44,7 @@ void CheckFile(const CVentryDoc& doc, Database database, std::vector<CFinding>& 
                             std::to_string(nTrailing) +
                                 " bytes after the last whole record; the next save drops them"});
     }
-    for (const CVentryDoc::CDuplicateIndex& duplicate : doc.DuplicateIndices()) {
+    for (const CLoadFindings::CDuplicateIndex& duplicate : doc.LoadFindings().duplicateIndices) {
         if (duplicate.database == database) {
             findings.push_back({database, duplicate.nIndex, "index", "duplicate-index",
                                 "records " + Position(duplicate.nDroppedPosition) + " and " +
@@ -75,16 +81,15 @@ void CheckListed(Database database, std::uint16_t nKey, const std::uint8_t* pRec
     }
 }
 
-void CheckReference(const CReferenceIndex& references, const CReference& reference,
-                    std::vector<CFinding>& findings) {
+void CheckReference(const CSetLookup& lookup, const CReference& reference,
+                    const std::uint8_t* pFrom, std::vector<CFinding>& findings) {
     const auto add = [&](std::string code, std::string message) {
-        findings.push_back({reference.From(),
-                            references.Lookup().IndexOf(reference.From(), reference.nFromKey),
+        findings.push_back({reference.From(), lookup.IndexOf(reference.From(), reference.nFromKey),
                             CReferenceIndex::FieldName(reference), std::move(code),
                             std::move(message), reference.nFromKey});
     };
     // Nearly every reference is sound: its target's text is made only for a finding.
-    const auto target = [&] { return references.Target(reference); };
+    const auto target = [&] { return CReferenceIndex::Target(reference, pFrom); };
     if (reference.pLink->bByName) {
         if (!reference.bResolved) {
             add("no-object", "no object is named \"" + target() +
@@ -93,7 +98,7 @@ void CheckReference(const CReferenceIndex& references, const CReference& referen
         return;
     }
     if (reference.To() == Database::Entity) {
-        if (!references.Lookup().IsWeaponEntity(reference.nToIndex)) {
+        if (!lookup.IsWeaponEntity(reference.nToIndex)) {
             add("not-a-weapon",
                 "entity " + target() +
                     (reference.bResolved ? " is not a weapon entity" : " does not exist"));
@@ -106,26 +111,91 @@ void CheckReference(const CReferenceIndex& references, const CReference& referen
     }
 }
 
+// What is wrong with one record of the set lookup is made from; references is room to reuse.
+void CheckRecord(const CSetLookup& lookup, const RecordLayout& layout, std::uint16_t nKey,
+                 const std::uint8_t* pRecord, std::vector<CReference>& references,
+                 std::vector<CFinding>& findings) {
+    CheckListed(layout.database, nKey, pRecord, findings);
+    references.clear();
+    CReferenceIndex::AppendReferences(lookup, layout, nKey, pRecord, references);
+    for (const CReference& reference : references) {
+        CheckReference(lookup, reference, pRecord, findings);
+    }
+}
+
+// Findings are the same when all they say is.
+struct CFindingHash {
+    std::size_t operator()(const CFinding* pFinding) const {
+        return std::hash<std::string>()(pFinding->strMessage) ^
+               static_cast<std::size_t>(pFinding->nIndex);
+    }
+};
+struct CFindingEqual {
+    bool operator()(const CFinding* pOne, const CFinding* pOther) const {
+        return std::tie(pOne->database, pOne->nIndex, pOne->strField, pOne->strCode,
+                        pOne->strMessage) == std::tie(pOther->database, pOther->nIndex,
+                                                      pOther->strField, pOther->strCode,
+                                                      pOther->strMessage);
+    }
+};
+
 }  // namespace
 
 std::vector<CFinding> CheckSet(const CVentryDoc& doc) {
-    const CReferenceIndex references(doc);
-    std::vector<CFinding> findings;
-    const std::vector<CReference>& all = references.All();
-    auto next = all.begin();
-    for (const RecordLayout* layout : kRecordLayouts) {
-        const Database database = layout->database;
-        CheckFile(doc, database, findings);
-        doc.Records(database).ForEach([&](std::uint16_t nKey, const std::uint8_t* pRecord) {
-            CheckListed(database, nKey, pRecord, findings);
-            // All() holds the references in the order of the databases and keys walked here.
-            for (; next != all.end() && next->From() == database && next->nFromKey == nKey;
-                 ++next) {
-                CheckReference(references, *next, findings);
-            }
+    const CSetLookup lookup(doc);
+    // Each database on a thread of its own, its findings joined in the order of the databases.
+    std::array<std::vector<CFinding>, kDatabaseCount> found;
+    ParallelFor(kDatabaseCount, [&](std::size_t i) {
+        const RecordLayout& layout = *kRecordLayouts[i];
+        std::vector<CFinding>& findings = found[i];
+        CheckFile(doc, layout.database, findings);
+        std::vector<CReference> references;
+        doc.Records(layout.database).ForEach([&](std::uint16_t nKey, const std::uint8_t* pRecord) {
+            CheckRecord(lookup, layout, nKey, pRecord, references, findings);
         });
+    });
+    std::vector<CFinding> findings;
+    for (std::vector<CFinding>& some : found) {
+        std::move(some.begin(), some.end(), std::back_inserter(findings));
     }
     return findings;
+}
+
+std::optional<std::vector<CFinding>> CheckChange(const CVentryDoc& doc, const CSetChange& change) {
+    for (const CRecordChange& record : change.Records()) {
+        if (record.IsAdded() || record.IsRemoved() ||
+            !CSetLookup::FindsAlike(LayoutOf(record.database), record.before.data(),
+                                    record.after.data())) {
+            return std::nullopt;
+        }
+    }
+    // Every other record, and how every reference resolves, is as it was.
+    const CSetLookup lookup(doc);
+    std::vector<CFinding> before;
+    std::vector<CFinding> after;
+    std::vector<CReference> references;
+    for (const CRecordChange& record : change.Records()) {
+        const RecordLayout& layout = LayoutOf(record.database);
+        CheckRecord(lookup, layout, record.nKey, record.before.data(), references, before);
+        CheckRecord(lookup, layout, record.nKey, record.after.data(), references, after);
+    }
+    return FindingsNotIn(after, before);
+}
+
+std::vector<CFinding> FindingsNotIn(const std::vector<CFinding>& some,
+                                    const std::vector<CFinding>& others) {
+    std::unordered_set<const CFinding*, CFindingHash, CFindingEqual> known;
+    known.reserve(others.size());
+    for (const CFinding& finding : others) {
+        known.insert(&finding);
+    }
+    std::vector<CFinding> news;
+    for (const CFinding& finding : some) {
+        if (!known.contains(&finding)) {
+            news.push_back(finding);
+        }
+    }
+    return news;
 }
 
 std::string FormatFinding(const CVentryDoc& doc, const CFinding& finding) {

@@ -59,6 +59,14 @@ std::string BuildName(const std::string& directory, Database database,
     return Join(directory, layout.name, languagePart, layout.fileSuffix);
 }
 
+std::string DatabaseFileOf(const std::string& objectFilePath, Database database) {
+    if (database == Database::Object) {
+        return objectFilePath;
+    }
+    return BuildName(DirectoryOf(objectFilePath), database,
+                     LanguagePartOf(CFile::FileNameOf(objectFilePath)));
+}
+
 std::string BuildShipBasedAircraftName(const std::string& directory,
                                        std::string_view languagePart) {
     return Join(directory, "shipbasedaircraft", languagePart, "hd");

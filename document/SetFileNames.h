@@ -23,6 +23,9 @@ inline bool HasKnownObjectExtension(const std::string& path) {
 
 std::string BuildName(const std::string& directory, Database database,
                       std::string_view languagePart);
+// The file of a database in the set of an object file (a name HasKnownObjectExtension
+// accepts): the object file itself, in the letter case given, or the name built beside it.
+std::string DatabaseFileOf(const std::string& objectFilePath, Database database);
 // The one file of a set that holds no database: the program only looks for it.
 std::string BuildShipBasedAircraftName(const std::string& directory, std::string_view languagePart);
 

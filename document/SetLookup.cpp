@@ -1,5 +1,6 @@
 #include "SetLookup.h"
 
+#include <cstring>
 #include <numeric>
 
 #include "RecordField.h"
@@ -42,6 +43,24 @@ std::uint16_t CSetLookup::IndexOf(const RecordLayout& layout, std::uint16_t nKey
                                   const std::uint8_t* pRecord) {
     return layout.bIndexed ? RecordField::Get<std::uint16_t>(pRecord, layout.IndexField().nOffset)
                            : nKey;
+}
+
+bool CSetLookup::FindsAlike(const RecordLayout& layout, const std::uint8_t* pOne,
+                            const std::uint8_t* pOther) {
+    const auto same = [&](std::size_t nOffset, std::size_t nSize) {
+        return std::memcmp(pOne + nOffset, pOther + nOffset, nSize) == 0;
+    };
+    if (layout.bIndexed && !same(layout.IndexField().nOffset, layout.IndexField().Size())) {
+        return false;
+    }
+    if (layout.database == Database::Object) {
+        return same(CObjectInfo::kNameOffset, CObjectInfo::kNameWidth) &&
+               same(ObjectField::kObjectType, sizeof(std::int32_t));
+    }
+    if (layout.database == Database::Entity) {
+        return same(EntityField::kTypeName.nOffset, EntityField::kTypeName.nWidth);
+    }
+    return true;
 }
 
 std::uint16_t CSetLookup::IndexOf(Database database, std::uint16_t nKey) const {

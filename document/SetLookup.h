@@ -23,6 +23,10 @@ public:
     // The index a record is written under.
     static std::uint16_t IndexOf(const RecordLayout& layout, std::uint16_t nKey,
                                  const std::uint8_t* pRecord);
+    // Whether a lookup would be the same with either image of a record in the set: the same
+    // index and, for an object, the same name and Object Type, for an entity the same Type Name.
+    static bool FindsAlike(const RecordLayout& layout, const std::uint8_t* pOne,
+                           const std::uint8_t* pOther);
     // The index the record under nKey is written under; nKey when there is no such record.
     std::uint16_t IndexOf(Database database, std::uint16_t nKey) const;
 

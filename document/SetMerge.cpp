@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <span>
 
+#include "ComparedSet.h"
 #include "FieldText.h"
 #include "RecordField.h"
 #include "RecordLayouts.h"
@@ -200,15 +202,15 @@ void CRecordMerge::ConflictsWithRemoval(std::uint16_t nKey, const std::uint8_t* 
     }
 }
 
-void MergeDatabase(const RecordLayout& layout, const CVentryDoc& base, const CVentryDoc& ours,
-                   const CVentryDoc& theirs, EMergePreference prefer, CMergeResult& result) {
+// The records of one database on the three sides, each ascending by key.
+using SideRecords = std::array<std::span<const CKeyedRecord>, 3>;
+
+void MergeDatabase(const RecordLayout& layout, const SideRecords& sides, EMergePreference prefer,
+                   CMergeResult& result) {
     const Database database = layout.database;
     const std::size_t nSize = layout.nRecordSize;
     const std::vector<FieldColumn> columns = ColumnsOf(layout);
     CRecordMerge merge(layout, columns, prefer, result.conflicts);
-    const std::array<std::vector<CKeyedRecord>, 3> sides{base.Records(database).Keyed(),
-                                                         ours.Records(database).Keyed(),
-                                                         theirs.Records(database).Keyed()};
     std::array<std::size_t, 3> next{};
     CSetChange& change = result.change;
     // All three lists ascend by key: one walk meets every key once.
@@ -270,15 +272,37 @@ std::string ValueText(const std::optional<std::string>& value) {
     return value ? *value : "-";
 }
 
+std::vector<CKeyedRecord> KeyedOf(const CVentryDoc& doc, Database database) {
+    return doc.Records(database).Keyed();
+}
+const std::vector<CKeyedRecord>& KeyedOf(const CComparedSet& set, Database database) {
+    return set.Keyed(database);
+}
+
+template <class TSet>
+CMergeResult MergeEach(const TSet& base, const CVentryDoc& ours, const TSet& theirs,
+                       EMergePreference prefer) {
+    CMergeResult result{CSetChange("Merge"), {}};
+    for (const RecordLayout* layout : kRecordLayouts) {
+        const Database database = layout->database;
+        const auto& baseRecords = KeyedOf(base, database);
+        const auto& oursRecords = KeyedOf(ours, database);
+        const auto& theirsRecords = KeyedOf(theirs, database);
+        MergeDatabase(*layout, {baseRecords, oursRecords, theirsRecords}, prefer, result);
+    }
+    return result;
+}
+
 }  // namespace
 
 CMergeResult MergeSets(const CVentryDoc& base, const CVentryDoc& ours, const CVentryDoc& theirs,
                        EMergePreference prefer) {
-    CMergeResult result{CSetChange("Merge"), {}};
-    for (const RecordLayout* layout : kRecordLayouts) {
-        MergeDatabase(*layout, base, ours, theirs, prefer, result);
-    }
-    return result;
+    return MergeEach(base, ours, theirs, prefer);
+}
+
+CMergeResult MergeSets(const CComparedSet& base, const CVentryDoc& ours, const CComparedSet& theirs,
+                       EMergePreference prefer) {
+    return MergeEach(base, ours, theirs, prefer);
 }
 
 std::string FormatConflict(const std::string& file, const CMergeConflict& conflict) {

@@ -20,6 +20,7 @@
 #include "RecordLayout.h"
 #include "SetChange.h"
 
+class CComparedSet;
 class CVentryDoc;
 
 // A column the two sides changed differently, or a changed column of a record the other side
@@ -45,6 +46,9 @@ struct CMergeResult {
 };
 
 CMergeResult MergeSets(const CVentryDoc& base, const CVentryDoc& ours, const CVentryDoc& theirs,
+                       EMergePreference prefer);
+// The same with base and theirs read against ours.
+CMergeResult MergeSets(const CComparedSet& base, const CVentryDoc& ours, const CComparedSet& theirs,
                        EMergePreference prefer);
 
 // One line: "sensor.esd: 5: max_speed: base 30, ours 35, theirs 40", "-" for a side without

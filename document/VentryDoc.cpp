@@ -71,14 +71,12 @@ bool CVentryDoc::DeriveFileNames(const std::string& objectFilePath) {
     if (languagePart.empty()) {
         return false;
     }
-    const std::string directory = SetFileNames::DirectoryOf(objectFilePath);
     for (const RecordLayout* layout : kRecordLayouts) {
         this->*kFileNames[static_cast<std::size_t>(layout->database)] =
-            SetFileNames::BuildName(directory, layout->database, languagePart);
+            SetFileNames::DatabaseFileOf(objectFilePath, layout->database);
     }
-    // The object file keeps the letter case it was given.
-    m_strObjectFile = objectFilePath;
-    m_strShipBasedAircraftFile = SetFileNames::BuildShipBasedAircraftName(directory, languagePart);
+    m_strShipBasedAircraftFile = SetFileNames::BuildShipBasedAircraftName(
+        SetFileNames::DirectoryOf(objectFilePath), languagePart);
     return true;
 }
 
@@ -176,12 +174,11 @@ std::span<T> CVentryDoc::LoadDatabase(CIndexMap<T>& map, const CDatabaseReader& 
     std::string problem;
     const bool bRead = read(database, T::kRecordSize, sink, problem);
     if (!problem.empty()) {
-        m_astrUnreadableFiles.push_back(problem);
+        m_loadFindings.unreadableFiles.push_back(problem);
     }
     if (!bRead) {
         return {};
     }
-    m_nTrailingBytes[static_cast<std::size_t>(database)] = sink.m_nTrailingBytes;
     // The 3D object file has no index field: a record's key is its position.
     const auto adopted = map.Adopt(std::move(sink.m_block), [](std::size_t i, const T& record) {
         if constexpr (T::kLayout.bIndexed) {
@@ -199,12 +196,7 @@ std::span<T> CVentryDoc::LoadDatabase(CIndexMap<T>& map, const CDatabaseReader& 
     }
     m_filesOnDisk.NoteRead(database, adopted.records.size() * T::kRecordSize,
                            problem.empty() && sink.m_nTrailingBytes == 0 && bInIndexOrder);
-    for (const auto& replaced : adopted.replaced) {
-        m_duplicateIndices.push_back({database, replaced.nKey, replaced.nEarlier, replaced.nLater});
-    }
-    if (!adopted.replaced.empty()) {
-        m_astrDuplicateIndexFiles.push_back(FileName(database));
-    }
+    m_loadFindings.NoteRead(database, FileName(database), sink.m_nTrailingBytes, adopted.replaced);
     return adopted.records;
 }
 
@@ -314,15 +306,8 @@ void CVentryDoc::LoadFromMemory(const CSetView& files) {
         });
 }
 
-void CVentryDoc::ForgetLoadFindings() {
-    m_astrDuplicateIndexFiles.clear();
-    m_astrUnreadableFiles.clear();
-    m_duplicateIndices.clear();
-    m_nTrailingBytes = {};
-}
-
 void CVentryDoc::LoadDatabases(const CDatabaseReader& read) {
-    ForgetLoadFindings();
+    m_loadFindings = {};
     // Objects come first: entities look their objects up by name. Each file is read and
     // turned into records before the next is read, so only one file's bytes are held at a time.
     ForEachIndexMap([&](auto& map) {
@@ -407,7 +392,7 @@ bool CVentryDoc::CopyDatabase(Database database, const std::string& fileName) {
 
 void CVentryDoc::OnSaveCommitted(const CSaveTransaction& transaction) {
     // The save wrote every database in its clean form: what the load found is cured.
-    ForgetLoadFindings();
+    m_loadFindings = {};
     for (std::size_t i = 0; i < kDatabaseCount; ++i) {
         const auto database = static_cast<Database>(i);
         const std::string& path = FileName(database);

@@ -11,6 +11,7 @@
 
 #include "EditorWindow.h"
 #include "IndexMap.h"
+#include "LoadFindings.h"
 #include "NameMap.h"
 #include "RecordFile.h"
 #include "RecordTable.h"
@@ -118,25 +119,8 @@ public:
     // The file a database is read from and written to.
     const std::string& FileName(Database database) const;
 
-    // A record that lost its index to a later record of its file with the same index: the next
-    // save writes only the later one. Positions count the file's records from 0.
-    struct CDuplicateIndex {
-        Database database;
-        std::uint16_t nIndex;
-        std::size_t nDroppedPosition;
-        std::size_t nKeptPosition;
-    };
-
-    // What the last load could not take as it stood, for telling the user afterwards.
-    const std::vector<std::string>& FilesWithDuplicateIndices() const {
-        return m_astrDuplicateIndexFiles;
-    }
-    const std::vector<CDuplicateIndex>& DuplicateIndices() const { return m_duplicateIndices; }
-    const std::vector<std::string>& UnreadableFiles() const { return m_astrUnreadableFiles; }
-    // Bytes after the last whole record of a database's file, which a save does not write.
-    std::size_t TrailingBytes(Database database) const {
-        return m_nTrailingBytes[static_cast<std::size_t>(database)];
-    }
+    // What the last load could not take as it stood.
+    const CLoadFindings& LoadFindings() const { return m_loadFindings; }
 
     // By Database.
     std::array<bool, kDatabaseCount> m_bShown{};
@@ -197,7 +181,6 @@ private:
     void OnSaveCommitted(const CSaveTransaction& transaction) override;
     void FilesOnDiskChanged() const;
     void LoadDatabases(const CDatabaseReader& read);
-    void ForgetLoadFindings();
     // The records the file gave, whether or not a later one took their key.
     template <class T>
     std::span<T> LoadDatabase(CIndexMap<T>& map, const CDatabaseReader& read);
@@ -207,10 +190,7 @@ private:
     void ForEachIndexMap(TVisit&& visit);
     template <class TVisit>
     void ForEachIndexMap(TVisit&& visit) const;
-    std::vector<std::string> m_astrDuplicateIndexFiles;
-    std::vector<std::string> m_astrUnreadableFiles;
-    std::vector<CDuplicateIndex> m_duplicateIndices;
-    std::array<std::size_t, kDatabaseCount> m_nTrailingBytes{};
+    CLoadFindings m_loadFindings;
     CSetFilesOnDisk m_filesOnDisk;
     std::function<void()> m_pfnFilesOnDisk;
     CSetHistory m_history;

@@ -23,14 +23,14 @@ std::string PathLines(const char* pszHeading, const std::vector<std::string>& pa
 void ReportLoadProblems(const CVentryDoc& doc, const char* pszDuplicatesHeading,
                         const char* pszUnreadableHeading) {
     std::string text;
-    if (!doc.FilesWithDuplicateIndices().empty()) {
-        text += PathLines(pszDuplicatesHeading, doc.FilesWithDuplicateIndices());
+    if (!doc.LoadFindings().duplicateIndexFiles.empty()) {
+        text += PathLines(pszDuplicatesHeading, doc.LoadFindings().duplicateIndexFiles);
     }
-    if (!doc.UnreadableFiles().empty()) {
+    if (!doc.LoadFindings().unreadableFiles.empty()) {
         if (!text.empty()) {
             text += '\n';
         }
-        text += PathLines(pszUnreadableHeading, doc.UnreadableFiles());
+        text += PathLines(pszUnreadableHeading, doc.LoadFindings().unreadableFiles);
     }
     if (!text.empty()) {
         AfxShowMessageBox(text, MB_OK | MB_ICONEXCLAMATION);

@@ -24,24 +24,23 @@ bool IsObjectFileName(const std::string& path) {
     return false;
 }
 
-bool OpenSet(CVentryDoc& doc, const std::string& path) {
+bool OpenSet(CDocument& doc, const std::string& path) {
     // The document derives every other name from the object file's directory.
     const std::string absolute = fs::absolute(path).string();
     return IsObjectFileName(absolute) && doc.OnOpenDocument(absolute);
 }
 
-void WarnAboutLoad(const CVentryDoc& doc, CToolServices& services, std::string_view emptyNote) {
-    for (const std::string& file : doc.FilesWithDuplicateIndices()) {
+void WarnAboutLoad(const CLoadFindings& findings, CToolServices& services,
+                   std::string_view emptyNote) {
+    for (const std::string& file : findings.duplicateIndexFiles) {
         services.Warn(file + ": duplicate record indices; only the last record of each is kept");
     }
-    for (const std::string& problem : doc.UnreadableFiles()) {
+    for (const std::string& problem : findings.unreadableFiles) {
         services.Warn(problem + "; " + std::string(emptyNote));
     }
-    for (const RecordLayout* layout : kRecordLayouts) {
-        if (const std::size_t nBytes = doc.TrailingBytes(layout->database)) {
-            services.Warn(doc.FileName(layout->database) + ": " + std::to_string(nBytes) +
-                          " bytes after the last whole record are left out");
-        }
+    for (const CLoadFindings::CTrailingBytes& trailing : findings.trailingBytes) {
+        services.Warn(trailing.file + ": " + std::to_string(trailing.nBytes) +
+                      " bytes after the last whole record are left out");
     }
 }
 

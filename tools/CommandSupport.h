@@ -11,6 +11,8 @@
 #include "FieldText.h"
 #include "RecordLayout.h"
 
+class CDocument;
+struct CLoadFindings;
 class CToolServices;
 class CVentryDoc;
 
@@ -20,11 +22,12 @@ namespace CommandSupport {
 bool IsObjectFileName(const std::string& path);
 
 // Loads the set of object file path; false after a message naming the file and the reason.
-bool OpenSet(CVentryDoc& doc, const std::string& path);
+bool OpenSet(CDocument& doc, const std::string& path);
 
 // One warning per file that the load could not take as it stood; emptyNote says what then
 // happens to a database whose file could not be read ("that database is copied empty").
-void WarnAboutLoad(const CVentryDoc& doc, CToolServices& services, std::string_view emptyNote);
+void WarnAboutLoad(const CLoadFindings& findings, CToolServices& services,
+                   std::string_view emptyNote);
 
 // Creates directory and its parents when missing; false after a message.
 bool PrepareDirectory(const std::string& directory);

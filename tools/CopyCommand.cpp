@@ -24,7 +24,7 @@ int CCopyCommand::Run() {
         !CommandSupport::OpenSet(doc, m_strSource)) {
         return kExitFailure;
     }
-    CommandSupport::WarnAboutLoad(doc, m_services, "that database is copied empty");
+    CommandSupport::WarnAboutLoad(doc.LoadFindings(), m_services, "that database is copied empty");
     // The ship-based aircraft file travels as plain bytes, in the same save as the databases.
     doc.SetShipBasedAircraftSource(doc.m_strShipBasedAircraftFile);
     if (!CommandSupport::PrepareDirectory(SetFileNames::DirectoryOf(destination))) {

@@ -22,8 +22,10 @@ int CDiffCommand::Run() {
     if (!CommandSupport::OpenSet(oldDoc, m_strOld) || !CommandSupport::OpenSet(newDoc, m_strNew)) {
         return kExitUnreadable;
     }
-    CommandSupport::WarnAboutLoad(oldDoc, m_services, "that database counts as empty");
-    CommandSupport::WarnAboutLoad(newDoc, m_services, "that database counts as empty");
+    CommandSupport::WarnAboutLoad(oldDoc.LoadFindings(), m_services,
+                                  "that database counts as empty");
+    CommandSupport::WarnAboutLoad(newDoc.LoadFindings(), m_services,
+                                  "that database counts as empty");
     const bool bDiffers = DiffSets(oldDoc, newDoc, [&](const CSetDifference& difference) {
         const std::string file = CommandSupport::FileOf(oldDoc, difference.database);
         PrintDifference(file, difference, m_bJson);

@@ -48,7 +48,7 @@ int CDumpCommand::Run() {
     if (!CommandSupport::OpenSet(doc, m_strSet)) {
         return kExitUnreadable;
     }
-    CommandSupport::WarnAboutLoad(doc, m_services, "that database is dumped empty");
+    CommandSupport::WarnAboutLoad(doc.LoadFindings(), m_services, "that database is dumped empty");
     const RecordLayout* only = m_strDatabase.empty() ? nullptr : FindLayout(m_strDatabase);
     if (only != nullptr && m_nIndex >= 0 &&
         !doc.Records(only->database).Contains(static_cast<std::uint16_t>(m_nIndex))) {

@@ -20,7 +20,8 @@ int CExportCommand::Run() {
     if (!CommandSupport::OpenSet(doc, m_strSet)) {
         return kExitUnreadable;
     }
-    CommandSupport::WarnAboutLoad(doc, m_services, "that database is exported empty");
+    CommandSupport::WarnAboutLoad(doc.LoadFindings(), m_services,
+                                  "that database is exported empty");
     std::string error;
     if (!CommandSupport::PrepareDirectory(m_strDirectory)) {
         return kExitFailure;

@@ -55,7 +55,7 @@ int CFindCommand::Run() {
     if (!CommandSupport::OpenSet(doc, m_strSet)) {
         return kExitUnreadable;
     }
-    CommandSupport::WarnAboutLoad(doc, m_services, "that database counts as empty");
+    CommandSupport::WarnAboutLoad(doc.LoadFindings(), m_services, "that database counts as empty");
     const std::vector<CFindMatch> matches = FindInSet(doc, query);
     std::string out;
     for (const CFindMatch& match : matches) {

@@ -4,12 +4,12 @@
 #include <future>
 #include <mutex>
 #include <nlohmann/json.hpp>
-#include <tuple>
-#include <unordered_set>
+#include <optional>
 #include <utility>
 
 #include "ArgumentList.h"
 #include "CommandSupport.h"
+#include "ComparedSet.h"
 #include "RecordLayouts.h"
 #include "SetCheck.h"
 #include "SetFileNames.h"
@@ -67,39 +67,6 @@ private:
     std::mutex m_mutex;
 };
 
-// Findings are the same when all they say is.
-struct CFindingHash {
-    std::size_t operator()(const CFinding* pFinding) const {
-        return std::hash<std::string>()(pFinding->strMessage) ^
-               static_cast<std::size_t>(pFinding->nIndex);
-    }
-};
-struct CFindingEqual {
-    bool operator()(const CFinding* pOne, const CFinding* pOther) const {
-        return std::tie(pOne->database, pOne->nIndex, pOne->strField, pOne->strCode,
-                        pOne->strMessage) == std::tie(pOther->database, pOther->nIndex,
-                                                      pOther->strField, pOther->strCode,
-                                                      pOther->strMessage);
-    }
-};
-
-// The findings of some that others does not have.
-std::vector<CFinding> NotIn(const std::vector<CFinding>& some,
-                            const std::vector<CFinding>& others) {
-    std::unordered_set<const CFinding*, CFindingHash, CFindingEqual> known;
-    known.reserve(others.size());
-    for (const CFinding& finding : others) {
-        known.insert(&finding);
-    }
-    std::vector<CFinding> news;
-    for (const CFinding& finding : some) {
-        if (!known.contains(&finding)) {
-            news.push_back(finding);
-        }
-    }
-    return news;
-}
-
 }  // namespace
 
 CLI::App* CMergeCommand::Define(CLI::App& app) {
@@ -121,18 +88,21 @@ int CMergeCommand::Run() {
     if (!CommandSupport::IsObjectFileName(out)) {
         return kExitFailure;
     }
-    CVentryDoc base;
     CToolDoc ours;
-    CVentryDoc theirs;
-    std::future<std::vector<CFinding>> oursChecked;
-    if (!OpenSets(base, ours, theirs, oursChecked)) {
+    if (!CommandSupport::OpenSet(ours, m_strOurs)) {
+        return kExitUnreadable;
+    }
+    CComparedSet base(ours);
+    CComparedSet theirs(ours);
+    if (!CommandSupport::OpenSet(base, m_strBase) ||
+        !CommandSupport::OpenSet(theirs, m_strTheirs) ||
+        !AllRead({&base.LoadFindings(), &ours.LoadFindings(), &theirs.LoadFindings()})) {
         return kExitUnreadable;
     }
     const EMergePreference prefer = m_strPrefer.empty()     ? EMergePreference::None
                                     : m_strPrefer == "ours" ? EMergePreference::Ours
                                                             : EMergePreference::Theirs;
     CMergeResult merge = MergeSets(base, ours, theirs, prefer);
-    const std::vector<CFinding> oursFindings = oursChecked.get();
     for (const CMergeConflict& conflict : merge.conflicts) {
         PrintConflict(CommandSupport::FileOf(ours, conflict.database), conflict, m_bJson);
     }
@@ -145,61 +115,52 @@ int CMergeCommand::Run() {
     if (!merge.conflicts.empty()) {
         m_services.Warn("the conflicts listed take the values of " + m_strPrefer);
     }
-    ours.ApplyChange(std::move(merge.change));
     // What the check finds in the merged set (as it is in memory, before the save) and ours
-    // did not have is news unless theirs had it; theirs is checked while the set is saved.
-    std::vector<CFinding> newFindings = NotIn(CheckSet(ours), oursFindings);
-    auto theirsChecked = std::async(std::launch::async, [&theirs, bNeeded = !newFindings.empty()] {
-        return bNeeded ? CheckSet(theirs) : std::vector<CFinding>();
+    // did not have is news unless theirs had it; theirs is then loaded whole and checked while
+    // the set is saved. Base and theirs, which share ours' records, go out of date here.
+    std::optional<std::vector<CFinding>> newFindings = CheckChange(ours, merge.change);
+    if (newFindings) {
+        ours.ApplyChange(std::move(merge.change));
+    } else {
+        const std::vector<CFinding> oursFindings = CheckSet(ours);
+        ours.ApplyChange(std::move(merge.change));
+        newFindings = FindingsNotIn(CheckSet(ours), oursFindings);
+    }
+    CSerialServices serial(AfxGetAppServices());
+    const CServicesScope scope(serial);
+    auto theirsChecked = std::async(std::launch::async, [this, bNeeded = !newFindings->empty()] {
+        CVentryDoc whole;
+        return bNeeded && CommandSupport::OpenSet(whole, m_strTheirs) ? CheckSet(whole)
+                                                                      : std::vector<CFinding>();
     });
     // A new set gets the ship-based aircraft file ours has, in the same save.
     ours.SetShipBasedAircraftSource(ours.m_strShipBasedAircraftFile, false);
     const bool bSaved = CommandSupport::PrepareDirectory(SetFileNames::DirectoryOf(out)) &&
                         ours.OnSaveDocument(out);
-    newFindings = NotIn(newFindings, theirsChecked.get());
+    const std::vector<CFinding> news = FindingsNotIn(*newFindings, theirsChecked.get());
     if (!bSaved) {
         return kExitFailure;
     }
-    for (const CFinding& finding : newFindings) {
+    for (const CFinding& finding : news) {
         m_services.Warn(FormatFinding(ours, finding));
     }
     return kExitSuccess;
 }
 
-// Base and theirs load on a thread of their own while ours loads; the check of ours starts as
-// soon as it is there and runs while the others load and the sets merge (both only read it).
-bool CMergeCommand::OpenSets(CVentryDoc& base, CVentryDoc& ours, CVentryDoc& theirs,
-                             std::future<std::vector<CFinding>>& oursChecked) const {
-    bool bOpened = false;
-    {
-        CSerialServices serial(AfxGetAppServices());
-        CServicesScope scope(serial);
-        auto others = std::async(std::launch::async, [&] {
-            return CommandSupport::OpenSet(base, m_strBase) &&
-                   CommandSupport::OpenSet(theirs, m_strTheirs);
-        });
-        if (CommandSupport::OpenSet(ours, m_strOurs)) {
-            oursChecked = std::async(std::launch::async, [&ours] { return CheckSet(ours); });
-            bOpened = true;
-        }
-        bOpened = others.get() && bOpened;
-    }
-    if (!bOpened) {
-        return false;
-    }
-    // A database that could not be read would count as emptied, and the merge would take its
-    // records out.
-    for (const CVentryDoc* doc : {&base, &ours, &theirs}) {
-        for (const std::string& problem : doc->UnreadableFiles()) {
+// A database that could not be read would count as emptied, and the merge would take its
+// records out.
+bool CMergeCommand::AllRead(std::initializer_list<const CLoadFindings*> sides) const {
+    bool bAllRead = true;
+    for (const CLoadFindings* findings : sides) {
+        for (const std::string& problem : findings->unreadableFiles) {
             AfxMessageBox(problem + "; sets are merged only when every file could be read");
-            bOpened = false;
+            bAllRead = false;
         }
     }
-    if (!bOpened) {
-        return false;
+    if (bAllRead) {
+        for (const CLoadFindings* findings : sides) {
+            CommandSupport::WarnAboutLoad(*findings, m_services, "");
+        }
     }
-    for (const CVentryDoc* doc : {&base, &ours, &theirs}) {
-        CommandSupport::WarnAboutLoad(*doc, m_services, "");
-    }
-    return true;
+    return bAllRead;
 }

@@ -1,14 +1,12 @@
 #pragma once
 
-#include <future>
+#include <initializer_list>
 #include <string>
-#include <vector>
 
 #include "ToolCommand.h"
 
+struct CLoadFindings;
 class CToolServices;
-class CVentryDoc;
-struct CFinding;
 
 // merge BASE OURS THEIRS OUT [--prefer ours|theirs] [--json]: what two sets made from BASE
 // changed, joined field by field and saved as OUT; conflicts stop it unless a side is
@@ -21,9 +19,9 @@ public:
     int Run() override;
 
 private:
-    // False after a message when a set cannot be read; oursChecked then may not be valid.
-    bool OpenSets(CVentryDoc& base, CVentryDoc& ours, CVentryDoc& theirs,
-                  std::future<std::vector<CFinding>>& oursChecked) const;
+    // False after a message per file that could not be read; else warns of what the loads
+    // left out.
+    bool AllRead(std::initializer_list<const CLoadFindings*> sides) const;
 
     CToolServices& m_services;
     std::string m_strBase;

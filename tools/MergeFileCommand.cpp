@@ -41,11 +41,11 @@ int CMergeFileCommand::Run() {
         view[static_cast<std::size_t>(database)] = files[i];
         docs[i].LoadFromMemory(view);
         const std::string side = m_strPath + " (" + sides[i] + "): ";
-        if (!docs[i].DuplicateIndices().empty()) {
+        if (!docs[i].LoadFindings().duplicateIndices.empty()) {
             m_services.Warn(side +
                             "duplicate record indices; only the last record of each is kept");
         }
-        if (const std::size_t nBytes = docs[i].TrailingBytes(database)) {
+        if (const std::size_t nBytes = docs[i].LoadFindings().TrailingBytes(database)) {
             m_services.Warn(side + std::to_string(nBytes) +
                             " bytes after the last whole record are left out");
         }

@@ -78,7 +78,7 @@ int CRefsCommand::Run() {
     if (!CommandSupport::OpenSet(doc, m_strSet)) {
         return kExitUnreadable;
     }
-    CommandSupport::WarnAboutLoad(doc, m_services, "that database counts as empty");
+    CommandSupport::WarnAboutLoad(doc.LoadFindings(), m_services, "that database counts as empty");
     const Database database = FindLayout(m_strDatabase)->database;
     const auto nKey = static_cast<std::uint16_t>(m_nIndex);
     if (!doc.Records(database).Contains(nKey)) {

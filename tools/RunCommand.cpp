@@ -53,13 +53,13 @@ int CRunCommand::Run() {
         return kExitUnreadable;
     }
     // A save writes a database whose file could not be read from memory, that is empty.
-    if (!doc.UnreadableFiles().empty()) {
-        for (const std::string& problem : doc.UnreadableFiles()) {
+    if (!doc.LoadFindings().unreadableFiles.empty()) {
+        for (const std::string& problem : doc.LoadFindings().unreadableFiles) {
             AfxMessageBox(problem + "; the set is left as it is");
         }
         return kExitUnreadable;
     }
-    CommandSupport::WarnAboutLoad(doc, m_services, "the set is left as it is");
+    CommandSupport::WarnAboutLoad(doc.LoadFindings(), m_services, "the set is left as it is");
     const CScriptLimits limits{static_cast<std::uint64_t>(m_nMaxInstructions),
                                static_cast<std::size_t>(m_nMaxMemoryMb) << 20};
     const CScriptResult result = RunScript(

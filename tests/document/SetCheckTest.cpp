@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 
 #include "CapturedMessages.h"
 #include "DocRecords.h"
@@ -126,6 +127,57 @@ TEST_F(SetCheckTest, TheReferenceIndexFindsEveryLinkBothWaysAsTheSetIsNow) {
                 ElementsAre("launcher 3 ammo_types_1 -> 10", "launcher 3 ammo_types_2 -> 11",
                             "launcher 3 ammo_types_3 unresolved", "launcher 3 name unresolved"));
     EXPECT_EQ(after.Target(after.From(Database::Launcher, 3).back()), "Frigate");
+}
+
+// What a change brings is what whole checks before and after it tell; a change of how other
+// records resolve (an object's type, an index) leaves it to them.
+TEST_F(SetCheckTest, AChangeBringsWhatWholeChecksBeforeAndAfterTell) {
+    struct Case {
+        Database database;
+        std::uint16_t nKey;
+        std::size_t nOffset;
+        std::uint8_t value;
+        std::optional<std::vector<std::string>> brought;
+    };
+    const Case cases[] = {
+        {Database::Object,
+         1,
+         302,
+         77,
+         {{"object.eod: 1: sensor_slots_2: sensor 77 does not exist"}}},
+        {Database::Object,
+         1,
+         28,
+         20,
+         {{"object.eod: 1: sim_type: Sim Type 20 is outside 0 to 12: the type filter never "
+           "lists this object"}}},
+        {Database::Sensor, 6, 44, 3, std::vector<std::string>()},  // cures a finding
+        {Database::Object, 2, 24, 2, std::nullopt},
+        {Database::Entity, 11, 0, 21, std::nullopt},
+    };
+    const auto lines = [this](const std::vector<CFinding>& findings) {
+        std::vector<std::string> formatted;
+        for (const CFinding& finding : findings) {
+            formatted.push_back(FormatFinding(m_doc, finding));
+        }
+        return formatted;
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.nOffset);
+        const std::vector<CFinding> before = CheckSet(m_doc);
+        Bytes after = RecordBytes(m_doc, c.database, c.nKey);
+        after[c.nOffset] = c.value;
+        CSetChange change("set");
+        change.Change(c.database, c.nKey, RecordBytes(m_doc, c.database, c.nKey), after);
+        const std::optional<std::vector<CFinding>> brought = CheckChange(m_doc, change);
+        ASSERT_TRUE(m_doc.ApplyChange(change));
+        ASSERT_EQ(brought.has_value(), c.brought.has_value());
+        if (brought) {
+            EXPECT_EQ(lines(*brought), *c.brought);
+            EXPECT_EQ(lines(FindingsNotIn(CheckSet(m_doc), before)), *c.brought);
+        }
+        m_doc.Undo();
+    }
 }
 
 // After changes the check and the references follow the set as a save would write it: the

@@ -115,7 +115,7 @@ TEST_F(SetLoadSaveTest, BadFilesGiveEmptyDatabasesWithoutHangingAndAreReported) 
         expected.push_back(Src(Database::Airstrip) + ": Permission denied");
     }
     expected.push_back(Src(Database::Profile) + ": File too large");
-    EXPECT_EQ(m_doc.UnreadableFiles(), expected);
+    EXPECT_EQ(m_doc.LoadFindings().unreadableFiles, expected);
 }
 
 TEST_F(SetLoadSaveTest, DuplicateIndicesKeepTheLaterRecordAndAreReported) {
@@ -132,10 +132,10 @@ TEST_F(SetLoadSaveTest, DuplicateIndicesKeepTheLaterRecordAndAreReported) {
     // The name map still refers to the earlier record, which lives until the set is emptied.
     const std::uint8_t* pEarlier = m_doc.m_mapObjectsByName.at("Earlier")->m_data.data();
     EXPECT_EQ(Bytes(pEarlier, pEarlier + earlier.size()), earlier);
-    EXPECT_EQ(m_doc.FilesWithDuplicateIndices(),
+    EXPECT_EQ(m_doc.LoadFindings().duplicateIndexFiles,
               (std::vector<std::string>{Src(Database::Object), Src(Database::Sensor)}));
     std::vector<std::array<std::size_t, 3>> duplicates;  // index, dropped and kept position
-    for (const CVentryDoc::CDuplicateIndex& duplicate : m_doc.DuplicateIndices()) {
+    for (const CLoadFindings::CDuplicateIndex& duplicate : m_doc.LoadFindings().duplicateIndices) {
         duplicates.push_back(
             {duplicate.nIndex, duplicate.nDroppedPosition, duplicate.nKeptPosition});
     }

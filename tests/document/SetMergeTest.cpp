@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "ComparedSet.h"
 #include "RecordLayouts.h"
 #include "SetMerge.h"
 #include "TestFiles.h"
@@ -65,6 +66,10 @@ std::vector<Case> Cases() {
          kClass + "ours -, theirs 4\n"},
         {"changed by ours, removed by theirs", Radar(8), Radar(4), Bytes(), None, Radar(4),
          kClass + "ours 4, theirs -\n"},
+        {"a file out of index order, with an index twice", Concat({Radar(8), Sensor(6, "Sonar")}),
+         Concat({Radar(8), Sensor(6, "Sonar")}),
+         Concat({Sensor(6, "Sonar", {{48, {2}}}), Radar(1), Radar(8, 3)}), None,
+         Concat({Radar(8, 3), Sensor(6, "Sonar", {{48, {2}}})})},
         {"reserved bytes are a field", Sensor(5, "Radar", {{72, {1}}}),
          Sensor(5, "Radar", {{72, {1, 5}}}), Sensor(5, "Radar", {{72, {2}}, {44, {9}}}), None,
          Sensor(5, "Radar", {{72, {1, 5}}, {44, {9}}}),
@@ -94,6 +99,7 @@ std::vector<Case> Cases() {
     };
 }
 
+// Each case twice: with base and theirs loaded, and read from files against ours.
 TEST(SetMergeTest, JoinsTheChangesOfBothSidesFieldByField) {
     for (const Case& c : Cases()) {
         SCOPED_TRACE(c.pszName);
@@ -105,16 +111,26 @@ TEST(SetMergeTest, JoinsTheChangesOfBothSidesFieldByField) {
             view[nDatabase] = *files[i];
             docs[i].LoadFromMemory(view);
         }
-        const CMergeResult merge = MergeSets(docs[0], docs[1], docs[2], c.prefer);
-        std::string conflicts;
-        for (const CMergeConflict& conflict : merge.conflicts) {
-            conflicts += FormatConflict(std::string(LayoutOf(c.database).name), conflict) + '\n';
+        TempDir dir;
+        CComparedSet base(docs[1]);
+        CComparedSet theirs(docs[1]);
+        ASSERT_TRUE(base.OnOpenDocument(WriteSet(dir.Path() / "base", {{c.database, c.base}})));
+        ASSERT_TRUE(
+            theirs.OnOpenDocument(WriteSet(dir.Path() / "theirs", {{c.database, c.theirs}})));
+        for (const CMergeResult& merge : {MergeSets(base, docs[1], theirs, c.prefer),
+                                          MergeSets(docs[0], docs[1], docs[2], c.prefer)}) {
+            std::string conflicts;
+            for (const CMergeConflict& conflict : merge.conflicts) {
+                conflicts +=
+                    FormatConflict(std::string(LayoutOf(c.database).name), conflict) + '\n';
+            }
+            EXPECT_EQ(conflicts, c.conflicts);
+            docs[1].ApplyChange(merge.change);
+            CSetImage image;
+            docs[1].StoreToMemory(image);
+            EXPECT_EQ(image[nDatabase], c.merged);
+            docs[1].Undo();
         }
-        EXPECT_EQ(conflicts, c.conflicts);
-        docs[1].ApplyChange(merge.change);
-        CSetImage image;
-        docs[1].StoreToMemory(image);
-        EXPECT_EQ(image[nDatabase], c.merged);
     }
 }
 
