@@ -122,6 +122,10 @@ void CComparedSet::Serialize(CArchive& ar) {
     }
 }
 
+std::vector<CKeyedRecord> KeyedOf(const CVentryDoc& doc, Database database) {
+    return doc.Records(database).Keyed();
+}
+
 const std::uint8_t* CComparedSet::Keep(const std::uint8_t* pRecord, std::size_t nSize) {
     if (m_nCopyRoom < nSize) {
         m_copies.push_back(std::make_unique_for_overwrite<std::uint8_t[]>(kCopyBlock));

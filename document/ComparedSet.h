@@ -45,3 +45,10 @@ private:
     std::size_t m_nCopyRoom = 0;  // unused bytes at the end of the last block of copies
     CLoadFindings m_loadFindings;
 };
+
+// A database's records with their keys, ascending by key, of a loaded set or of one read
+// against it.
+std::vector<CKeyedRecord> KeyedOf(const CVentryDoc& doc, Database database);
+inline const std::vector<CKeyedRecord>& KeyedOf(const CComparedSet& set, Database database) {
+    return set.Keyed(database);
+}

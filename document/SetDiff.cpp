@@ -6,6 +6,7 @@
 #include <tuple>
 #include <vector>
 
+#include "ComparedSet.h"
 #include "FieldText.h"
 #include "RecordLayouts.h"
 #include "SetChange.h"
@@ -36,16 +37,15 @@ bool DiffRecords(const RecordLayout& layout, const std::vector<FieldColumn>& col
     return true;
 }
 
-}  // namespace
-
-bool DiffSets(const CVentryDoc& oldDoc, const CVentryDoc& newDoc,
+template <class TNewSet>
+bool DiffEach(const CVentryDoc& oldDoc, const TNewSet& newSet,
               const CDifferenceSink& onDifference) {
     bool bDiffers = false;
     for (const RecordLayout* layout : kRecordLayouts) {
         const Database database = layout->database;
         const std::vector<FieldColumn> columns = ColumnsOf(*layout);
-        const std::vector<CKeyedRecord> olds = oldDoc.Records(database).Keyed();
-        const std::vector<CKeyedRecord> news = newDoc.Records(database).Keyed();
+        const auto& olds = KeyedOf(oldDoc, database);
+        const auto& news = KeyedOf(newSet, database);
         auto oldIt = olds.begin();
         auto newIt = news.begin();
         // Both lists ascend by key: one merged walk meets every key once.
@@ -67,6 +67,18 @@ bool DiffSets(const CVentryDoc& oldDoc, const CVentryDoc& newDoc,
         }
     }
     return bDiffers;
+}
+
+}  // namespace
+
+bool DiffSets(const CVentryDoc& oldDoc, const CVentryDoc& newDoc,
+              const CDifferenceSink& onDifference) {
+    return DiffEach(oldDoc, newDoc, onDifference);
+}
+
+bool DiffSets(const CVentryDoc& oldDoc, const CComparedSet& newSet,
+              const CDifferenceSink& onDifference) {
+    return DiffEach(oldDoc, newSet, onDifference);
 }
 
 bool DiffChange(const CSetChange& change, const CDifferenceSink& onDifference) {

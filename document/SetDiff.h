@@ -10,6 +10,7 @@
 
 #include "RecordLayout.h"
 
+class CComparedSet;
 class CSetChange;
 class CVentryDoc;
 
@@ -31,6 +32,9 @@ using CDifferenceSink = std::function<void(const CSetDifference&)>;
 // Calls onDifference for every difference in the order of the databases, keys and columns;
 // returns whether there was one.
 bool DiffSets(const CVentryDoc& oldDoc, const CVentryDoc& newDoc,
+              const CDifferenceSink& onDifference);
+// The same with the new set read against the old.
+bool DiffSets(const CVentryDoc& oldDoc, const CComparedSet& newSet,
               const CDifferenceSink& onDifference);
 
 // The differences a change makes, as DiffSets would find them between the set before and after

@@ -272,13 +272,6 @@ std::string ValueText(const std::optional<std::string>& value) {
     return value ? *value : "-";
 }
 
-std::vector<CKeyedRecord> KeyedOf(const CVentryDoc& doc, Database database) {
-    return doc.Records(database).Keyed();
-}
-const std::vector<CKeyedRecord>& KeyedOf(const CComparedSet& set, Database database) {
-    return set.Keyed(database);
-}
-
 template <class TSet>
 CMergeResult MergeEach(const TSet& base, const CVentryDoc& ours, const TSet& theirs,
                        EMergePreference prefer) {

@@ -2,6 +2,7 @@
 
 #include "ArgumentList.h"
 #include "CommandSupport.h"
+#include "ComparedSet.h"
 #include "DifferenceOutput.h"
 #include "SetDiff.h"
 #include "ToolServices.h"
@@ -18,15 +19,19 @@ CLI::App* CDiffCommand::Define(CLI::App& app) {
 
 int CDiffCommand::Run() {
     CVentryDoc oldDoc;
-    CVentryDoc newDoc;
-    if (!CommandSupport::OpenSet(oldDoc, m_strOld) || !CommandSupport::OpenSet(newDoc, m_strNew)) {
+    if (!CommandSupport::OpenSet(oldDoc, m_strOld)) {
+        return kExitUnreadable;
+    }
+    // Read against the old set, the new one holds only what differs.
+    CComparedSet newSet(oldDoc);
+    if (!CommandSupport::OpenSet(newSet, m_strNew)) {
         return kExitUnreadable;
     }
     CommandSupport::WarnAboutLoad(oldDoc.LoadFindings(), m_services,
                                   "that database counts as empty");
-    CommandSupport::WarnAboutLoad(newDoc.LoadFindings(), m_services,
+    CommandSupport::WarnAboutLoad(newSet.LoadFindings(), m_services,
                                   "that database counts as empty");
-    const bool bDiffers = DiffSets(oldDoc, newDoc, [&](const CSetDifference& difference) {
+    const bool bDiffers = DiffSets(oldDoc, newSet, [&](const CSetDifference& difference) {
         const std::string file = CommandSupport::FileOf(oldDoc, difference.database);
         PrintDifference(file, difference, m_bJson);
     });
