@@ -134,18 +134,19 @@ private:
 
 const CBenchSets* g_pSets = nullptr;
 
-// Outside the timing: what earlier runs wrote and did not flush (an export) goes to the disk
-// first, so that a command's writes do not wait for theirs.
-void FlushEarlierWrites(benchmark::State& state) {
-    state.PauseTiming();
-    ::sync();
-    state.ResumeTiming();
-}
-
 // Runs the command once per iteration; any other exit status than expected fails the run.
-void BenchCommand(benchmark::State& state, const std::vector<std::string>& args, int nExpected) {
+// Outside the timing, what earlier runs wrote and did not flush (an export) goes to the disk
+// first, so that the command's writes do not wait for theirs; a command that writes a set
+// (newSet, its directory) writes a new one each time, as copy does, not over the last run's.
+void BenchCommand(benchmark::State& state, const std::vector<std::string>& args, int nExpected,
+                  const std::string& newSet = {}) {
     for (auto _ : state) {
-        FlushEarlierWrites(state);
+        state.PauseTiming();
+        if (!newSet.empty()) {
+            fs::remove_all(newSet);
+        }
+        ::sync();
+        state.ResumeTiming();
         if (RunVentryDb(args) != nExpected) {
             state.SkipWithError("unexpected exit status");
             break;
@@ -153,18 +154,9 @@ void BenchCommand(benchmark::State& state, const std::vector<std::string>& args,
     }
 }
 
-// Both into a folder that does not exist yet; the last run's copy goes outside the timing.
 void BM_Copy(benchmark::State& state) {
-    for (auto _ : state) {
-        state.PauseTiming();
-        fs::remove_all(g_pSets->Dir("copied"));
-        ::sync();
-        state.ResumeTiming();
-        if (RunVentryDb({"copy", g_pSets->Set(), g_pSets->Dir("copied") + "/object.eod"}) != 0) {
-            state.SkipWithError("copy failed");
-            break;
-        }
-    }
+    BenchCommand(state, {"copy", g_pSets->Set(), g_pSets->Dir("copied") + "/object.eod"}, 0,
+                 g_pSets->Dir("copied"));
 }
 
 // A copy as durable as ventry-db's: cp -r, then every copied file and the folder flushed.
@@ -207,11 +199,13 @@ void BM_Export(benchmark::State& state) {
     BenchCommand(state, {"export", g_pSets->Set(), g_pSets->Dir("exported")}, 0);
 }
 void BM_Import(benchmark::State& state) {
-    BenchCommand(state, {"import", g_pSets->Dir("csv"), g_pSets->Imported()}, 0);
+    BenchCommand(state, {"import", g_pSets->Dir("csv"), g_pSets->Imported()}, 0,
+                 g_pSets->Dir("imported"));
 }
 void BM_Merge(benchmark::State& state) {
-    BenchCommand(
-        state, {"merge", g_pSets->Set(), g_pSets->Ours(), g_pSets->Theirs(), g_pSets->Merged()}, 0);
+    BenchCommand(state,
+                 {"merge", g_pSets->Set(), g_pSets->Ours(), g_pSets->Theirs(), g_pSets->Merged()},
+                 0, g_pSets->Dir("merged"));
 }
 
 void BM_Run(benchmark::State& state) {
