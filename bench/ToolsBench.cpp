@@ -217,7 +217,7 @@ void BM_ReferenceIndex(benchmark::State& state) {
     doc.OnOpenDocument(g_pSets->Set());
     for (auto _ : state) {
         const CReferenceIndex references(doc);
-        benchmark::DoNotOptimize(references.All().data());
+        benchmark::DoNotOptimize(references.To(Database::Object, 1).size());
     }
 }
 

@@ -5,10 +5,10 @@
 #include <string>
 
 #include "KeyTable.h"
-#include "RecordField.h"
 #include "RecordFile.h"
 #include "RecordLayouts.h"
 #include "SetFileNames.h"
+#include "SetLookup.h"
 #include "VentryDoc.h"
 #include "core/AppServices.h"
 
@@ -36,9 +36,8 @@ public:
         for (std::size_t i = 0; i < nRecords; ++i) {
             const std::uint8_t* pRecord = pRecords + i * nSize;
             // The 3D object file has no index field: a record's key is its position.
-            const auto nKey = m_layout.bIndexed ? RecordField::Get<std::uint16_t>(
-                                                      pRecord, m_layout.IndexField().nOffset)
-                                                : static_cast<std::uint16_t>(m_read.size());
+            const std::uint16_t nKey =
+                CSetLookup::IndexOf(m_layout, static_cast<std::uint16_t>(m_read.size()), pRecord);
             m_bAscending = m_bAscending && (m_read.empty() || m_read.back().nKey < nKey);
             const std::uint8_t* pLoaded = Loaded(nKey);
             m_read.push_back({nKey, pLoaded != nullptr && std::memcmp(pLoaded, pRecord, nSize) == 0

@@ -24,17 +24,10 @@ auto FromOrder(const CReference& reference) {
 CReferenceIndex::CReferenceIndex(const CVentryDoc& doc) : m_doc(doc), m_lookup(doc) {
     // Each database's references on a thread of their own, joined in the order of the
     // databases: the order From needs.
-    std::array<std::vector<CReference>, kDatabaseCount> fromEach;
-    ParallelFor(kDatabaseCount,
-                [&](std::size_t i) { CollectReferences(*kRecordLayouts[i], fromEach[i]); });
-    std::size_t nCount = 0;
-    for (const std::vector<CReference>& references : fromEach) {
-        nCount += references.size();
-    }
-    m_references.reserve(nCount);
-    for (const std::vector<CReference>& references : fromEach) {
-        m_references.insert(m_references.end(), references.begin(), references.end());
-    }
+    m_references = ParallelJoin<CReference>(
+        kDatabaseCount, [this](std::size_t i, std::vector<CReference>& references) {
+            CollectReferences(*kRecordLayouts[i], references);
+        });
     // A counting sort by target keeps the referring order among the references to a record.
     const auto slotOf = [](const CReference& r) {
         return static_cast<std::size_t>(r.To()) * 65536 + r.nToIndex;

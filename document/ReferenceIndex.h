@@ -36,7 +36,6 @@ public:
     // The resolved references to the record written under nIndex, by referring database and
     // key.
     std::vector<CReference> To(Database database, std::uint16_t nIndex) const;
-    const std::vector<CReference>& All() const { return m_references; }
     const CSetLookup& Lookup() const { return m_lookup; }
 
     // The column name of the reference's field: "sensor_slots_3", "type_name".

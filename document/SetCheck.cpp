@@ -1,8 +1,6 @@
 #include "SetCheck.h"
 
 #include <algorithm>
-#include <array>
-#include <iterator>
 #include <tuple>
 #include <unordered_set>
 
@@ -144,21 +142,15 @@ struct CFindingEqual {
 std::vector<CFinding> CheckSet(const CVentryDoc& doc) {
     const CSetLookup lookup(doc);
     // Each database on a thread of its own, its findings joined in the order of the databases.
-    std::array<std::vector<CFinding>, kDatabaseCount> found;
-    ParallelFor(kDatabaseCount, [&](std::size_t i) {
+    return ParallelJoin<CFinding>(kDatabaseCount, [&](std::size_t i,
+                                                      std::vector<CFinding>& findings) {
         const RecordLayout& layout = *kRecordLayouts[i];
-        std::vector<CFinding>& findings = found[i];
         CheckFile(doc, layout.database, findings);
         std::vector<CReference> references;
         doc.Records(layout.database).ForEach([&](std::uint16_t nKey, const std::uint8_t* pRecord) {
             CheckRecord(lookup, layout, nKey, pRecord, references, findings);
         });
     });
-    std::vector<CFinding> findings;
-    for (std::vector<CFinding>& some : found) {
-        std::move(some.begin(), some.end(), std::back_inserter(findings));
-    }
-    return findings;
 }
 
 std::optional<std::vector<CFinding>> CheckChange(const CVentryDoc& doc, const CSetChange& change) {
